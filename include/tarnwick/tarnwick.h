@@ -22,6 +22,21 @@
 #include "platform/core/Strings.h"
 #include "platform/core/TypeInfo.h"
 #include "platform/core/Types.h"
+#include "platform/gui/Bitmap.h"
+#include "platform/gui/Brush.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/ColorUtils.h"
+#include "platform/gui/EncodedImage.h"
+#include "platform/gui/Font.h"
+#include "platform/gui/Graphic.h"
+#include "platform/gui/GraphicFormats.h"
+#include "platform/gui/Metafile.h"
+#include "platform/gui/Pen.h"
+#include "platform/gui/Picture.h"
+
+// Window glue: a component that owns a QWidget created on demand; timers.
+#include "platform/widgets/Timer.h"
+#include "platform/widgets/WinControl.h"
 
 // Geometry kernel: points and rectangles in diagram units, curves, the rotated frame.
 #include "geometry/DiagramUtils.h"
