@@ -38,5 +38,22 @@
 #include "platform/widgets/Timer.h"
 #include "platform/widgets/WinControl.h"
 
+// Object streams: the binary form, its text form and the converters between them.
+#include "streaming/ObjectStream.h"
+#include "streaming/Reader.h"
+#include "streaming/TextConvert.h"
+#include "streaming/ValueType.h"
+#include "streaming/Writer.h"
+
 // Geometry kernel: points and rectangles in diagram units, curves, the rotated frame.
 #include "geometry/DiagramUtils.h"
+
+// Diagram component: the diagram and its view objects (rulers, snap grid, scroll bars,
+// background, page settings and page lines).
+#include "diagram/printing/PageLines.h"
+#include "diagram/printing/PageSettings.h"
+#include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramBackground.h"
+#include "diagram/view/DiagramRuler.h"
+#include "diagram/view/DiagramScrollBar.h"
+#include "diagram/view/SnapGrid.h"

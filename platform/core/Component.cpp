@@ -67,9 +67,7 @@ int TComponent::GetComponentIndex() const {
 
 TComponent* TComponent::FindComponent(const QString& AName) const {
   if (AName.isEmpty()) return nullptr;
-  for (TComponent* c : FComponents)
-    if (c->FName.compare(AName, Qt::CaseInsensitive) == 0) return c;
-  return nullptr;
+  return FNameIndex.value(AName.toCaseFolded(), nullptr);
 }
 
 bool TComponent::IsValidIdent(const QString& Ident) {
@@ -91,7 +89,14 @@ void TComponent::SetName(const QString& NewName) {
   ChangeName(NewName);
 }
 
-void TComponent::ChangeName(const QString& NewName) { FName = NewName; }
+void TComponent::ChangeName(const QString& NewName) {
+  if (FOwner) {
+    auto it = FOwner->FNameIndex.find(FName.toCaseFolded());
+    if (it != FOwner->FNameIndex.end() && it.value() == this) FOwner->FNameIndex.erase(it);
+    if (!NewName.isEmpty()) FOwner->FNameIndex.insert(NewName.toCaseFolded(), this);
+  }
+  FName = NewName;
+}
 
 void TComponent::ValidateRename(TComponent* AComponent, const QString& CurName, const QString& NewName) {
   if (AComponent && CurName.compare(NewName, Qt::CaseInsensitive) != 0 && AComponent->FOwner == this &&
@@ -119,12 +124,18 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
 void TComponent::Insert(TComponent* AComponent) {
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;
+  if (!AComponent->FName.isEmpty()) FNameIndex.insert(AComponent->FName.toCaseFolded(), AComponent);
 }
 
 void TComponent::Remove(TComponent* AComponent) {
   AComponent->FOwner = nullptr;
-  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
-  if (it != FComponents.end()) FComponents.erase(it);
+  if (!AComponent->FName.isEmpty()) {
+    auto idx = FNameIndex.find(AComponent->FName.toCaseFolded());
+    if (idx != FNameIndex.end() && idx.value() == AComponent) FNameIndex.erase(idx);
+  }
+  // Owners free their components newest first, so search from the end.
+  auto it = std::find(FComponents.rbegin(), FComponents.rend(), AComponent);
+  if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
 }
 
 void TComponent::DestroyComponents() {
@@ -162,7 +173,11 @@ void TComponent::RemoveNotification(TComponent* AComponent) {
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  // Only removals travel on to the owned components: they must drop references to the
+  // leaving component. Telling every sibling about every arrival would make filling a
+  // large owner quadratic, and nothing listens for arrivals but the owner itself.
+  if (Operation != opRemove) return;
+  if (AComponent) RemoveFreeNotification(AComponent);
   NotifyAll(AComponent, Operation);
 }
 

@@ -2,6 +2,7 @@
 // TComponent: a named object with an owner. An owner frees the components it owns; a
 // component that asked another for free notification hears when that one is destroyed,
 // so references across owners are cleared instead of left dangling.
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -115,6 +116,9 @@ class TComponent : public TPersistent {
   QString FName;
   int FTag = 0;
   std::vector<TComponent*> FComponents;
+  // Owned components by case-folded name, so name checks stay constant-time for owners
+  // holding tens of thousands of components (a large diagram's controls).
+  QHash<QString, TComponent*> FNameIndex;
   std::vector<TComponent*> FFreeNotifies;
   TComponentState FComponentState;
 };

@@ -196,3 +196,25 @@ TEST_F(ComponentTest, IndexOutsideTheComponentListRaisesListError) {
   }
   owner->Free();
 }
+
+TEST_F(ComponentTest, NameLookupsFollowRenamesRemovalsAndOwnerChanges) {
+  auto* owner = Create<TComponent>(nullptr);
+  auto* other = Create<TComponent>(nullptr);
+  auto* c = Create<TComponent>(owner);
+  c->SetName("First");
+  c->SetName("Second");
+  EXPECT_EQ(owner->FindComponent("first"), nullptr) << "the old name is free again";
+  EXPECT_EQ(owner->FindComponent("SECOND"), c);
+  auto* d = Create<TComponent>(owner);
+  d->SetName("First");  // allowed now
+  owner->RemoveComponent(c);
+  EXPECT_EQ(owner->FindComponent("Second"), nullptr);
+  other->InsertComponent(c);
+  EXPECT_EQ(other->FindComponent("second"), c);
+  c->SetName("");
+  EXPECT_EQ(other->FindComponent("Second"), nullptr);
+  d->Free();
+  EXPECT_EQ(owner->FindComponent("First"), nullptr);
+  owner->Free();
+  other->Free();
+}

@@ -1,0 +1,24 @@
+#include "cli/Commands.h"
+
+namespace tarnwick::cli {
+
+namespace {
+
+const TCommand Table[] = {
+    {"text2bin", "IN OUT", 2, 2, false, RunTextToBinary},
+    {"bin2text", "IN OUT", 2, 2, false, RunBinaryToText},
+    {"resave", "IN OUT [--binary]", 2, 3, true, RunResave},
+    {"info", "IN", 1, 1, true, RunInfo},
+};
+
+}  // namespace
+
+std::span<const TCommand> Commands() { return Table; }
+
+const TCommand* FindCommand(const QString& Name) {
+  for (const TCommand& c : Table)
+    if (Name == QLatin1String(c.Name)) return &c;
+  return nullptr;
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,202 @@
+// Diagram documents: the whole diagram as one object stream (binary for snapshots, its
+// text form for .dgr files), and the load and save operations on streams and files.
+//
+// Two promises shape this file. A save never damages the file it replaces: the document
+// is serialised into memory first and the file is swapped in atomically. A load that
+// fails leaves the open document exactly as it was: the stream is converted before the
+// diagram is touched, and a read that fails half-way is rolled back from a snapshot.
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "diagram/view/Diagram.h"
+#include "platform/core/Consts.h"
+#include "platform/core/Exception.h"
+#include "streaming/ObjectStream.h"
+#include "streaming/TextConvert.h"
+
+namespace tarnwick {
+
+namespace {
+
+// The name the diagram's owner carries while the diagram writes its controls, so that
+// references between controls read "__DSOwner___.<name>" whatever window held them.
+const QString OwnerMarker = QStringLiteral("__DSOwner___");
+
+// Renames a component for the length of a scope and gives the old name back, also
+// when the scope is left by an error.
+class TTemporaryName {
+ public:
+  TTemporaryName(TComponent* AComponent, const QString& AName) : FComponent(AComponent) {
+    if (!FComponent) return;
+    FSaved = FComponent->GetName();
+    FComponent->SetName(AName);
+    FActive = true;
+  }
+  ~TTemporaryName() {
+    if (!FActive) return;
+    try {
+      FComponent->SetName(FSaved);
+    } catch (...) {
+      // The old name was valid a moment ago; nothing can have taken it meanwhile.
+    }
+  }
+  TTemporaryName(const TTemporaryName&) = delete;
+  TTemporaryName& operator=(const TTemporaryName&) = delete;
+
+ private:
+  TComponent* FComponent = nullptr;
+  QString FSaved;
+  bool FActive = false;
+};
+
+// While a stream is read into a diagram, "__DSOwner___" (and any "<name>.Owner") names
+// the diagram's owner, so the second round of reference fix-ups finds the controls.
+class TOwnerLookup {
+ public:
+  explicit TOwnerLookup(TComponent* AOwner) {
+    FHandle = RegisterFindGlobalComponentProc([AOwner](const QString& Name) -> TComponent* {
+      if (Name == OwnerMarker || Name.endsWith(QLatin1String(".Owner"))) return AOwner;
+      return nullptr;
+    });
+  }
+  ~TOwnerLookup() { UnregisterFindGlobalComponentProc(FHandle); }
+  TOwnerLookup(const TOwnerLookup&) = delete;
+  TOwnerLookup& operator=(const TOwnerLookup&) = delete;
+
+ private:
+  int FHandle = 0;
+};
+
+// Sets a flag for a scope.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& AFlag) : FFlag(AFlag), FSaved(AFlag) { FFlag = true; }
+  ~TFlagScope() { FFlag = FSaved; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& FFlag;
+  bool FSaved;
+};
+
+void ReadDiagram(TStream& AStream, TdvDiagram* ADiagram) {
+  TOwnerLookup lookup(ADiagram->GetOwner());
+  ReadComponent(AStream, ADiagram);
+}
+
+}  // namespace
+
+void TdvDiagram::SaveToStream(TStream& AStream, bool TextFormat) {
+  if (TextFormat) {
+    TMemoryStream binary;
+    SaveToStream(binary, false);
+    binary.SetPosition(0);
+    ConvertBinaryToText(binary, AStream);
+    return;
+  }
+  TFlagScope streaming(FInternalStreaming);
+  TTemporaryName blank(this, QString());
+  TComponent* owner = GetOwner();
+  const bool markOwner = owner && !IsDesigning() && owner->GetName() != OwnerMarker;
+  TTemporaryName marker(markOwner ? owner : nullptr, OwnerMarker);
+  WriteComponent(AStream, this);
+}
+
+void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
+  // Convert first: a stream that is not a document fails here, before anything changes.
+  TMemoryStream converted;
+  TStream* source = &AStream;
+  if (TextFormat) {
+    ConvertTextToBinary(AStream, converted);
+    converted.SetPosition(0);
+    source = &converted;
+  }
+  // A read can fail half-way through the controls; the snapshot puts everything back.
+  TMemoryStream snapshot;
+  SaveToStream(snapshot, false);
+
+  BeginInternalUpdate();
+  try {
+    {
+      Clear(true);
+      TTemporaryName blank(this, QString());
+      ReadDiagram(*source, this);
+    }
+  } catch (...) {
+    try {
+      Clear(true);
+      snapshot.SetPosition(0);
+      TTemporaryName blank(this, QString());
+      ReadDiagram(snapshot, this);
+    } catch (...) {
+      // The snapshot was written by this diagram a moment ago and reads back; should it
+      // not, the caller still hears of the original error below.
+    }
+    EndInternalUpdate();
+    throw;
+  }
+  EndInternalUpdate();
+  // The window's scroll bars follow the loaded extent; without a window there is nothing
+  // to show, and the stored scroll positions stay as the document has them.
+  if (HandleAllocated()) {
+    UpdateScrollRanges();
+    UpdateScrollBars();
+  }
+}
+
+void TdvDiagram::SaveToFile(const QString& AFileName) {
+  TMemoryStream text;
+  SaveToStream(text, true);
+
+  QSaveFile file(AFileName);
+  if (!file.open(QIODevice::WriteOnly)) throw EFCreateError(msg::FCreateError, AFileName, file.errorString());
+  const QByteArray& bytes = text.Bytes();
+  if (file.write(bytes) != bytes.size()) {
+    QString reason = file.errorString();
+    file.cancelWriting();
+    throw EWriteError(msg::FCreateError, AFileName, reason);
+  }
+  if (!file.commit()) throw EWriteError(msg::FCreateError, AFileName, file.errorString());
+}
+
+void TdvDiagram::LoadFromFile(const QString& AFileName) {
+  TMemoryStream content;
+  content.LoadFromFile(AFileName);
+  content.SetPosition(0);
+  LoadFromStream(content, true);
+}
+
+void TdvDiagram::Clear(bool RestoreDefaults) {
+  BeginPosUpdate();
+  try {
+    ClearDControls();
+  } catch (...) {
+    EndPosUpdate();
+    throw;
+  }
+  EndPosUpdate();
+  if (RestoreDefaults) ResetToDefaults();
+  CancelInsertingBlock();
+}
+
+void TdvDiagram::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TdvDiagram*>(Source);
+  if (!source) {
+    TWinControl::Assign(Source);
+    return;
+  }
+  if (source == this) return;
+  // Written without a streaming flag, the source's stream carries its own properties
+  // and none of its controls, so this diagram keeps its controls.
+  TMemoryStream stream;
+  {
+    TTemporaryName blankSource(source, QString());
+    WriteComponent(stream, source);
+  }
+  stream.SetPosition(0);
+  TTemporaryName blank(this, QString());
+  ReadDiagram(stream, this);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,564 @@
+#pragma once
+// TdvDiagram: the diagram component. It owns the document (every control placed on it),
+// knows which controls are selected, names them, counts updates and repaint requests,
+// converts between diagram units and canvas pixels, zooms, and finds controls, link points
+// and handles by position. It works without a window: a document can be built, searched
+// and streamed headless.
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "diagram/model/DiagramControl.h"
+#include "diagram/model/DiagramHost.h"
+#include "diagram/model/Layers.h"
+#include "diagram/printing/PageLines.h"
+#include "diagram/printing/PageSettings.h"
+#include "diagram/printing/Pagination.h"
+#include "diagram/view/DiagramBackground.h"
+#include "diagram/view/DiagramRuler.h"
+#include "diagram/view/DiagramScrollBar.h"
+#include "diagram/view/DiagramTypes.h"
+#include "diagram/view/SnapGrid.h"
+#include "platform/core/Stream.h"
+#include "platform/core/List.h"
+#include "platform/widgets/WinControl.h"
+
+namespace tarnwick {
+
+class TFont;
+
+class TdvDiagram : public TWinControl, public TDiagramHost {
+  TARNWICK_CLASS(TdvDiagram)
+
+ public:
+  explicit TdvDiagram(TComponent* AOwner);
+  ~TdvDiagram() override;
+  void BeforeDestruction() override;
+  // The values ResetToDefaults restores (also used when a document is cleared).
+  void ResetToDefaults();
+
+  // ---- Lists ----
+  int DControlCount() const override { return FDControls.Count(); }
+  int BlockCount() const { return FBlocks.Count(); }
+  int LinkCount() const { return FLinks.Count(); }
+  TDiagramControl* GetDControls(int Index) const override { return FDControls[Index]; }
+  TDiagramControl* GetBlocks(int Index) const { return FBlocks[Index]; }
+  TDiagramControl* GetLinks(int Index) const { return FLinks[Index]; }
+  TDiagramControl* GetSelecteds(int Index) const { return FSelecteds[Index]; }
+  int SelectedCount(TDiagramControlFilter AFilter = cfAll) const;
+  int SelectedBlockCount(TDiagramControlFilter AFilter = cfAll) const;
+  int SelectedLinkCount() const;
+  // The largest rounded right (bottom) edge of any control's surround rectangle; 0 when
+  // there are none.
+  int GetDiagramWidth();
+  int GetDiagramHeight();
+
+  // ---- Finding ----
+  // Letter case ignored.
+  TDiagramControl* FindDControl(const QString& AName) const;
+  TDiagramControl* FindBlock(const QString& AName) const;
+  // A fresh name for AComponent: ABaseName (the class name without its leading "T" when
+  // empty) followed by the first number that no component and no control carries.
+  QString FindCompName(TComponent* AComponent, QString ABaseName);
+  TDiagramControl* DControlAtPos(const TDot& Pos, TControlSearchMode SearchMode = csmAll,
+                                 TDiagramControlFilter AGroupFilter = cfAll);
+  TLinkPoint* LinkPointAtPos(const TDot& Pos, TDiagramControl* ADControl = nullptr, bool OnlyUnselected = false,
+                             bool OnlyNodes = false, bool OnlyAcceptAnchoreds = false);
+  TLinkPoint* LinkNodeAtPos(const TDot& Pos) { return LinkPointAtPos(Pos, nullptr, false, true, false); }
+  TStretchHandle* HandleAtPos(const TDot& Pos, bool AIgnoreZoom = false);
+  // The first line from ABlock1 to ABlock2 or back; null when either is null.
+  TDiagramControl* LinkBetweenBlocks(TDiagramControl* ABlock1, TDiagramControl* ABlock2) const;
+  bool AreBlocksLinked(TDiagramControl* ABlock1, TDiagramControl* ABlock2) const {
+    return LinkBetweenBlocks(ABlock1, ABlock2) != nullptr;
+  }
+  // The hint of the topmost control at a canvas point, and the canvas area in which it
+  // stays valid; false when no control there shows a hint.
+  bool ControlHintAt(TPoint CanvasPos, QString& AHint, TRect& AArea);
+
+  // ---- Membership (called by the controls' Diagram property) ----
+  void AddDControl(TDiagramControl* AControl) override;
+  void RemoveDControl(TDiagramControl* AControl) override;
+  void AddBlock(TDiagramControl* ABlock) override;
+  void RemoveBlock(TDiagramControl* ABlock) override;
+  void AddLink(TDiagramControl* ALink) override;
+  void RemoveLink(TDiagramControl* ALink) override;
+  // Frees every control, a member's master group first.
+  void ClearDControls();
+
+  // ---- Inserting ----
+  // Makes a control of the class, owned by the child owner and named, not yet on the
+  // diagram; null for a class that cannot make a control.
+  TDiagramControl* CreateDControl(const TClassInfo* ADControlClass, const QString& ADControlID);
+  void StartInsertingControl(const TClassInfo* ADControlClass, bool AKeepInserting);
+  void StartInsertingControl(TDiagramControl* ADControl, bool AKeepInserting);
+  void CancelInsertingBlock();
+  TDiagramControl* GetInsertDControl() const { return FInsertDControl; }
+  TMouseState GetMouseState() const { return FMouseState; }
+  void SetMouseState(TMouseState Value) { FMouseState = Value; }
+  TDot GetMovingStartPoint() const { return FDragStart; }
+
+  // ---- Z-order ----
+  void MoveControlIndex(TDiagramControl* ADControl, int NewIndex);
+  void BringToFront(TDiagramControl* ADControl) override;
+  void SendToBack(TDiagramControl* ADControl) override;
+  // Every selected control not treated as a member, in selection order.
+  void BringToFront();
+  void SendToBack();
+
+  // ---- Selection ----
+  void SelectAll();
+  void UnselectAll();
+  void BeginUpdateSel() override;
+  void EndUpdateSel() override;
+  void DControlSelected(TDiagramControl* AControl) override;
+  void DControlUnselected(TDiagramControl* AControl) override;
+  void UnselectInvisibleControls() override;
+  bool IsShowingGroupSelection() const override;
+  TDiagramControl* GetSelBlockControl() const override { return FSelBlock; }
+  // Selects or unselects a control and, for a group, all its members at any depth, in one
+  // selection bracket; the flags are written directly, bypassing CanSelect.
+  void SetGroupSelected(TDiagramControl* AControl, bool AValue);
+
+  // ---- Updates and notifications ----
+  void BeginUpdate();
+  // Outermost level: recomputes the extent; with AOptimize repaints only when redraws were
+  // requested and returns their number, else repaints and returns -1. Nested: -1.
+  int EndUpdate(bool AOptimize = false);
+  bool IsUpdating() const { return FUpdateCount > 0; }
+  // Inside an update bracket only counted; otherwise the window is invalidated (unless
+  // it is painting or has no parent).
+  void RequestRedraw() override;
+  // Reports a change of the document (OnModified), except while loading, destroying or
+  // inside programmatic batches.
+  void Modified() override;
+  // Moves every control by the delta, except as the flags say; members move with their
+  // selected group.
+  void MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable);
+  void AddSubscriber(std::shared_ptr<IDiagramSubscriber> ASubscriber);
+  void RemoveSubscriber(IDiagramSubscriber* ASubscriber);
+  void RefreshToolbars();
+
+  // ---- Links ----
+  bool AcceptAnchor(TLinkPoint* ALinkPoint, TLinkPoint* AAnchor);
+  virtual bool DoAcceptLink(TDiagramControl* ALink, TLinkPoint* Anchor1, TLinkPoint* Anchor2);
+  virtual void ClickLinkNode(TLinkPoint* ALinkPoint);
+  void DoLinkAdded(TDiagramControl* AControl, TDiagramControl* ALink, TLinkPoint* ALinkPoint) override;
+  void DoLinkRemoved(TDiagramControl* AControl, TDiagramControl* ALink, TLinkPoint* ALinkPoint) override;
+
+  // ---- Layers ----
+  int64_t GetActiveLayers() const { return FActiveLayers; }
+  void SetActiveLayers(int64_t Value);
+  // Layer 0 is always active; numbers outside 1..63 never are.
+  bool LayerActive(int ALayer) const override;
+  void ActivateLayer(int ALayer);
+  // Also unselects the controls the layer hid.
+  void DeactivateLayer(int ALayer);
+  TDiagramLayers* GetLayers() const override { return FLayers.get(); }
+  // Copies the layers (the diagram keeps its own collection).
+  void SetLayers(TDiagramLayers* Value);
+  void DeleteLayerControls(TDiagramLayer* ALayer);
+
+  // ---- Coordinates (diagram units are "client" coordinates) ----
+  TDot ClientToCanvas(TDot APoint) const override;
+  TPoint ClientToCanvas(TPoint APoint) const;
+  TRect ClientToCanvas(const TRect& ARect) const;
+  TSquare ClientToCanvas(const TSquare& ARect) const;
+  TDot CanvasToClient(TDot APoint) const;
+  TPoint CanvasToClient(TPoint APoint) const;
+  TSquare CanvasToClient(const TSquare& ARect) const;
+  // The canvas position of the diagram origin.
+  TDot GetCanvasOrigin() const { return ClientToCanvas(TDot{0, 0}); }
+  int GetScreenPPI() const;
+  double GetScreenDPIRatio() const override;
+  double ClientToInches(double X) const;
+  double ClientToMilimeters(double X) const;
+  double InchesToClient(double X) const;
+  double MilimetersToClient(double X) const;
+  double MeasUnitToMM(double AUnit) const;
+  double MMToMeasUnit(double AMM) const;
+  QString GetUnitSymbol() const;
+  // Rescales the fonts the diagram is responsible for to a new screen density (0: the
+  // current screen's).
+  void ScaleForPPI(int NewPPI);
+
+  // ---- Zoom ----
+  // Percent, the integer part of the ratio.
+  int GetZoom() const;
+  void SetZoom(int Value);
+  double GetZoomRatio() const;
+  void ZoomIn(const TSquare& ARect);
+  void ZoomOut(const TSquare& ARect);
+  void ZoomMoveToFit(int AMargin);
+  // The union of the surround rectangles of the visible controls; all zero without any.
+  TSquare ContentBounds();
+
+  // ---- Snapping ----
+  TDot SnapDeltaPoint(TDot APoint) const;
+  TDot SnapCanvasPoint(TDot APoint) const;
+
+  // ---- Extent and scrolling ----
+  void UpdateScrollRanges();
+  // Tells each scroll bar the extent of the drawing area along it, so its position stays
+  // within Range minus that extent. The extents come from the client size, with or without
+  // a window: a diagram used headless keeps its positions within its ranges too.
+  void UpdateScrollBars();
+  void MakeControlVisible(TDiagramControl* AControl) override;
+  // After interactive moves and resizes: unless controls may leave the drawing, the
+  // selection is pushed back into positive space.
+  void KeepInBounds();
+
+  // ---- Pages ----
+  // The page size in canvas pixels at the current zoom and the columns and rows that
+  // cover the content (WithContent) or an unbounded drawing.
+  TPageGrid CalcPageGrid(bool WithContent);
+  // Pages across and down the drawing at the printable size, whatever the zoom and the
+  // fixed page properties; a drawing ending on a page boundary gets another, empty page.
+  int GetPageColCount();
+  int GetPageRowCount();
+  int GetPageCount();
+
+  // ---- Painting state ----
+  TPaintStyle GetPaintStyle() const { return FPaintStyle; }
+  // Set by preview, print and export passes; every pass restores psScreen.
+  void SetPaintPass(TPaintStyle AStyle, TDot AOffset, double APrintConvX = 1, double APrintConvY = 1);
+  void SetPreviewZoom(double Value) { FPreviewZoom = Value; }
+  void SetAdjustRatio(double AX, double AY) {
+    FAdjustRatioX = AX;
+    FAdjustRatioY = AY;
+  }
+  bool IsPainting() const { return FPainting; }
+
+  // ---- Properties ----
+  TdvDiagram* GetHostDiagram() override { return this; }
+
+  // The view sub-objects; the setters copy the given object's values into the diagram's.
+  TDiagramBackground* GetBackground() const { return FBackground.get(); }
+  void SetBackground(TDiagramBackground* Value);
+  TSnapGrid* GetSnapGrid() const { return FSnapGrid.get(); }
+  void SetSnapGrid(TSnapGrid* Value);
+  TDiagramRuler* GetLeftRuler() const { return FLeftRuler.get(); }
+  void SetLeftRuler(TDiagramRuler* Value);
+  TDiagramRuler* GetTopRuler() const { return FTopRuler.get(); }
+  void SetTopRuler(TDiagramRuler* Value);
+  TDiagramScrollBar* GetVertScrollBar() const { return FVertScrollBar.get(); }
+  void SetVertScrollBar(TDiagramScrollBar* Value);
+  TDiagramScrollBar* GetHorzScrollBar() const { return FHorzScrollBar.get(); }
+  void SetHorzScrollBar(TDiagramScrollBar* Value);
+  TPageLines* GetPageLines() const { return FPageLines.get(); }
+  void SetPageLines(TPageLines* Value);
+  TDiagramPageSettings* GetPageSettings() const { return FPageSettings.get(); }
+  void SetPageSettings(TDiagramPageSettings* Value);
+  TComponent* GetHostComponent() override { return this; }
+
+  bool GetPaintLinesFirst() const { return FPaintLinesFirst; }
+  void SetPaintLinesFirst(bool Value);
+  int GetNettoExportOffset() const { return FNettoExportOffset; }
+  void SetNettoExportOffset(int Value) { FNettoExportOffset = Value; }
+  bool GetAutomaticNodes() const override { return FAutomaticNodes; }
+  void SetAutomaticNodes(bool Value);
+  bool GetAutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool Value);
+  bool GetAutoPage() const { return FAutoPage; }
+  void SetAutoPage(bool Value);
+  bool GetShowLinkPoints() const { return FShowLinkPoints; }
+  void SetShowLinkPoints(bool Value);
+  TColor GetBorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  TMouseWheelMode GetMouseWheelMode() const { return FMouseWheelMode; }
+  void SetMouseWheelMode(TMouseWheelMode Value) { FMouseWheelMode = Value; }
+  TCursor GetLinkCursor() const { return FLinkCursor; }
+  void SetLinkCursor(TCursor Value) { FLinkCursor = Value; }
+  TCursor GetPanCursor() const { return FPanCursor; }
+  void SetPanCursor(TCursor Value) { FPanCursor = Value; }
+  TCursor GetZoomCursor() const { return FZoomCursor; }
+  void SetZoomCursor(TCursor Value) { FZoomCursor = Value; }
+  bool GetIgnoreScreenDPI() const { return FIgnoreScreenDPI; }
+  void SetIgnoreScreenDPI(bool Value);
+  bool GetShowCrossIndicators() const { return FShowCrossIndicators; }
+  void SetShowCrossIndicators(bool Value);
+  TDiagramKeyActions GetKeyActions() const { return FKeyActions; }
+  void SetKeyActions(TDiagramKeyActions Value) { FKeyActions = Value; }
+  TDiagramHandlesStyle GetHandlesStyle() const override { return FHandlesStyle; }
+  void SetHandlesStyle(TDiagramHandlesStyle Value);
+  TDgrSmoothMode GetSmoothMode() const { return FSmoothMode; }
+  void SetSmoothMode(TDgrSmoothMode Value);
+  TDgrTextRenderingMode GetTextRenderingMode() const { return FTextRenderingMode; }
+  void SetTextRenderingMode(TDgrTextRenderingMode Value);
+  TDiagramSelectionMode GetSelectionMode() const { return FSelectionMode; }
+  void SetSelectionMode(TDiagramSelectionMode Value);
+  bool GetCanMoveOutOfBounds() const { return FCanMoveOutOfBounds; }
+  void SetCanMoveOutOfBounds(bool Value) { FCanMoveOutOfBounds = Value; }
+  bool GetRulerAutoUnit() const { return FRulerAutoUnit; }
+  void SetRulerAutoUnit(bool Value);
+  virtual TDiagramMeasUnit GetMeasUnit() const { return FIntMeasUnit; }
+  void SetMeasUnit(TDiagramMeasUnit Value);
+  bool GetWheelZoom() const { return FWheelZoom; }
+  void SetWheelZoom(bool Value) { FWheelZoom = Value; }
+  int GetWheelZoomIncrement() const { return FWheelZoomIncrement; }
+  void SetWheelZoomIncrement(int Value) { FWheelZoomIncrement = Value; }
+  int GetWheelZoomMin() const { return FWheelZoomMin; }
+  void SetWheelZoomMin(int Value) { FWheelZoomMin = Value; }
+  int GetWheelZoomMax() const { return FWheelZoomMax; }
+  void SetWheelZoomMax(int Value) { FWheelZoomMax = Value; }
+  double GetFixedPageWidth() const { return FFixedPageWidth; }
+  void SetFixedPageWidth(double Value) { FFixedPageWidth = Value; }
+  double GetFixedPageHeight() const { return FFixedPageHeight; }
+  void SetFixedPageHeight(double Value) { FFixedPageHeight = Value; }
+  int GetFixedPageCols() const { return FFixedPageCols; }
+  void SetFixedPageCols(int Value) { FFixedPageCols = Value; }
+  int GetFixedPageRows() const { return FFixedPageRows; }
+  void SetFixedPageRows(int Value) { FFixedPageRows = Value; }
+  int GetPasteOffsetX() const { return FPasteOffsetX; }
+  void SetPasteOffsetX(int Value) { FPasteOffsetX = Value; }
+  int GetPasteOffsetY() const { return FPasteOffsetY; }
+  void SetPasteOffsetY(int Value) { FPasteOffsetY = Value; }
+  TBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  TFont* GetFont() const override { return FFont.get(); }
+  // Copies the font; the diagram then no longer takes its parent's font.
+  void SetFont(TFont* Value);
+  bool GetParentFont() const { return FParentFont; }
+  void SetParentFont(bool Value) { FParentFont = Value; }
+  bool GetShowHint() const override { return FShowHint; }
+  // Every control following the diagram's ShowHint takes the new value.
+  void SetShowHint(bool Value);
+
+  TDiagramDesignMode GetDesignMode() const override { return FDesignMode; }
+  void SetDesignMode(TDiagramDesignMode Value);
+  TDgrGraphicLib GetGraphicLib() const override { return FGraphicLib; }
+  // The controls rebuild their engine drawers, then the subscribers hear of it.
+  void SetGraphicLib(TDgrGraphicLib Value);
+  bool GetPathDrawingMode() const { return FGraphicLib != dglGDI; }
+  bool GetUseGdiPlus() const { return FGraphicLib == dglGDIPlus; }
+  void SetUseGdiPlus(bool Value) { SetGraphicLib(Value ? dglGDIPlus : dglGDI); }
+  TDiagramDragStyle GetDragStyle() const { return FDragStyle; }
+  void SetDragStyle(TDiagramDragStyle Value) { FDragStyle = Value; }
+  bool GetFixedSideLines() const { return FFixedSideLines; }
+  void SetFixedSideLines(bool Value) { FFixedSideLines = Value; }
+  bool GetStoreEmptyCells() const { return FStoreEmptyCells; }
+  void SetStoreEmptyCells(bool Value) { FStoreEmptyCells = Value; }
+  const QString& GetClipboardNamePrefix() const { return FClipPrefix; }
+  void SetClipboardNamePrefix(const QString& Value) { FClipPrefix = Value; }
+  TColor GetExportBackgroundColor() const { return FExportBackgroundColor; }
+  void SetExportBackgroundColor(TColor Value) { FExportBackgroundColor = Value; }
+  const QString& GetConnectionLineId() const { return FConnectionLineId; }
+  void SetConnectionLineId(const QString& Value) { FConnectionLineId = Value; }
+  TMovementRestrictions GetRestrictMovementWithCtrl() const { return FRestrictMovementWithCtrl; }
+  void SetRestrictMovementWithCtrl(TMovementRestrictions Value) { FRestrictMovementWithCtrl = Value; }
+  int GetOriginalPPI() const { return FOriginalPPI; }
+
+  // Streaming flags: controls are written only while one is set (or while designing);
+  // with the clipboard flag only the controls whose names carry the clipboard prefix.
+  void SetInternalStreaming(bool Value) { FInternalStreaming = Value; }
+  void SetClipboardStreaming(bool Value) { FClipboardStreaming = Value; }
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+  TComponent* GetChildOwner() override { return GetOwner(); }
+  TComponent* GetChildParent() override { return this; }
+  // "OriginalPPI" is read when a document carries it and never written.
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+
+  // ---- Documents (diagram/persistence/DiagramDocument.cpp) ----
+  // The whole document as an object stream: binary, or its text form.
+  virtual void SaveToStream(TStream& AStream, bool TextFormat);
+  // Replaces the document by the stream's content. A stream that fails to read leaves
+  // the document exactly as it was and the error goes on to the caller.
+  virtual void LoadFromStream(TStream& AStream, bool TextFormat);
+  // Text form; the file is replaced atomically, so a failed save keeps the old file.
+  void SaveToFile(const QString& AFileName);
+  void LoadFromFile(const QString& AFileName);
+  // Removes every control; with RestoreDefaults also the diagram's own settings.
+  void Clear(bool RestoreDefaults);
+  // Takes over the published properties of another diagram (not its controls).
+  void Assign(TPersistent* Source) override;
+
+  // ---- Events ----
+  TBlockEvent OnInsertBlock;
+  TDControlEvent OnInsertDControl;
+  TDControlEvent OnRemoveDControl;
+  TDControlEvent OnSelectDControl;
+  TDControlEvent OnUnselectDControl;
+  TLinkEvent OnInsertLink;
+  TNotifyEvent OnSelectionChanging;
+  TNotifyEvent OnSelectionChanged;
+  TNotifyEvent OnModified;
+  TDrawBlockEvent OnDrawBlock;
+  TDrawBlockEvent OnDrawShape;
+  TDrawBlockEvent OnAfterDrawBlock;
+  TGetSurroundPtsEvent OnGetSurroundPts;
+  TDControlMouseEvent OnDControlMouseDown;
+  TDControlMouseEvent OnDControlMouseUp;
+  TDControlMouseMoveEvent OnDControlMouseMove;
+  TBlockEvent OnBlockMouseEnter;
+  TBlockEvent OnBlockMouseLeave;
+  TDControlEvent OnDControlClick;
+  TDControlEvent OnDControlDblClick;
+  TDiagramLinkEvent OnLinkAdded;
+  TDiagramLinkEvent OnLinkRemoved;
+  TAcceptAnchorEvent OnAcceptAnchor;
+  TAcceptLinkEvent OnAcceptLink;
+  TNotifyEvent OnBeforeMove;
+  TNotifyEvent OnAfterMove;
+  TDiagramPosEvent OnMoving;
+  TDiagramPosEvent OnDControlResizing;
+  TNotifyEvent OnBeforeResize;
+  TNotifyEvent OnAfterResize;
+  TDiagramPaintEvent OnBeforePaint;
+  TDiagramPaintEvent OnAfterPaint;
+  TDiagramDrawLinkPointEvent OnDrawLinkPoint;
+  TDiagramOpenEditorEvent OnOpenEditor;
+  TDiagramEditCellEvent OnEditCell;
+  TDiagramCloseEditorEvent OnCloseEditor;
+  TBeforeCreateControlEvent OnBeforeCreateControl;
+  TNotifyEvent OnHorzScrolled;
+  TNotifyEvent OnVertScrolled;
+  TFindDControlNameEvent OnFindDControlName;
+  // Private hooks of companion components (design-time tracking, mouse-down with handle).
+  TDiagramDesignEvent OnDesignEvent;
+  TDControlMouseEventEx OnDControlMouseDownEx;
+
+ protected:
+  // The screen's pixels per inch, as the platform reports it.
+  virtual int PlatformScreenPPI() const;
+  // Invalidates the window when the diagram sits in a parent window.
+  virtual void InvalidateWindow();
+  // Fits the selection block around the selection; it arrives with the group classes.
+  virtual void UpdateSelBlock() {}
+  bool HasParentWindow() const;
+  // The thickness of the window's own scroll bars, which take room from the drawing area
+  // while they are shown. The window shows none of its own yet, so they take none.
+  virtual int ScrollBarThickness() const { return 0; }
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void PaintWindow(QPainter& Painter, const TRect& UpdateRect) override;
+  void Resize() override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+
+ private:
+  struct TContentExtent {
+    double MinL = 0, MinT = 0, MaxR = 0, MaxB = 0, ExtW = 0, ExtH = 0;
+  };
+  // Runs a programmatic batch of moves: extent and repaint once, anchored lines told
+  // once per control at the end; the counters close even when a move throws.
+  void ProgrammaticMove(const std::function<void()>& AMoves);
+  void BeginInternalUpdate() { ++FInternalUpdating; }
+  void EndInternalUpdate();
+  void BeginPosUpdate() { ++FUpdatingPos; }
+  void EndPosUpdate();
+  TContentExtent CalcContentExtent();
+  // A ruler strip covers the canvas point (its edge row and column included).
+  bool IsRulerAt(TDot ACanvasPoint) const;
+  bool SelBlockInUse() const;
+  void DesignEvent(TDiagramEventType AType);
+  void ApplyZoomRatio(double ARatio);
+  void ZoomBy(const TSquare& ARect, bool AZoomIn);
+  double ContentScale() const { return GetScreenDPIRatio() * FZoomRatio; }
+  // Printer pixels per diagram pixel, from the current printer (or the fallback
+  // resolution the printable rectangle uses without one).
+  TPrintConv PrintConv() const;
+  int MinLeft();
+  int MinTop();
+
+  // Lists: plain references; the controls are owned by the child owner.
+  TList<TDiagramControl*> FDControls;
+  TList<TDiagramControl*> FBlocks;
+  TList<TDiagramControl*> FLinks;
+  TList<TDiagramControl*> FSelecteds;
+  std::vector<std::shared_ptr<IDiagramSubscriber>> FSubList;
+  TOwned<TDiagramLayers> FLayers;
+  TOwned<TFont> FFont;
+  TOwned<TDiagramPageSettings> FPageSettings;
+  TOwned<TDiagramScrollBar> FHorzScrollBar;
+  TOwned<TDiagramScrollBar> FVertScrollBar;
+  TOwned<TSnapGrid> FSnapGrid;
+  TOwned<TPageLines> FPageLines;
+  TOwned<TDiagramBackground> FBackground;
+  TOwned<TDiagramRuler> FTopRuler;
+  TOwned<TDiagramRuler> FLeftRuler;
+  // The selection block arrives with the group classes; until then there is none.
+  TDiagramControl* FSelBlock = nullptr;
+
+  // Interaction state.
+  TMouseState FMouseState = msBrowsing;
+  TDot FDragStart;
+  TDiagramControl* FInsertDControl = nullptr;
+  TDiagramControl* FPreviousDControl = nullptr;
+  TDiagramControl* FDControlClicked = nullptr;
+  TLinkPoint* FLinkPoint = nullptr;
+  TStretchHandle* FHandle = nullptr;
+  bool FKeepInserting = false;
+  int FConnOff = 10;
+
+  // Counters.
+  int FUpdateCount = 0;
+  int FRedrawRequestCount = 0;
+  int FInternalUpdating = 0;
+  int FUpdatingPos = 0;
+  int FUpdatingSel = 0;
+  bool FPainting = false;
+  bool FUpdatingScrollBars = false;
+  bool FInternalStreaming = false;
+  bool FClipboardStreaming = false;
+
+  // View.
+  double FZoomRatio = 1.0;
+  double FPreviewZoom = 1.0;
+  TPaintStyle FPaintStyle = psScreen;
+  TDot FPreviewOffset;
+  float FPrintConvX = 1.0f;
+  float FPrintConvY = 1.0f;
+  double FAdjustRatioX = 1.0;
+  double FAdjustRatioY = 1.0;
+  bool FIgnoreScreenDPI = false;
+  int FOriginalPPI = 96;
+  int FCurrentPPI = 0;
+  TDiagramMeasUnit FIntMeasUnit = duCenti;
+  bool FRulerAutoUnit = false;
+  TBorderStyle FBorderStyle = bsSingle;
+  TColor FBorderColor = clGray;
+  TDgrSmoothMode FSmoothMode = smAntiAlias;
+  TDgrTextRenderingMode FTextRenderingMode = tmAntiAlias;
+  TDgrGraphicLib FGraphicLib = dglGDIPlus;
+  bool FPaintLinesFirst = false;
+  bool FShowLinkPoints = true;
+  bool FShowCrossIndicators = false;
+  bool FAutomaticNodes = false;
+  TDiagramHandlesStyle FHandlesStyle = hsClassic;
+  TDiagramDragStyle FDragStyle = dsOutline;
+  bool FParentFont = true;
+  bool FShowHint = false;
+
+  // Behaviour switches.
+  bool FAutoScroll = true;
+  bool FAutoPage = false;
+  bool FCanMoveOutOfBounds = true;
+  bool FFixedSideLines = false;
+  bool FWheelZoom = false;
+  bool FStoreEmptyCells = true;
+  int FWheelZoomIncrement = 10;
+  int FWheelZoomMin = 10;
+  int FWheelZoomMax = 500;
+  TMouseWheelMode FMouseWheelMode = mwOff;
+  TDiagramKeyActions FKeyActions{kaEscape, kaMove, kaPage, kaResize, kaSelect};
+  TDiagramSelectionMode FSelectionMode = slmMultiple;
+  TMovementRestrictions FRestrictMovementWithCtrl{mrBlocks, mrLineHandles};
+  TDiagramDesignMode FDesignMode = ddmEditable;
+  int64_t FActiveLayers = 0;
+  QString FConnectionLineId;
+  TCursor FLinkCursor = crHandPoint;
+  TCursor FPanCursor = crHandPoint;
+  TCursor FZoomCursor = crDefault;
+
+  // Export, paste and pages.
+  QString FClipPrefix = QStringLiteral("___clip___");
+  TColor FExportBackgroundColor = clWhite;
+  int FNettoExportOffset = 3;
+  int FPasteOffsetX = 20;
+  int FPasteOffsetY = 20;
+  int FFixedPageRows = 0;
+  int FFixedPageCols = 0;
+  double FFixedPageHeight = 0;
+  double FFixedPageWidth = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,207 @@
+// Update brackets, repaint requests, change reports, programmatic moves, z-order,
+// subscribers and link acceptance.
+#include "diagram/view/Diagram.h"
+
+namespace tarnwick {
+
+void TdvDiagram::BeginUpdate() {
+  if (FUpdateCount == 0) FRedrawRequestCount = 0;
+  ++FUpdateCount;
+}
+
+int TdvDiagram::EndUpdate(bool AOptimize) {
+  if (FUpdateCount > 0) --FUpdateCount;
+  if (FUpdateCount > 0) return -1;
+  FUpdateCount = 0;
+  UpdateScrollRanges();
+  if (!AOptimize) {
+    RequestRedraw();
+    return -1;
+  }
+  const int requests = FRedrawRequestCount;
+  FRedrawRequestCount = 0;
+  if (requests > 0) RequestRedraw();
+  return requests;
+}
+
+void TdvDiagram::RequestRedraw() {
+  if (FUpdateCount > 0)
+    ++FRedrawRequestCount;
+  else if (!FPainting)
+    InvalidateWindow();
+}
+
+void TdvDiagram::Modified() {
+  if (FInternalUpdating > 0 || IsLoading() || IsDestroying()) return;
+  Fire(OnModified, this);
+}
+
+void TdvDiagram::EndInternalUpdate() {
+  if (FInternalUpdating > 0) --FInternalUpdating;
+}
+
+void TdvDiagram::EndPosUpdate() {
+  if (FUpdatingPos <= 0) return;
+  if (--FUpdatingPos == 0 && !IsDestroying()) {
+    UpdateScrollRanges();
+    RequestRedraw();
+  }
+}
+
+void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
+  BeginInternalUpdate();
+  BeginPosUpdate();
+  try {
+    AMoves();
+  } catch (...) {
+    EndPosUpdate();
+    EndInternalUpdate();
+    throw;
+  }
+  EndPosUpdate();
+  EndInternalUpdate();
+  // Anchored lines follow once, after the whole batch moved.
+  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  for (TDiagramControl* c : controls)
+    if (FDControls.Contains(c)) c->NotifyAnchoreds(acPosition);
+}
+
+void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable) {
+  if (ADeltaX == 0 && ADeltaY == 0) return;
+  ProgrammaticMove([&] {
+    const std::vector<TDiagramControl*> controls = FDControls.Vector();
+    for (TDiagramControl* c : controls) {
+      if (AOnlySelected && !c->GetSelected()) continue;
+      if (AOnlyMovable && !c->CanMove()) continue;
+      // A selected group moves its members itself.
+      if (c->IsMember() && !(AOnlySelected && !c->GetGroupBlock()->GetSelected())) continue;
+      c->MoveBy(ADeltaX, ADeltaY);
+    }
+    if (SelBlockInUse()) FSelBlock->MoveBy(ADeltaX, ADeltaY);
+  });
+  Modified();
+}
+
+// ---- Z-order ----
+
+void TdvDiagram::MoveControlIndex(TDiagramControl* ADControl, int NewIndex) {
+  const int index = FDControls.IndexOf(ADControl);
+  if (index < 0) return;
+  FDControls.Move(index, NewIndex);
+  RequestRedraw();
+}
+
+void TdvDiagram::BringToFront(TDiagramControl* ADControl) {
+  if (!ADControl) return;
+  if (TDiagramControl* group = ADControl->GetGroupBlock()) {
+    group->MoveMember(ADControl, group->GetMemberCount() - 1);
+    RequestRedraw();
+  } else {
+    MoveControlIndex(ADControl, FDControls.Count() - 1);
+  }
+}
+
+void TdvDiagram::SendToBack(TDiagramControl* ADControl) {
+  if (!ADControl) return;
+  if (TDiagramControl* group = ADControl->GetGroupBlock()) {
+    group->MoveMember(ADControl, 0);
+    RequestRedraw();
+  } else {
+    MoveControlIndex(ADControl, 0);
+  }
+}
+
+void TdvDiagram::BringToFront() {
+  const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
+  for (TDiagramControl* c : selected)
+    if (!c->AsMember()) BringToFront(c);
+}
+
+void TdvDiagram::SendToBack() {
+  const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
+  for (TDiagramControl* c : selected)
+    if (!c->AsMember()) SendToBack(c);
+}
+
+// ---- Subscribers ----
+
+void TdvDiagram::AddSubscriber(std::shared_ptr<IDiagramSubscriber> ASubscriber) {
+  if (ASubscriber) FSubList.push_back(std::move(ASubscriber));
+}
+
+void TdvDiagram::RemoveSubscriber(IDiagramSubscriber* ASubscriber) {
+  for (auto it = FSubList.begin(); it != FSubList.end(); ++it)
+    if (it->get() == ASubscriber) {
+      FSubList.erase(it);
+      return;
+    }
+}
+
+void TdvDiagram::RefreshToolbars() {
+  // A copy keeps a subscriber alive while it is told, even if it unsubscribes meanwhile.
+  const auto subscribers = FSubList;
+  for (const auto& s : subscribers) s->DgrNotification(TDgrNotificationInfo{deLibraryChanged});
+}
+
+// ---- Links ----
+
+bool TdvDiagram::AcceptAnchor(TLinkPoint* ALinkPoint, TLinkPoint* AAnchor) {
+  bool accept = true;
+  if (!ALinkPoint || !AAnchor) return accept;
+  TDiagramControl* line = ALinkPoint->GetDControl();
+  if (line && line->IsLine()) {
+    // A line's source is its link point 0, its target link point 1.
+    switch (AAnchor->GetLinkConstraint()) {
+      case lcAll:
+        accept = true;
+        break;
+      case lcSourceOnly:
+        accept = ALinkPoint->GetIndex() == 0;
+        break;
+      case lcTargetOnly:
+        accept = ALinkPoint->GetIndex() == 1;
+        break;
+      case lcNone:
+        accept = false;
+        break;
+    }
+    if (accept) {
+      TDiagramControl* anchorControl = AAnchor->GetDControl();
+      accept = anchorControl && line->CanLink() && anchorControl->CanLink();
+    }
+  }
+  if (OnAcceptAnchor) OnAcceptAnchor(this, ALinkPoint, AAnchor, accept);
+  return accept;
+}
+
+bool TdvDiagram::DoAcceptLink(TDiagramControl* ALink, TLinkPoint* Anchor1, TLinkPoint* Anchor2) {
+  bool accept = true;
+  if (OnAcceptLink && ALink && (Anchor1 || Anchor2)) OnAcceptLink(this, ALink, Anchor1, Anchor2, accept);
+  return accept;
+}
+
+void TdvDiagram::ClickLinkNode(TLinkPoint* ALinkPoint) {
+  if (ALinkPoint && ALinkPoint->IsNode()) ALinkPoint->SetCollapsed(!ALinkPoint->GetCollapsed());
+}
+
+void TdvDiagram::DoLinkAdded(TDiagramControl* AControl, TDiagramControl* ALink, TLinkPoint* ALinkPoint) {
+  Fire(OnLinkAdded, this, AControl, ALink, ALinkPoint);
+}
+
+void TdvDiagram::DoLinkRemoved(TDiagramControl* AControl, TDiagramControl* ALink, TLinkPoint* ALinkPoint) {
+  if (!IsDestroying()) Fire(OnLinkRemoved, this, AControl, ALink, ALinkPoint);
+}
+
+TDiagramControl* TdvDiagram::LinkBetweenBlocks(TDiagramControl* ABlock1, TDiagramControl* ABlock2) const {
+  if (!ABlock1 || !ABlock2) return nullptr;
+  for (TDiagramControl* line : FLinks) {
+    TLinkPoints* points = line->GetLinkPoints();
+    if (points->Count() < 2) continue;
+    TDiagramControl* source = points->GetItems(0)->GetAnchor();
+    TDiagramControl* target = points->GetItems(1)->GetAnchor();
+    if ((source == ABlock1 && target == ABlock2) || (source == ABlock2 && target == ABlock1)) return line;
+  }
+  return nullptr;
+}
+
+}  // namespace tarnwick

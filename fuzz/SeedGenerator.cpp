@@ -1,0 +1,94 @@
+// Writes the seed corpora of the fuzz targets: streams of sample documents made by the
+// project's own writer, in binary form (for the binary reader) and text form (for the
+// text converter). Usage: tarnwick_fuzz_seeds OUTDIR  (creates OUTDIR/binary, OUTDIR/text)
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+
+#include "platform/core/Exception.h"
+#include "tests/streaming/TestClasses.h"
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+void Save(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    std::exit(1);
+  }
+}
+
+QList<QByteArray> SampleStreams() {
+  QList<QByteArray> out;
+  {
+    TOwned<TSampleShape> s(Create<TSampleShape>(nullptr));
+    out << SaveBinary(s.get());
+  }
+  {
+    TOwned<TSampleShape> s(Create<TSampleShape>(nullptr));
+    s->SetName("Root");
+    s->SetWidth(-70000);
+    s->SetBig(int64_t{1} << 40);
+    s->SetLetter(u'q');
+    s->SetKind(shDiamond);
+    s->SetVisible(false);
+    s->SetOptions({oxB, oxC});
+    s->SetAngle(0.25);
+    s->SetRatio(1.5f);
+    s->SetCaption(QString::fromUtf8("It's \"quoted\"\r\nnext line, café, 中文 😀 ") + QString(70, 'x'));
+    s->SetColor(clBtnFace);
+    s->SetCursor(-22);
+    s->SetMask(0xFFFFFFFF);
+    s->GetPen()->SetColor(0x00F0F0F0);
+    s->GetPen()->GetFill()->SetColor(clRed);
+    s->GetLines()->AddStrings(QStringList{"one", "two"});
+    s->Extra = {1, -300, 1 << 20};
+    s->Blob = QByteArray(40, '\x5a');
+    auto* item = static_cast<TSampleItem*>(s->GetItems()->Add());
+    item->SetCaption("item");
+    static_cast<TSampleItem*>(item->GetChildren()->Add())->SetValue(7);
+    auto* a = Create<TSampleShape>(s.get());
+    a->SetName("A");
+    auto* b = Create<TSampleDerived>(s.get());
+    b->SetName("B");
+    b->SetRadius(3);
+    a->SetLink(b);
+    b->SetLink(s.get());
+    item->SetLink(a);
+    out << SaveBinary(s.get());
+  }
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    return 1;
+  }
+  RegisterSampleClasses();
+  QDir dir(QString::fromLocal8Bit(argv[1]));
+  if (!dir.mkpath("binary") || !dir.mkpath("text")) return 1;
+  try {
+    int n = 0;
+    for (const QByteArray& bin : SampleStreams()) {
+      ++n;
+      Save(dir.filePath(QString("binary/sample%1.bin").arg(n)), bin);
+      Save(dir.filePath(QString("text/sample%1.txt").arg(n)), BinaryToText(bin));
+    }
+    // Forms our writer never produces but the parser accepts.
+    Save(dir.filePath("text/loose.txt"),
+         "\xEF\xBB\xBF"
+         "OBJECT R\xC3\xB6ot : T [2]\n\tP = 'a''b' + #233 +\n 'c'\n\tQ = { 0a FF }\n"
+         "\tS = [x, 1, 'y']\n\tL = (1 2.5 3.5s 4c 5d $FF nil A.B.C)\n\tC = < item [1] X = 1 end >\n"
+         "  inherited I: T\n  END\n  inline T\n  end\nend\n");
+  } catch (const Exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

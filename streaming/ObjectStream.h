@@ -1,0 +1,16 @@
+#pragma once
+// Whole object trees to and from streams.
+#include "platform/core/Component.h"
+#include "platform/core/Stream.h"
+
+namespace tarnwick {
+
+// Writes the signature and Root's record (with its children) at the stream's position.
+void WriteComponent(TStream& Stream, TComponent* Root);
+
+// Applies the object stream at the stream's position to Root and returns it. With Root
+// null, the root is created (without owner) from the class the stream names; the caller
+// then owns it. Errors are the reader's; a created root is freed when reading fails.
+TComponent* ReadComponent(TStream& Stream, TComponent* Root);
+
+}  // namespace tarnwick
