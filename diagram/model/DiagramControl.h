@@ -317,6 +317,9 @@ class TDiagramControl : public TComponent {
   int FTransparency = 0;
   TDiagramControl* FGroupBlock = nullptr;
   QString FLayerNameFix;
+  // Kept by the diagram: whether this control is in its control list, so joining a
+  // diagram of many controls needs no search of that list.
+  bool FInControlList = false;
   TOwned<THandlesAppearance> FHandlesAppearance;
   TDgrGraphicLib FGraphicLib = dglGDIPlus;
   bool FCustomGraphicLib = false;

@@ -132,6 +132,11 @@ TDiagramControl* TdvDiagram::FindBlock(const QString& AName) const {
   return nullptr;
 }
 
+bool TdvDiagram::IsForeignOwned(TDiagramControl* AControl) const {
+  TComponent* owner = AControl->GetOwner();
+  return owner != GetOwner() && owner != this;
+}
+
 QString TdvDiagram::FindCompName(TComponent* AComponent, QString ABaseName) {
   if (ABaseName.isEmpty() && AComponent) {
     ABaseName = AComponent->ClassName();
@@ -146,17 +151,20 @@ QString TdvDiagram::FindCompName(TComponent* AComponent, QString ABaseName) {
   auto taken = [&](const QString& name) {
     for (TComponent* o : owners)
       if (o->FindComponent(name)) return true;
-    return FindDControl(name) != nullptr;
+    // A miscount (an owner changed while on the diagram) only costs the walk.
+    return FForeignOwnedControls != 0 && FindDControl(name) != nullptr;
   };
   // Every taken name is carried by one of finitely many components, so one of the first
   // (count + 1) numbers is free.
   int limit = FDControls.Count() + 1;
   for (TComponent* o : owners) limit += o->GetComponentCount();
+  const QString hintKey = ABaseName.toCaseFolded();
   QString result;
-  for (int n = 1; n <= limit; ++n) {
+  for (int n = FNameHints.value(hintKey, 0) + 1; n <= limit + 1; ++n) {
     QString candidate = ABaseName + QString::number(n);
     if (!taken(candidate)) {
       result = candidate;
+      FNameHints.insert(hintKey, n - 1);
       break;
     }
   }
@@ -170,7 +178,11 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
   if (!AControl) return;
   const bool loading = IsLoading();
   if (AControl->GetName().isEmpty() && !loading) AControl->SetName(FindCompName(AControl, QString()));
-  if (!FDControls.Contains(AControl)) FDControls.Add(AControl);
+  if (!AControl->FInControlList) {
+    FDControls.Add(AControl);
+    AControl->FInControlList = true;
+    if (IsForeignOwned(AControl)) ++FForeignOwnedControls;
+  }
   if (AControl->GetSelected() && !FSelecteds.Contains(AControl)) FSelecteds.Add(AControl);
   if (!loading) Fire(OnInsertDControl, this, AControl);
   if (!loading && FSnapGrid->GetActive() && FSnapGrid->GetForce() && FBlocks.Contains(AControl))
@@ -185,8 +197,13 @@ void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
   if (FDControlClicked == AControl) FDControlClicked = nullptr;
   if (FLinkPoint && FLinkPoint->GetDControl() == AControl) FLinkPoint = nullptr;
   if (FHandle && FHandle->GetDControl() == AControl) FHandle = nullptr;
-  FDControls.Remove(AControl);
+  if (AControl->FInControlList) {
+    FDControls.Remove(AControl);
+    AControl->FInControlList = false;
+    if (IsForeignOwned(AControl)) --FForeignOwnedControls;
+  }
   FSelecteds.Remove(AControl);
+  FNameHints.clear();  // its name, and lower numbers, may be free again
   const bool destroying = IsDestroying();
   if (!destroying) Fire(OnRemoveDControl, this, AControl);
   if (!destroying && FUpdatingPos == 0) {
@@ -219,9 +236,11 @@ void TdvDiagram::ClearDControls() {
     TDiagramControl* c = FDControls[0];
     if (c->IsMember())
       if (TDiagramControl* master = c->GetMasterGroup()) c = master;
+    const int before = FDControls.Count();
     c->Free();
     // A control always leaves the lists while it is freed; should an override keep it
     // from doing so, it is dropped here rather than freed again.
+    if (FDControls.Count() < before) continue;
     FDControls.Remove(c);
     FBlocks.Remove(c);
     FLinks.Remove(c);
@@ -292,6 +311,20 @@ void TdvDiagram::DefineProperties(TFiler* Filer) {
   // Older documents carry the screen density they were made at; it has no effect.
   Filer->DefineProperty(
       "OriginalPPI", [this](TReader& R) { FOriginalPPI = R.ReadInteger(); }, nullptr, false);
+  // Documents saved by a diagram hosted in a docked window carry the window's last
+  // explicit bounds; they describe the window, not the document, so they are accepted and
+  // not written back.
+  for (const char* name : {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight"})
+    Filer->DefineProperty(name, [](TReader& R) { R.ReadInteger(); }, nullptr, false);
+  Filer->DefineProperty(
+      "DesignSize",
+      [](TReader& R) {
+        R.ReadListBegin();
+        while (!R.EndOfList()) R.ReadInteger();
+        R.ReadListEnd();
+      },
+      nullptr, false);
+  Filer->DefineProperty("IsControl", [](TReader& R) { R.ReadBoolean(); }, nullptr, false);
 }
 
 void TdvDiagram::Loaded() {

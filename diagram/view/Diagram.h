@@ -4,6 +4,7 @@
 // converts between diagram units and canvas pixels, zooms, and finds controls, link points
 // and handles by position. It works without a window: a document can be built, searched
 // and streamed headless.
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -61,6 +62,8 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // A fresh name for AComponent: ABaseName (the class name without its leading "T" when
   // empty) followed by the first number that no component and no control carries.
   QString FindCompName(TComponent* AComponent, QString ABaseName);
+  // A control owned neither by the diagram's owner nor by the diagram.
+  bool IsForeignOwned(TDiagramControl* AControl) const;
   TDiagramControl* DControlAtPos(const TDot& Pos, TControlSearchMode SearchMode = csmAll,
                                  TDiagramControlFilter AGroupFilter = cfAll);
   TLinkPoint* LinkPointAtPos(const TDot& Pos, TDiagramControl* ADControl = nullptr, bool OnlyUnselected = false,
@@ -492,6 +495,12 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // Counters.
   int FUpdateCount = 0;
   int FRedrawRequestCount = 0;
+  // Naming many new controls must stay linear: per base name, the numbers below the
+  // hint are known to be taken (forgotten whenever a control leaves), and controls owned
+  // outside the owners FindCompName asks are counted, so the list walk of FindDControl
+  // is needed only when there are any.
+  QHash<QString, int> FNameHints;
+  int FForeignOwnedControls = 0;
   int FInternalUpdating = 0;
   int FUpdatingPos = 0;
   int FUpdatingSel = 0;

@@ -43,7 +43,15 @@ void TComponent::BeforeDestruction() {
     other->Notification(this, opRemove);
   }
   DestroyComponents();
-  if (FOwner) FOwner->RemoveComponent(this);
+  // As when an owner frees its components: only a component someone asked about is
+  // announced to the owner and its siblings. Announcing every one would make freeing the
+  // controls of a large diagram one by one quadratic.
+  if (FOwner) {
+    if (FComponentState.Contains(csFreeNotification))
+      FOwner->RemoveComponent(this);
+    else
+      FOwner->Remove(this);
+  }
   TPersistent::BeforeDestruction();
 }
 

@@ -228,7 +228,9 @@ TEST_F(Documents, OlderFilesMayCarryWindowValuesThatChangeNothing) {
   TDiagramFixture f;
   QString text = Text(f.Diagram);
   const QString head = text.left(text.indexOf("\r\n") + 2);
-  text.insert(head.size(), "  OriginalPPI = 120\r\n");
+  text.insert(head.size(),
+              "  OriginalPPI = 120\r\n  ExplicitLeft = 0\r\n  ExplicitTop = 0\r\n  ExplicitWidth = 200\r\n"
+              "  ExplicitHeight = 200\r\n  DesignSize = (\r\n    200\r\n    200)\r\n  IsControl = True\r\n");
   TMemoryStream in(text.toUtf8());
   TDiagramFixture g;
   g.Diagram->LoadFromStream(in, true);
@@ -258,4 +260,41 @@ TEST_F(Documents, ClearRemovesControlsAndOptionallyTheSettings) {
   EXPECT_EQ(f.Diagram->GetZoom(), 300);
   f.Diagram->Clear(true);
   EXPECT_EQ(f.Diagram->GetZoom(), 100);
+}
+
+TEST_F(Documents, AFreshDiagramWritesItsHeadInTableOrder) {
+  TDiagramFixture f;
+  QStringList top;
+  for (const QString& line : Text(f.Diagram).split("\r\n")) {
+    // Top-level properties only: two spaces of indentation, no sub-object path.
+    if (!line.startsWith("  ") || line.startsWith("   ") || line.startsWith("  object")) continue;
+    QString name = line.mid(2).section(' ', 0, 0);
+    if (!name.contains('.')) top << name;
+  }
+  const QStringList expected{"NettoExportOffset", "AutomaticNodes", "AutoScroll", "AutoPage",
+                             "ShowLinkPoints", "Zoom", "BorderColor", "MouseWheelMode",
+                             "ActiveLayers", "Layers", "LinkCursor", "PanCursor",
+                             "ZoomCursor", "IgnoreScreenDPI", "ShowCrossIndicators", "KeyActions",
+                             "HandlesStyle", "SmoothMode", "TextRenderingMode", "SelectionMode",
+                             "CanMoveOutOfBounds", "RulerAutoUnit", "MeasUnit", "WheelZoom",
+                             "WheelZoomIncrement", "WheelZoomMin", "WheelZoomMax", "BorderStyle"};
+  EXPECT_EQ(top, expected);
+}
+
+TEST_F(Documents, DuplicateNamesInAFileFailTheLoadAndKeepTheDocument) {
+  TDiagramFixture source;
+  AddBox(source, 10, 10);
+  AddBox(source, 20, 20);
+  QString text = Text(source.Diagram).replace("object DocBox2", "object DocBox1");
+  TDiagramFixture target;
+  AddBox(target, 1, 1, "stays");
+  const QString before = Text(target.Diagram);
+  TMemoryStream in(text.toUtf8());
+  try {
+    target.Diagram->LoadFromStream(in, true);
+    FAIL() << "duplicate accepted";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "A component named DocBox1 already exists");
+  }
+  EXPECT_EQ(Text(target.Diagram), before);
 }
