@@ -1,11 +1,16 @@
 // Writes the seed corpora of the fuzz targets: streams of sample documents made by the
 // project's own writer, in binary form (for the binary reader) and text form (for the
 // text converter). Usage: tarnwick_fuzz_seeds OUTDIR  (creates OUTDIR/binary, OUTDIR/text)
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/core/Exception.h"
+#include "platform/gui/Picture.h"
 #include "tests/streaming/TestClasses.h"
 
 using namespace tarnwick;
@@ -63,6 +68,33 @@ QList<QByteArray> SampleStreams() {
   return out;
 }
 
+QByteArray Encode(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return bytes;
+}
+
+void SavePictures(const QDir& dir) {
+  QImage image(7, 5, QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgba(x * 30, y * 50, 128, x == 0 ? 0 : 255));
+  int n = 0;
+  for (const char* format : {"png", "bmp", "jpg", "tiff"}) {
+    const QByteArray file = Encode(image, format);
+    if (file.isEmpty()) continue;
+    Save(dir.filePath(QString("pictures/sample.%1").arg(format)), file);
+    // The same picture as an object stream carries it: class name and payload.
+    TOwned<TPicture> picture(Create<TPicture>());
+    TMemoryStream in(file);
+    picture->LoadFromStream(in);
+    TMemoryStream payload;
+    picture->WriteData(payload);
+    Save(dir.filePath(QString("pictures/payload%1.bin").arg(++n)), payload.Bytes());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,9 +102,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
     return 1;
   }
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
   RegisterSampleClasses();
   QDir dir(QString::fromLocal8Bit(argv[1]));
-  if (!dir.mkpath("binary") || !dir.mkpath("text")) return 1;
+  if (!dir.mkpath("binary") || !dir.mkpath("text") || !dir.mkpath("pictures")) return 1;
   try {
     int n = 0;
     for (const QByteArray& bin : SampleStreams()) {
@@ -86,6 +120,7 @@ int main(int argc, char** argv) {
          "OBJECT R\xC3\xB6ot : T [2]\n\tP = 'a''b' + #233 +\n 'c'\n\tQ = { 0a FF }\n"
          "\tS = [x, 1, 'y']\n\tL = (1 2.5 3.5s 4c 5d $FF nil A.B.C)\n\tC = < item [1] X = 1 end >\n"
          "  inherited I: T\n  END\n  inline T\n  end\nend\n");
+    SavePictures(dir);
   } catch (const Exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
