@@ -98,8 +98,21 @@ void TLinkPoint::SetAnchorLink(TLinkPoint* Value) {
   SetAnchor(Value->GetDControl());
 }
 
-void TLinkPoint::Unregister() {
+TLinkPoint* TLinkPoint::RegisteredAt() const {
+  if (!FAnchor) return nullptr;
   TLinkPoint* q = GetAnchorLink();
+  if (q && q->FAnchoreds.Contains(const_cast<TLinkPoint*>(this))) return q;
+  // Deleting a point of the anchor shifts the indices behind it, so the entry may sit
+  // with another point of the same control; it must still be found, or that point would
+  // keep a pointer to this one after it is gone.
+  TLinkPoints* points = FAnchor->GetLinkPoints();
+  for (int i = 0; points && i < points->Count(); ++i)
+    if (points->GetItems(i)->FAnchoreds.Contains(const_cast<TLinkPoint*>(this))) return points->GetItems(i);
+  return nullptr;
+}
+
+void TLinkPoint::Unregister() {
+  TLinkPoint* q = RegisteredAt();
   if (!q) return;
   q->FAnchoreds.Remove(this);
   TDiagramControl* owner = GetDControl();
@@ -113,7 +126,8 @@ void TLinkPoint::Register() {
     FAnchorIndex = -1;
     return;
   }
-  if (!q->FAnchoreds.Contains(this)) q->FAnchoreds.Add(this);
+  if (q->FAnchoreds.Contains(this)) return;  // already there: no second LinkAdded
+  q->FAnchoreds.Add(this);
   TDiagramControl* owner = GetDControl();
   if (owner && owner->IsLine()) FAnchor->LinkAdded(owner, this);
 }
@@ -260,6 +274,23 @@ void TLinkPoint::SetVisible(bool Value) {
   if (FVisible == Value) return;
   FVisible = Value;
   Changed(false);
+}
+
+bool TLinkPoint::AcceptsEnd(const TLinkPoint* AEnd) const {
+  if (!AEnd) return false;
+  TDiagramControl* line = AEnd->GetDControl();
+  if (!line || !line->IsLine()) return true;
+  switch (FLinkConstraint) {
+    case lcAll:
+      return true;
+    case lcSourceOnly:
+      return AEnd->GetIndex() == 0;
+    case lcTargetOnly:
+      return AEnd->GetIndex() == 1;
+    case lcNone:
+      return false;
+  }
+  return false;
 }
 
 TLinkPointStyle TLinkPoint::GetStyle() const {

@@ -59,6 +59,10 @@ class TLinkPoint : public TCollectionItem {
 
   TLinkConstraint GetLinkConstraint() const { return FLinkConstraint; }
   void SetLinkConstraint(TLinkConstraint Value);
+  // Whether the constraint lets AEnd anchor here: a line's source is its first point and
+  // its target the second; points of other controls are not line ends and are not held
+  // back by it.
+  bool AcceptsEnd(const TLinkPoint* AEnd) const;
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool Value);
   bool GetCanAnchor() const { return FCanAnchor; }
@@ -79,6 +83,8 @@ class TLinkPoint : public TCollectionItem {
   friend class TDiagramControl;
   void Register();
   void Unregister();
+  // The point of the anchor whose anchored list holds this one, if any.
+  TLinkPoint* RegisteredAt() const;
   // The anchor control is going away: forget it without touching its (freed) points.
   void DropAnchor();
   bool IsOwnerDestroying() const;

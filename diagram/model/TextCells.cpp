@@ -1,5 +1,7 @@
 #include "diagram/model/TextCells.h"
 
+#include <algorithm>
+
 #include "diagram/model/DiagramControl.h"
 #include "geometry/Squares.h"
 #include "platform/core/Properties.h"
@@ -159,6 +161,11 @@ void TTextCell::Assign(TPersistent* Source) {
   SetVisible(src->FVisible);
   SetReadOnly(src->FReadOnly);
   SetFont(src->FFont.get());
+  // The copied font is the cell's own even when it happens to equal the control's.
+  if (FDControlFont) {
+    FDControlFont = false;
+    ItemChanged();
+  }
 }
 
 TDiagramControl* TTextCell::GetDControl() const {
@@ -287,6 +294,8 @@ void TTextCell::SetParentTransparency(bool Value) {
 }
 
 void TTextCell::SetTransparency(int Value) {
+  // A percentage: values outside it would turn into alpha values beyond a byte.
+  Value = std::clamp(Value, 0, 100);
   if (FTransparency == Value) return;
   FTransparency = Value;
   ItemChanged();
