@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "diagram/model/DiagramBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Stream.h"
@@ -21,6 +22,7 @@ struct TLoadedDiagram {
   TdvDiagram* Diagram = Create<TdvDiagram>(Owner.get());
 
   explicit TLoadedDiagram(const QString& FileName) {
+    RegisterBlockClasses();
     TMemoryStream content;
     content.LoadFromFile(FileName);
     content.SetPosition(0);
@@ -38,7 +40,9 @@ QJsonValue AnchorName(TLinkPoint* P) {
 }
 
 QJsonObject ControlJson(TDiagramControl* C, bool IsBlock, bool IsLine) {
-  TSquare r = C->ControlRect();
+  // A block reports its stored bounds: its control rectangle may take in its text cells.
+  auto* block = dynamic_cast<TCustomDiagramBlock*>(C);
+  TSquare r = block ? block->GetBoundsRect() : C->ControlRect();
   QJsonObject o{{"class", C->ClassName()},
                 {"name", C->GetName()},
                 {"left", r.Left},

@@ -52,6 +52,9 @@
 // background, page settings and page lines).
 #include "diagram/printing/PageLines.h"
 #include "diagram/printing/PageSettings.h"
+#include "diagram/model/CustomBlock.h"
+#include "diagram/model/DiagramBlock.h"
+#include "diagram/model/TextBlock.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramBackground.h"
 #include "diagram/view/DiagramRuler.h"
