@@ -68,7 +68,11 @@ const TClassInfo& TCustomDiagramBlock::StaticClassInfo() {
        BoolProp("Visible", &C::GetVisible, &C::SetVisible),
        IntProp("Layer", &C::GetLayer, &C::SetLayer),
        StringProp("LayerName", &C::GetLayerName, &C::SetLayerName, true),
-       IntProp("Transparency", &C::GetTransparency, &C::SetTransparency)});
+       IntProp("Transparency", &C::GetTransparency, &C::SetTransparency),
+       // Users flip blocks like they turn them; without these a flipped block would come
+       // back unflipped from its file. Written only when set, so other files are unchanged.
+       BoolProp("HorizontalFlip", &B::GetHorizontalFlip, &B::SetHorizontalFlip, false),
+       BoolProp("VerticalFlip", &B::GetVerticalFlip, &B::SetVerticalFlip, false)});
   return info;
 }
 

@@ -45,7 +45,6 @@ TDiagramControl::TDiagramControl(TComponent* AOwner, const TClassInfo& ALinkPoin
   FFont = MakeOwned<TFont>();
   FFont->OnChange = [this](TObject*) { FontChanged(); };
   FTextCells = MakeOwned<TTextCells>(this);
-  FHandlesAppearance = MakeOwned<THandlesAppearance>();
   FGraphicLib = DefaultGraphicLib();
 }
 
@@ -353,5 +352,10 @@ void TDiagramControl::SnapToGrid(double, double) {}
 TDot TDiagramControl::GetHandlePoint(TStretchHandle* AHandle) { return AHandle->GetOrPoint(); }
 
 TDot TDiagramControl::GetLinkPointPoint(TLinkPoint* ALinkPoint) { return ALinkPoint->GetOrPoint(); }
+
+THandlesAppearance* TDiagramControl::GetHandlesAppearance() const {
+  if (!FHandlesAppearance) FHandlesAppearance = MakeOwned<THandlesAppearance>();
+  return FHandlesAppearance.get();
+}
 
 }  // namespace tarnwick

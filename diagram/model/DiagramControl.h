@@ -52,7 +52,9 @@ class TDiagramControl : public TComponent {
   TLinkPoints* GetLinkPoints() const { return FLinkPoints.get(); }
   TTextCells* GetTextCells() const { return FTextCells.get(); }
   void SetTextCells(TTextCells* Value);
-  THandlesAppearance* GetHandlesAppearance() const { return FHandlesAppearance.get(); }
+  // Made on first use: most controls are never selected, and the looks of ten handle
+  // kinds are a large part of a control's memory.
+  THandlesAppearance* GetHandlesAppearance() const;
   TPen* GetLinkPointPen() const { return FLinkPointPen.get(); }
   void SetLinkPointPen(TPen* Value);
   TBrush* GetLinkPointBrush() const { return FLinkPointBrush.get(); }
@@ -320,7 +322,9 @@ class TDiagramControl : public TComponent {
   // Kept by the diagram: whether this control is in its control list, so joining a
   // diagram of many controls needs no search of that list.
   bool FInControlList = false;
-  TOwned<THandlesAppearance> FHandlesAppearance;
+  bool FInBlockList = false;
+  bool FInLinkList = false;
+  mutable TOwned<THandlesAppearance> FHandlesAppearance;
   TDgrGraphicLib FGraphicLib = dglGDIPlus;
   bool FCustomGraphicLib = false;
   bool FSelectableTextCells = false;

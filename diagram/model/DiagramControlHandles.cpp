@@ -12,7 +12,7 @@ namespace tarnwick {
 void TDiagramControl::UpdateHandlesAppearance() {
   TDiagramHandlesStyle style = FHost ? FHost->GetHandlesStyle() : hsClassic;
   double scale = FHost ? FHost->GetScreenDPIRatio() : 1.0;
-  FHandlesAppearance->ApplyDefaults(style, scale, IsMember());
+  GetHandlesAppearance()->ApplyDefaults(style, scale, IsMember());
 }
 
 void TDiagramControl::DrawHandles(const TDiagramDrawInfo& AInfo) {
@@ -25,7 +25,7 @@ void TDiagramControl::DrawHandles(const TDiagramDrawInfo& AInfo) {
 void TDiagramControl::DrawHandle(const TDiagramDrawInfo& AInfo, TStretchHandle* AHandle) {
   if (!FHost || !AInfo.Canvas || !AHandle) return;
   UpdateHandlesAppearance();
-  THandleAppearance* look = FHandlesAppearance->ForStyle(AHandle->GetStyle());
+  THandleAppearance* look = GetHandlesAppearance()->ForStyle(AHandle->GetStyle());
   bool enabled = true;
   switch (AHandle->GetStyle()) {
     case hsSize:

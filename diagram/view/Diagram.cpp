@@ -185,7 +185,7 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
   }
   if (AControl->GetSelected() && !FSelecteds.Contains(AControl)) FSelecteds.Add(AControl);
   if (!loading) Fire(OnInsertDControl, this, AControl);
-  if (!loading && FSnapGrid->GetActive() && FSnapGrid->GetForce() && FBlocks.Contains(AControl))
+  if (!loading && FSnapGrid->GetActive() && FSnapGrid->GetForce() && AControl->FInBlockList)
     AControl->SnapToGrid(FSnapGrid->GetSizeX(), FSnapGrid->GetSizeY());
   UpdateScrollRanges();
   RequestRedraw();
@@ -214,22 +214,32 @@ void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::AddBlock(TDiagramControl* ABlock) {
-  if (!ABlock || FBlocks.Contains(ABlock)) return;
+  if (!ABlock || ABlock->FInBlockList) return;
   FBlocks.Add(ABlock);
+  ABlock->FInBlockList = true;
   if (!IsLoading()) Fire(OnInsertBlock, this, ABlock);
   Modified();
 }
 
-void TdvDiagram::RemoveBlock(TDiagramControl* ABlock) { FBlocks.Remove(ABlock); }
+void TdvDiagram::RemoveBlock(TDiagramControl* ABlock) {
+  if (!ABlock || !ABlock->FInBlockList) return;
+  FBlocks.Remove(ABlock);
+  ABlock->FInBlockList = false;
+}
 
 void TdvDiagram::AddLink(TDiagramControl* ALink) {
-  if (!ALink || FLinks.Contains(ALink)) return;
+  if (!ALink || ALink->FInLinkList) return;
   FLinks.Add(ALink);
+  ALink->FInLinkList = true;
   if (!IsLoading()) Fire(OnInsertLink, this, ALink);
   Modified();
 }
 
-void TdvDiagram::RemoveLink(TDiagramControl* ALink) { FLinks.Remove(ALink); }
+void TdvDiagram::RemoveLink(TDiagramControl* ALink) {
+  if (!ALink || !ALink->FInLinkList) return;
+  FLinks.Remove(ALink);
+  ALink->FInLinkList = false;
+}
 
 void TdvDiagram::ClearDControls() {
   while (!FDControls.Empty()) {

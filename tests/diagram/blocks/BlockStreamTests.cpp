@@ -208,6 +208,12 @@ void BuildSample(TBlockFixture& F) {
 TEST_F(BlockStreams, ADocumentWithBlocksOfEveryKindIsAFixpoint) {
   BuildSample(*this);
   const QString text = SaveText(Diagram);
+  // TARNWICK_WRITE_SAMPLES=1 refreshes the sample document after a deliberate format change.
+  if (qEnvironmentVariableIsSet("TARNWICK_WRITE_SAMPLES")) {
+    QFile out(TARNWICK_TEST_DATA_DIR "/blocks.dgr");
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text.toUtf8());
+  }
   TBlockFixture other;
   LoadText(other.Diagram, text);
   EXPECT_EQ(other.Diagram->BlockCount(), 7);
@@ -229,3 +235,21 @@ TEST_F(BlockStreams, TheSampleDocumentReadsBackUnchanged) {
 }
 
 }  // namespace
+
+TEST_F(BlockStreams, FlippedBlocksComeBackFlipped) {
+  BuildSample(*this);
+  auto* first = static_cast<TCustomDiagramBlock*>(Diagram->GetBlocks(0));
+  first->SetHorizontalFlip(true);
+  auto* second = static_cast<TCustomDiagramBlock*>(Diagram->GetBlocks(1));
+  second->SetVerticalFlip(true);
+  TBlockFixture other;
+  LoadText(other.Diagram, SaveText(Diagram));
+  auto* first2 = static_cast<TCustomDiagramBlock*>(other.Diagram->GetBlocks(0));
+  auto* second2 = static_cast<TCustomDiagramBlock*>(other.Diagram->GetBlocks(1));
+  EXPECT_TRUE(first2->GetHorizontalFlip());
+  EXPECT_FALSE(first2->GetVerticalFlip());
+  EXPECT_TRUE(second2->GetVerticalFlip());
+  EXPECT_EQ(first2->GetLinkPointPoint(first2->GetLinkPoints()->GetItems(0)).X,
+            first->GetLinkPointPoint(first->GetLinkPoints()->GetItems(0)).X)
+      << "the mirrored link points are where they were";
+}
