@@ -146,6 +146,9 @@ class TCustomDiagramBlock : public TDiagramControl {
   virtual void BuildDrawPath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer);
   virtual void BuildOutlinePath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer);
   virtual void DrawCursor(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
+  // The drag preview of the block at ARect (diagram units) turned by AAngle; nothing
+  // without a canvas.
+  void DrawCursorAt(TCanvas* ACanvas, const TSquare& ARect, double AAngle);
   virtual void DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
   virtual void DrawBlock(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
 

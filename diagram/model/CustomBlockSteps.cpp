@@ -198,11 +198,7 @@ void TCustomDiagramBlock::UpdateHandleMove(THandleMoveInfo& AInfo) {
   switch (AInfo.Action) {
     case haEraseCursor:
     case haDrawCursor: {
-      if (!AInfo.Canvas) return;
-      TDiagramDrawInfo info;
-      info.Canvas = AInfo.Canvas;
-      info.Drawer = GetDrawer();
-      DrawCursor(info, TDiagramDrawBlockInfo{ToCanvas(GetDiagramHost(), rect), angle});
+      DrawCursorAt(AInfo.Canvas, rect, angle);
       break;
     }
     case haMoved:
@@ -221,16 +217,20 @@ void TCustomDiagramBlock::UpdateHandleMove(THandleMoveInfo& AInfo) {
   }
 }
 
+void TCustomDiagramBlock::DrawCursorAt(TCanvas* ACanvas, const TSquare& ARect, double AAngle) {
+  if (!ACanvas) return;
+  TDiagramDrawInfo info;
+  info.Canvas = ACanvas;
+  info.Drawer = GetDrawer();
+  DrawCursor(info, TDiagramDrawBlockInfo{ToCanvas(GetDiagramHost(), ARect), AAngle});
+}
+
 void TCustomDiagramBlock::UpdateMove(TControlMoveInfo& AInfo) {
   const TSquare rect = OffsetSquare(GetBoundsRect(), AInfo.Delta);
   switch (AInfo.Action) {
     case caEraseCursor:
     case caDrawCursor: {
-      if (!AInfo.Canvas) return;
-      TDiagramDrawInfo info;
-      info.Canvas = AInfo.Canvas;
-      info.Drawer = GetDrawer();
-      DrawCursor(info, TDiagramDrawBlockInfo{ToCanvas(GetDiagramHost(), rect), GetAngle()});
+      DrawCursorAt(AInfo.Canvas, rect, GetAngle());
       break;
     }
     case caMoved:
@@ -260,11 +260,7 @@ void TCustomDiagramBlock::UpdateInsert(TControlInsertInfo& AInfo) {
   switch (AInfo.Action) {
     case iaEraseCursor:
     case iaDrawCursor: {
-      if (!AInfo.Canvas) return;
-      TDiagramDrawInfo info;
-      info.Canvas = AInfo.Canvas;
-      info.Drawer = GetDrawer();
-      DrawCursor(info, TDiagramDrawBlockInfo{ToCanvas(GetDiagramHost(), rect), GetAngle()});
+      DrawCursorAt(AInfo.Canvas, rect, GetAngle());
       break;
     }
     case iaInserted:
