@@ -32,16 +32,8 @@ TDiagramControl::TDiagramControl(TComponent* AOwner) : TDiagramControl(AOwner, T
 TDiagramControl::TDiagramControl(TComponent* AOwner, const TClassInfo& ALinkPointClass) : TComponent(AOwner) {
   FHandles = MakeOwned<TStretchHandles>(this);
   FLinkPoints = MakeOwned<TLinkPoints>(this, ALinkPointClass);
-  FLinkPointBrush = MakeOwned<TBrush>();
-  FLinkPointBrush->SetColor(clBlack);
-  FLinkPointBrush->SetStyle(bsSolid);
-  FLinkPointPen = MakeOwned<TPen>();
-  FLinkPointPen->SetColor(clBlue);
-  FLinkPointPen->SetStyle(psSolid);
   FDrawer = MakeOwned<TBlockDrawer>();
   FDrawer->SetOriginalRect(DefaultOriginalRect);
-  FTempDrawer = MakeOwned<TBlockDrawer>();
-  FTempDrawer->SetOriginalRect(DefaultOriginalRect);
   FFont = MakeOwned<TFont>();
   FFont->OnChange = [this](TObject*) { FontChanged(); };
   FTextCells = MakeOwned<TTextCells>(this);
@@ -133,8 +125,26 @@ void TDiagramControl::UnselectIfHidden() {
 // ---- Owned parts ----
 
 void TDiagramControl::SetTextCells(TTextCells* Value) { FTextCells->Assign(Value); }
-void TDiagramControl::SetLinkPointPen(TPen* Value) { FLinkPointPen->Assign(Value); }
-void TDiagramControl::SetLinkPointBrush(TBrush* Value) { FLinkPointBrush->Assign(Value); }
+void TDiagramControl::SetLinkPointPen(TPen* Value) { GetLinkPointPen()->Assign(Value); }
+void TDiagramControl::SetLinkPointBrush(TBrush* Value) { GetLinkPointBrush()->Assign(Value); }
+
+TPen* TDiagramControl::GetLinkPointPen() const {
+  if (!FLinkPointPen) {
+    FLinkPointPen = MakeOwned<TPen>();
+    FLinkPointPen->SetColor(clBlue);
+    FLinkPointPen->SetStyle(psSolid);
+  }
+  return FLinkPointPen.get();
+}
+
+TBrush* TDiagramControl::GetLinkPointBrush() const {
+  if (!FLinkPointBrush) {
+    FLinkPointBrush = MakeOwned<TBrush>();
+    FLinkPointBrush->SetColor(clBlack);
+    FLinkPointBrush->SetStyle(bsSolid);
+  }
+  return FLinkPointBrush.get();
+}
 
 void TDiagramControl::SetLinkPointStyle(TLinkPointStyle Value) {
   if (FLinkPointStyle == Value) return;
@@ -352,6 +362,14 @@ void TDiagramControl::SnapToGrid(double, double) {}
 TDot TDiagramControl::GetHandlePoint(TStretchHandle* AHandle) { return AHandle->GetOrPoint(); }
 
 TDot TDiagramControl::GetLinkPointPoint(TLinkPoint* ALinkPoint) { return ALinkPoint->GetOrPoint(); }
+
+TBlockDrawer* TDiagramControl::GetTempDrawer() const {
+  if (!FTempDrawer) {
+    FTempDrawer = MakeOwned<TBlockDrawer>();
+    FTempDrawer->SetOriginalRect(DefaultOriginalRect);
+  }
+  return FTempDrawer.get();
+}
 
 THandlesAppearance* TDiagramControl::GetHandlesAppearance() const {
   if (!FHandlesAppearance) FHandlesAppearance = MakeOwned<THandlesAppearance>();

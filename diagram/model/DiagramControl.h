@@ -55,9 +55,10 @@ class TDiagramControl : public TComponent {
   // Made on first use: most controls are never selected, and the looks of ten handle
   // kinds are a large part of a control's memory.
   THandlesAppearance* GetHandlesAppearance() const;
-  TPen* GetLinkPointPen() const { return FLinkPointPen.get(); }
+  // The link point markers' pen and brush are made on first use, like the handle looks.
+  TPen* GetLinkPointPen() const;
   void SetLinkPointPen(TPen* Value);
-  TBrush* GetLinkPointBrush() const { return FLinkPointBrush.get(); }
+  TBrush* GetLinkPointBrush() const;
   void SetLinkPointBrush(TBrush* Value);
   TLinkPointStyle GetLinkPointStyle() const { return FLinkPointStyle; }
   void SetLinkPointStyle(TLinkPointStyle Value);
@@ -147,7 +148,8 @@ class TDiagramControl : public TComponent {
 
   // The legacy drawers and the engine drawer slots (empty until the engines exist).
   TBlockDrawer* GetDrawer() const { return FDrawer.get(); }
-  TBlockDrawer* GetTempDrawer() const { return FTempDrawer.get(); }
+  // The scratch frame for coordinate mapping, made on first use.
+  TBlockDrawer* GetTempDrawer() const;
   TDgrBlockDrawer* GetDgrDrawer() const { return FDgrDrawer; }
   TDgrGraphicsPath* GetTempPath() const { return FTempPath; }
   // The control's original coordinate space.
@@ -290,11 +292,11 @@ class TDiagramControl : public TComponent {
   TOwned<TLinkPoints> FLinkPoints;
   TControlRestrictions FRestrictions;
   QString FDControlID;
-  TOwned<TBrush> FLinkPointBrush;
-  TOwned<TPen> FLinkPointPen;
+  mutable TOwned<TBrush> FLinkPointBrush;
+  mutable TOwned<TPen> FLinkPointPen;
   double FAngle = 0.0;
   TOwned<TBlockDrawer> FDrawer;
-  TOwned<TBlockDrawer> FTempDrawer;
+  mutable TOwned<TBlockDrawer> FTempDrawer;
   TLinkPointStyle FLinkPointStyle = ptCross;
   TObject* FObj = nullptr;
   TInsertStyle FInsertStyle = isInsert;
