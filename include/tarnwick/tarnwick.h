@@ -45,6 +45,11 @@
 #include "streaming/ValueType.h"
 #include "streaming/Writer.h"
 
+// Graphics layer: the engine-neutral drawing surface.
+#include "graphics/BlockPath.h"
+#include "graphics/BlockTransform.h"
+#include "graphics/Transparency.h"
+
 // Geometry kernel: points and rectangles in diagram units, curves, the rotated frame.
 #include "geometry/DiagramUtils.h"
 
