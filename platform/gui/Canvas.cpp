@@ -50,8 +50,14 @@ QPainter::CompositionMode RasterMode(TPenMode Mode) {
   }
 }
 
-void Order(int& A, int& B) {
-  if (A > B) std::swap(A, B);
+// Puts the corners of a box in order and gives its size; false for a box with no area,
+// which the shapes draw nothing for.
+bool NormalBox(int& X1, int& Y1, int& X2, int& Y2, int& W, int& H) {
+  if (X1 > X2) std::swap(X1, X2);
+  if (Y1 > Y2) std::swap(Y1, Y2);
+  W = X2 - X1;
+  H = Y2 - Y1;
+  return W > 0 && H > 0;
 }
 
 // The path a pen wider than one pixel strokes around the box (X, Y, W, H): through the
@@ -153,10 +159,8 @@ TRect TCanvas::GetClipRect() {
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
   QPainter* p = Ready();
   if (!p) return;
-  Order(X1, X2);
-  Order(Y1, Y2);
-  int w = X2 - X1, h = Y2 - Y1;
-  if (w <= 0 || h <= 0) return;
+  int w = 0, h = 0;
+  if (!NormalBox(X1, Y1, X2, Y2, w, h)) return;
   Changing();
   if (BeginMode(*p)) {
     bool fill = !FBrush->IsClear();
@@ -182,10 +186,8 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
   QPainter* p = Ready();
   if (!p) return;
-  Order(X1, X2);
-  Order(Y1, Y2);
-  int w = X2 - X1, h = Y2 - Y1;
-  if (w <= 0 || h <= 0) return;
+  int w = 0, h = 0;
+  if (!NormalBox(X1, Y1, X2, Y2, w, h)) return;
   Changing();
   if (BeginMode(*p)) {
     bool fill = !FBrush->IsClear();
@@ -214,10 +216,8 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
   QPainter* p = Ready();
   if (!p) return;
-  Order(X1, X2);
-  Order(Y1, Y2);
-  int w = X2 - X1, h = Y2 - Y1;
-  if (w <= 0 || h <= 0) return;
+  int w = 0, h = 0;
+  if (!NormalBox(X1, Y1, X2, Y2, w, h)) return;
   double rx = std::min(std::abs(static_cast<double>(X3)), static_cast<double>(w)) / 2;
   double ry = std::min(std::abs(static_cast<double>(Y3)), static_cast<double>(h)) / 2;
   Changing();
