@@ -231,6 +231,10 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
     FAdjustRatioY = AY;
   }
   bool IsPainting() const { return FPainting; }
+  // The canvas-pixel rectangle outside which the pass in progress paints no control: the
+  // canvas's clip on screen, the printable page in preview and print, the whole drawing
+  // (at least the canvas's clip) in an export.
+  TSquare PaintClipSquare(TCanvas& ACanvas);
 
   // ---- Properties ----
   TdvDiagram* GetHostDiagram() override { return this; }

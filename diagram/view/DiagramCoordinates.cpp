@@ -6,7 +6,11 @@
 #include "diagram/view/Diagram.h"
 #include "geometry/Conversions.h"
 #include "platform/core/Math.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/Font.h"
+#include "diagram/printing/PageSettings.h"
+#include "diagram/view/DiagramScrollBar.h"
+#include <algorithm>
 
 namespace tarnwick {
 
@@ -124,6 +128,26 @@ void TdvDiagram::SetPaintPass(TPaintStyle AStyle, TDot AOffset, double APrintCon
   FPreviewOffset = AOffset;
   FPrintConvX = static_cast<float>(APrintConvX);
   FPrintConvY = static_cast<float>(APrintConvY);
+}
+
+TSquare TdvDiagram::PaintClipSquare(TCanvas& ACanvas) {
+  const TRect clip = ACanvas.GetClipRect();
+  switch (FPaintStyle) {
+    case psPreview: {
+      const TSquare r = FPageSettings->PrintableRect();
+      return TSquare{0, 0, r.Right - r.Left, r.Bottom - r.Top};
+    }
+    case psPrint:
+      return FPageSettings->PrintableRect();
+    case psBitmap: {
+      const int w = std::max({FHorzScrollBar->GetRange(), GetClientWidth(), clip.Right - clip.Left});
+      const int h = std::max({FVertScrollBar->GetRange(), GetClientHeight(), clip.Bottom - clip.Top});
+      return TSquare{0, 0, double(w), double(h)};
+    }
+    case psScreen:
+    default:
+      return RectToSquare(clip);
+  }
 }
 
 bool TdvDiagram::IsRulerAt(TDot ACanvasPoint) const {
