@@ -43,6 +43,7 @@ using TDotArray = std::vector<TDot>;
 // Which centre the rotated drawing frame turns about.
 enum TRotationType { rtCurRectCenter, rtRotationCenter };
 
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TVertAlign { vaTop, vaBottom, vaCenter };
 
 constexpr TDot Dot(double X, double Y) noexcept { return TDot{X, Y}; }

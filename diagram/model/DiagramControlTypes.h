@@ -60,7 +60,6 @@ enum THandleAppearanceStyle { hhRectangle, hhEllipse, hhDiamond, hhCrossedEllips
 enum TDiagramHandlesStyle { hsClassic, hsVisio };
 enum TDiagramDesignMode { ddmEditable, ddmNonEditable };
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 enum TControlMoveAction { caEraseCursor, caDrawCursor, caMoved, caPositionCursor };
 enum THandleMoveAction { haEraseCursor, haDrawCursor, haMoved, haPositionCursor };

@@ -1,4 +1,4 @@
-#include "diagram/model/GraphicLib.h"
+#include "graphics/DgrTypes.h"
 
 namespace tarnwick {
 
@@ -22,6 +22,19 @@ const TEnumTypeInfo& DgrSmoothModeType() {
 const TEnumTypeInfo& DgrTextRenderingModeType() {
   static const TEnumTypeInfo t("TDgrTextRenderingMode",
                                {"tmAntiAlias", "tmAntiAliasHint", "tmDefault", "tmNormal", "tmNormalHint", "tmClearType"});
+  return t;
+}
+
+const TEnumTypeInfo& DgrBrushModeType() {
+  static const TEnumTypeInfo t("TDgrBrushMode", {"bmSolid", "bmClear", "bmHatch", "bmGradient", "bmTexture"});
+  return t;
+}
+
+const TEnumTypeInfo& DgrGradientModeType() {
+  static const TEnumTypeInfo t("TDgrGradientMode",
+                               {"gmTopBottom", "gmBottomTop", "gmLeftRight", "gmRightLeft", "gmLeftTop",
+                                "gmRightTop", "gmLeftBottom", "gmRightBottom", "gmInOut", "gmOutIn", "gmHorzInOut",
+                                "gmHorzOutIn", "gmVertInOut", "gmVertOutIn"});
   return t;
 }
 

@@ -1,0 +1,10 @@
+#include "graphics/NativeObjectCounts.h"
+
+namespace tarnwick {
+
+TNativeObjectCounts& NativeObjectCounts() {
+  static TNativeObjectCounts counts;
+  return counts;
+}
+
+}  // namespace tarnwick
