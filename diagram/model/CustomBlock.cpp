@@ -186,10 +186,15 @@ void TCustomDiagramBlock::SetSelBrush(TBrush* Value) { FSelBrush->Assign(Value);
 void TCustomDiagramBlock::SetPen(TPen* Value) { FPen->Assign(Value); }
 void TCustomDiagramBlock::SetShadow(TBlockShadow* Value) { FShadow->Assign(Value); }
 void TCustomDiagramBlock::SetGradient(TDiagramGradient* Value) { FGradient->Assign(Value); }
+void TCustomDiagramBlock::GraphicChanged() const {
+  FDgrGraphicsStale = true;
+  const_cast<TCustomDiagramBlock*>(this)->Redraw();
+}
+
 TBitmap* TCustomDiagramBlock::GetBitmap() const {
   if (!FBitmap) {
     FBitmap = MakeOwned<TBitmap>();
-    FBitmap->OnChange = [this](TObject*) { const_cast<TCustomDiagramBlock*>(this)->Redraw(); };
+    FBitmap->OnChange = [this](TObject*) { GraphicChanged(); };
   }
   return FBitmap.get();
 }
@@ -197,7 +202,7 @@ TBitmap* TCustomDiagramBlock::GetBitmap() const {
 TMetafile* TCustomDiagramBlock::GetMetafile() const {
   if (!FMetafile) {
     FMetafile = MakeOwned<TMetafile>();
-    FMetafile->OnChange = [this](TObject*) { const_cast<TCustomDiagramBlock*>(this)->Redraw(); };
+    FMetafile->OnChange = [this](TObject*) { GraphicChanged(); };
   }
   return FMetafile.get();
 }
@@ -205,7 +210,7 @@ TMetafile* TCustomDiagramBlock::GetMetafile() const {
 TPicture* TCustomDiagramBlock::GetPicture() const {
   if (!FPicture) {
     FPicture = MakeOwned<TPicture>();
-    FPicture->OnChange = [this](TObject*) { const_cast<TCustomDiagramBlock*>(this)->Redraw(); };
+    FPicture->OnChange = [this](TObject*) { GraphicChanged(); };
   }
   return FPicture.get();
 }

@@ -4,10 +4,13 @@
 // gradient, shadow and pictures, a default text cell, ten stretch handles and link points.
 // Block sets derive from it and change the outline (DefaultSurroundPts, DrawShape), the
 // painting (DrawBlock) or the parts they create.
+#include <QPainterPath>
 #include <QString>
+#include <array>
 
 #include "diagram/model/BlockShapes.h"
 #include "diagram/model/DiagramControl.h"
+#include "graphics/DgrGraphic.h"
 
 namespace tarnwick {
 
@@ -213,10 +216,20 @@ class TCustomDiagramBlock : public TDiagramControl {
   void WriteCollapsedNodesEx(TWriter& W);
   bool AnyCollapsed(int AFrom, int ATo) const;
   void Modify();
-  // An engine paints this block: it asks for one and an engine drawer exists. Until the
-  // engines are linked in no drawer exists and the legacy path serves every block.
+  // An engine paints this block: it asks for one and its engine drawer exists.
   bool EngineDraws() const { return UsesEngine() && GetDgrDrawer(); }
   bool PositioningInBulk() const;
+  void GraphicChanged() const;
+
+  // ---- Engine painting (CustomBlockEngine.cpp) ----
+  void DrawBlockOnEngine(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
+  void PaintPicturesOnEngine(const TDiagramDrawInfo& AInfo);
+  void DrawGraphicOnEngine(TDgrCanvas* ACanvas, TDgrGraphic* AGraphic, const TSquare& D, int AMode);
+  // The engine outline in canvas pixels, for clipping the canvas the pass paints on.
+  QPainterPath EngineOutlineOnCanvas();
+  // Engine copies of Bitmap, Metafile and Picture, remade after any of them changed: the
+  // engines draw their own graphics, and converting on every paint would cost an encode.
+  TDgrGraphic* EngineGraphic(int AIndex, TGraphic* ASource);
 
   double FHeight = 0.0;
   double FWidth = 0.0;
@@ -238,6 +251,8 @@ class TCustomDiagramBlock : public TDiagramControl {
   mutable TOwned<TMetafile> FMetafile;
   mutable TOwned<TPicture> FPicture;
   bool FShapeCursor = false;
+  std::array<TOwned<TDgrGraphic>, 3> FDgrGraphics;
+  mutable bool FDgrGraphicsStale = true;
   TColor FSelColor = clWhite;
   TColor FColor = clWhite;
   bool FTransparent = false;

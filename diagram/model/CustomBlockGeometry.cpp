@@ -5,6 +5,8 @@
 #include <numbers>
 
 #include "diagram/model/CustomBlock.h"
+#include "graphics/DgrBlockDrawer.h"
+#include "graphics/DgrPath.h"
 #include "diagram/model/DiagramHost.h"
 #include "geometry/Conversions.h"
 #include "geometry/Predicates.h"
@@ -140,9 +142,6 @@ void TCustomDiagramBlock::SetupDrawer(TBlockDrawer* ADrawer) {
   ADrawer->SetVerticalFlip(FVerticalFlip);
 }
 
-// The engine drawer class comes with the graphics engines; until then there is nothing
-// to set up, and EngineDraws is never true without one.
-void TCustomDiagramBlock::SetupDgrDrawer(TDgrBlockDrawer*) {}
 
 // ---- Handles ----
 
@@ -267,7 +266,15 @@ bool TCustomDiagramBlock::PointInControl(TPoint Pos) {
   if (dx * dx + dy * dy <= radius * radius) {
     TDotArray pts;
     GetSurroundPts(pts);
-    hit = !pts.empty() && PointInPolygon(pts, p);
+    if (!pts.empty()) {
+      hit = PointInPolygon(pts, p);
+    } else if (EngineDraws()) {
+      SetupDgrDrawer(GetDgrDrawer());
+      TDgrGraphicsPath* path = GetTempPath();
+      path->Reset();
+      BuildOutlinePath(path, GetDgrDrawer());
+      hit = path->IsVisible(Pos.X, Pos.Y);
+    }
   }
   if (!hit && GetSelectableTextCells()) hit = PointInTextCells(Pos);
   return hit;

@@ -1,7 +1,6 @@
 // Painting a block on the legacy canvas: shadow, fill, gradient, pattern brush, pictures
 // and outline in that order, the drag preview, clipping to the outline, and the frame of
-// the handles. The engine path joins when the engines do: until an engine drawer exists
-// every block paints through its legacy drawer, whatever engine it asks for.
+// the handles. A block with an engine drawer paints through it (CustomBlockEngine.cpp).
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
@@ -12,6 +11,8 @@
 #include "diagram/model/Gradient.h"
 #include "diagram/model/Shadow.h"
 #include "diagram/model/TextCellPainter.h"
+#include "graphics/DgrBlockDrawer.h"
+#include "graphics/DgrPath.h"
 #include "geometry/Conversions.h"
 #include "geometry/Squares.h"
 #include "platform/gui/Bitmap.h"
@@ -65,7 +66,7 @@ void TCustomDiagramBlock::Draw(const TDiagramDrawInfo& AInfo) {
   if (EngineDraws()) SetupDgrDrawer(GetDgrDrawer());
   TDiagramDrawInfo info = AInfo;
   info.Drawer = drawer;
-  info.DgrDrawer = GetDgrDrawer();
+  info.DgrDrawer = EngineDraws() ? GetDgrDrawer() : nullptr;
   const TDiagramDrawBlockInfo blockInfo{drawer->GetCurRect(), GetAngle()};
   DrawBlock(info, blockInfo);
   if (GetTextCells()->Count() > 0) {
@@ -93,6 +94,10 @@ void TCustomDiagramBlock::DrawBlockInCanvas(TCanvas* Canvas, const TRect& ARect)
 }
 
 void TCustomDiagramBlock::DrawBlock(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
+  if (AInfo.DgrDrawer) {
+    DrawBlockOnEngine(AInfo, ABlockInfo);
+    return;
+  }
   TCanvas* canvas = AInfo.Canvas;
   TBlockDrawer* drawer = AInfo.Drawer;
   if (!canvas || !drawer) return;
@@ -133,6 +138,14 @@ void TCustomDiagramBlock::DrawBlock(const TDiagramDrawInfo& AInfo, const TDiagra
 }
 
 void TCustomDiagramBlock::DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo&) {
+  if (TDgrBlockDrawer* engine = AInfo.DgrDrawer) {
+    TDgrGraphicsPath* path = GetTempPath();
+    if (!path) return;
+    path->Reset();
+    BuildDrawPath(path, engine);
+    engine->GetCanvas()->Path(path);
+    return;
+  }
   TBlockDrawer* d = AInfo.Drawer;
   if (!d || !d->GetCanvas()) return;
   const TSquare o = GetOriginalRect();
@@ -265,6 +278,10 @@ void TCustomDiagramBlock::ClipToBlock(const TDiagramDrawInfo& AInfo) {
   painter->save();
   TDotArray pts;
   GetSurroundPts(pts);
+  if (pts.empty() && EngineDraws()) {
+    painter->setClipPath(EngineOutlineOnCanvas(), Qt::IntersectClip);
+    return;
+  }
   // The outline is in diagram units about the bounds; it is carried onto the rectangle
   // being painted (the diagram's canvas, or any rectangle of DrawBlockInCanvas): turned
   // back about the bounds' centre, scaled, and turned again about the painted centre.
@@ -321,18 +338,6 @@ void TCustomDiagramBlock::DrawHandles(const TDiagramDrawInfo& AInfo) {
       }
   }
   TDiagramControl::DrawHandles(AInfo);
-}
-
-// ---- Engine paths ----
-// The engine drawer and path classes arrive with the engines; with no engine drawer the
-// hooks have nothing to build and the legacy outline serves every caller.
-
-void TCustomDiagramBlock::GetBlockPath(TDgrGraphicsPath*, TDgrBlockDrawer*) {}
-void TCustomDiagramBlock::BuildDrawPath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer) {
-  GetBlockPath(APath, ADrawer);
-}
-void TCustomDiagramBlock::BuildOutlinePath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer) {
-  BuildDrawPath(APath, ADrawer);
 }
 
 }  // namespace tarnwick

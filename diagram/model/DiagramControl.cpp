@@ -1,4 +1,7 @@
 #include "diagram/model/DiagramControl.h"
+#include "graphics/DgrBlockDrawer.h"
+#include "graphics/DgrPath.h"
+#include "graphics/direct2d/D2DException.h"
 
 #include "diagram/model/DiagramHost.h"
 #include "diagram/model/Layers.h"
@@ -288,6 +291,10 @@ void TDiagramControl::SetPaintMode(TDControlPaintMode AMode) {
 
 void TDiagramControl::SetGraphicLib(TDgrGraphicLib Value) {
   if (Value == EffectiveGraphicLib()) return;
+  // Choosing an engine the platform lacks fails here, before anything changes; a stored
+  // document asking for it still loads (its controls draw with GDI+, RecreateDgrDrawer).
+  if (Value == dglDirect2D && !GetComponentState().Contains(csReading) && !GetComponentState().Contains(csLoading))
+    RequireDirect2D();
   FGraphicLib = Value;
   FCustomGraphicLib = true;
   RecreateDgrDrawer();
@@ -297,18 +304,6 @@ void TDiagramControl::SetGraphicLib(TDgrGraphicLib Value) {
 TSquare TDiagramControl::GetOriginalRect() const { return FDrawer->GetOriginalRect(); }
 
 void TDiagramControl::SetOriginalRect(const TSquare& R) { FDrawer->SetOriginalRect(R); }
-
-void TDiagramControl::RecreateDgrDrawer() {
-  // The engine drawers come with the graphics engines. Until those are linked in no
-  // engine drawer class applies, so after releasing the old one the slots stay empty and
-  // every control paints and hit-tests through its legacy drawer.
-  FreeDgrDrawer();
-}
-
-void TDiagramControl::FreeDgrDrawer() {
-  FDgrDrawer = nullptr;
-  FTempPath = nullptr;
-}
 
 // ---- Groups ----
 

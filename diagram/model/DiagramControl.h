@@ -150,8 +150,12 @@ class TDiagramControl : public TComponent {
   TBlockDrawer* GetDrawer() const { return FDrawer.get(); }
   // The scratch frame for coordinate mapping, made on first use.
   TBlockDrawer* GetTempDrawer() const;
-  TDgrBlockDrawer* GetDgrDrawer() const { return FDgrDrawer; }
-  TDgrGraphicsPath* GetTempPath() const { return FTempPath; }
+  TDgrBlockDrawer* GetDgrDrawer() const { return FDgrDrawer.get(); }
+  TDgrGraphicsPath* GetTempPath() const { return FTempPath.get(); }
+  // Paints the control in a paint pass: the legacy drawer on ACanvas, the engine drawer on
+  // the pass's engine (when the control uses one), Draw, then on screen passes the link
+  // point markers (every point when AShowLinkPoints, the node points always).
+  void Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool AScreenPass, bool AShowLinkPoints);
   // The control's original coordinate space.
   TSquare GetOriginalRect() const;
   void SetOriginalRect(const TSquare& R);
@@ -315,8 +319,8 @@ class TDiagramControl : public TComponent {
   bool FCollapsed = false;
   bool FAutoCreateLinkPoints = false;
   bool FIsBackgroundControl = false;
-  TDgrBlockDrawer* FDgrDrawer = nullptr;
-  TDgrGraphicsPath* FTempPath = nullptr;
+  TOwned<TDgrBlockDrawer> FDgrDrawer;
+  TOwned<TDgrGraphicsPath> FTempPath;
   TDControlPaintMode FIntPaintMode = pmNormal;
   int FTransparency = 0;
   TDiagramControl* FGroupBlock = nullptr;

@@ -24,6 +24,8 @@ class TDiagramLayer;
 // Engine drawing objects; the graphics layer defines them.
 class TDgrBlockDrawer;
 class TDgrGraphicsPath;
+class TDgrCanvas;
+class TDgrPaintEngine;
 // Control kinds built on the base. Until they exist the diagram refers to blocks, lines
 // and groups through their TDiagramControl base.
 class TCustomDiagramBlock;
