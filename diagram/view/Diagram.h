@@ -27,6 +27,8 @@
 
 namespace tarnwick {
 
+class TBitmap;
+class TDgrPaintEngine;
 class TFont;
 
 class TdvDiagram : public TWinControl, public TDiagramHost {
@@ -231,6 +233,16 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
     FAdjustRatioY = AY;
   }
   bool IsPainting() const { return FPainting; }
+  // One pass of the whole diagram onto ACanvas in a paint style; the style returns to
+  // psScreen afterwards, also when painting fails.
+  void PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset);
+  // The layers in order: base colour, background, rulers and grid (screen), the controls
+  // (through the pass's engine), drag previews, handles, the rulers again.
+  virtual void DrawDiagram(TCanvas& ACanvas);
+  // The drag snapshot: while it is in use a repaint copies it and paints only what moves.
+  void BuildCache();
+  void DropCache() { FUseCache = false; }
+  bool UsingCache() const { return FUseCache; }
   // The canvas-pixel rectangle outside which the pass in progress paints no control: the
   // canvas's clip on screen, the printable page in preview and print, the whole drawing
   // (at least the canvas's clip) in an export.
@@ -413,6 +425,8 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TNotifyEvent OnAfterResize;
   TDiagramPaintEvent OnBeforePaint;
   TDiagramPaintEvent OnAfterPaint;
+  // A second after-paint hook, for a companion overview of the diagram.
+  TDiagramPaintEvent InternalAfterPaint;
   TDiagramDrawLinkPointEvent OnDrawLinkPoint;
   TDiagramOpenEditorEvent OnOpenEditor;
   TDiagramEditCellEvent OnEditCell;
@@ -465,6 +479,14 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TPrintConv PrintConv() const;
   int MinLeft();
   int MinTop();
+  // ---- Painting (DiagramPaint.cpp) ----
+  void PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask, TDgrPaintEngine* AEngine);
+  void DrawHandleTree(TCanvas& ACanvas, TDiagramControl* AControl);
+  void RulersPass(TCanvas& ACanvas, bool ADrawGrid);
+  TRect PaintEngineRect(TCanvas& ACanvas);
+  void SetupEngineTransform(TDgrPaintEngine& AEngine);
+  void PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine);
+  void DrawSelBlockHandles(TCanvas& ACanvas);
 
   // Lists: plain references; the controls are owned by the child owner.
   TList<TDiagramControl*> FDControls;
@@ -509,6 +531,9 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   int FUpdatingPos = 0;
   int FUpdatingSel = 0;
   bool FPainting = false;
+  TOwned<TBitmap> FCacheImage;
+  bool FUseCache = false;
+  bool FDoingCache = false;
   bool FUpdatingScrollBars = false;
   bool FInternalStreaming = false;
   bool FClipboardStreaming = false;

@@ -1,6 +1,7 @@
 // Property setters of the diagram: most store and repaint; some refresh what depends on
 // them (scroll ranges, handles, engine drawers, inherited hints and fonts).
 #include "diagram/view/Diagram.h"
+#include "graphics/direct2d/D2DException.h"
 #include "platform/gui/Font.h"
 
 namespace tarnwick {
@@ -114,6 +115,11 @@ void TdvDiagram::SetShowHint(bool Value) {
 }
 
 void TdvDiagram::SetGraphicLib(TDgrGraphicLib Value) {
+  // Choosing an engine the platform lacks fails before anything changes; a stored document
+  // that asks for it still loads and paints with GDI+.
+  if (Value == dglDirect2D && Value != FGraphicLib && !GetComponentState().Contains(csLoading) &&
+      !GetComponentState().Contains(csReading))
+    RequireDirect2D();
   if (!Store(FGraphicLib, Value)) return;
   for (TDiagramControl* c : FDControls) c->RecreateDgrDrawer();
   const auto subscribers = FSubList;
