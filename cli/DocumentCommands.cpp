@@ -1,4 +1,4 @@
-// resave and info: commands that load a file as a diagram document.
+// resave, export and info: commands that load a file as a diagram document.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,6 +83,35 @@ void RunResave(const QStringList& Args) {
   } else {
     loaded.Diagram->SaveToFile(Args[1]);
   }
+}
+
+namespace {
+
+// The value of "--name value" options, checked against a table of allowed values.
+template <class E, size_t N>
+E OptionValue(const QString& AName, const QString& AValue, const std::pair<const char*, E> (&ATable)[N]) {
+  for (const auto& [text, value] : ATable)
+    if (AValue == QLatin1String(text)) return value;
+  throw Exception(QStringLiteral("Unknown value for %1: %2").arg(AName, AValue));
+}
+
+}  // namespace
+
+void RunExport(const QStringList& Args) {
+  static const std::pair<const char*, TExportSize> sizes[] = {
+      {"standard", esStandard}, {"centered", esCentered}, {"netto", esNetto}, {"page", esPage}};
+  static const std::pair<const char*, TExportFormat> formats[] = {{"auto", efAuto}, {"bmp", efBMP}, {"png", efPNG},
+                                                                  {"wmf", efWMF},   {"svg", efSVG}, {"pdf", efPDF}};
+  TExportSize size = esStandard;
+  TExportFormat format = efAuto;
+  for (int i = 2; i < Args.size(); i += 2) {
+    if (i + 1 >= Args.size()) throw Exception(QStringLiteral("Missing value for %1").arg(Args[i]));
+    if (Args[i] == QLatin1String("--size")) size = OptionValue(Args[i], Args[i + 1], sizes);
+    else if (Args[i] == QLatin1String("--format")) format = OptionValue(Args[i], Args[i + 1], formats);
+    else throw Exception(QStringLiteral("Unknown option: %1").arg(Args[i]));
+  }
+  TLoadedDiagram loaded(Args[0]);
+  loaded.Diagram->ExportToFile(Args[1], format, size);
 }
 
 void RunInfo(const QStringList& Args) {

@@ -24,13 +24,13 @@ TDgrGraphic::TDgrGraphic() : FDatastream(MakeOwned<TMemoryStream>()) {}
 TDgrGraphic::~TDgrGraphic() = default;
 
 void TDgrGraphic::Changed() {
-  FDecoded = QImage();
-  FDecodeTried = false;
+  DropDecoded();
   TGraphic::Changed();
 }
 
 void TDgrGraphic::Assign(TPersistent* Source) {
   FIsEmpty = true;
+  DropDecoded();
   if (!Source) {
     FDatastream->Clear();
     Changed();
@@ -58,7 +58,13 @@ void TDgrGraphic::Assign(TPersistent* Source) {
   GetImageSizes();
 }
 
+void TDgrGraphic::DropDecoded() {
+  FDecoded = QImage();
+  FDecodeTried = false;
+}
+
 void TDgrGraphic::CopyFrom(TStream& Stream) {
+  DropDecoded();
   FDatastream->Clear();
   std::vector<char> buffer(static_cast<size_t>(CopyChunk));
   for (;;) {
@@ -73,6 +79,7 @@ void TDgrGraphic::CopyFrom(TStream& Stream) {
 void TDgrGraphic::LoadFromFile(const QString& FileName) {
   try {
     FDatastream->LoadFromFile(FileName);
+    DropDecoded();
     FIsEmpty = false;
     GetImageSizes();
     Changed();

@@ -60,6 +60,8 @@ class TDgrGraphic : public TGraphic {
 
  private:
   void CopyFrom(TStream& Stream);
+  // New bytes: the pixels of the old ones must not be reported or drawn again.
+  void DropDecoded();
 
   TOwned<TMemoryStream> FDatastream;
   bool FIsEmpty = true;

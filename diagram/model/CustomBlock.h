@@ -218,6 +218,9 @@ class TCustomDiagramBlock : public TDiagramControl {
   void Modify();
   // An engine paints this block: it asks for one and its engine drawer exists.
   bool EngineDraws() const { return UsesEngine() && GetDgrDrawer(); }
+  // The outline polygon the legacy canvas draws, whatever engine the block uses: a block
+  // painted outside a paint pass (DrawBlockInCanvas, a direct Draw) is clipped by it.
+  void LegacySurroundPts(TDotArray& Pts);
   bool PositioningInBulk() const;
   void GraphicChanged() const;
 

@@ -246,6 +246,10 @@ TDot TCustomDiagramBlock::GetLinkPointPoint(TLinkPoint* ALinkPoint) {
 void TCustomDiagramBlock::DefaultSurroundPts(TDotArray& Pts) {
   Pts.clear();
   if (EngineDraws()) return;
+  LegacySurroundPts(Pts);
+}
+
+void TCustomDiagramBlock::LegacySurroundPts(TDotArray& Pts) {
   Pts = ShapeOutline(FShape, GetBoundsRect(), FCornerRadius);
   if (GetAngle() == 0) return;
   TBlockDrawer d;

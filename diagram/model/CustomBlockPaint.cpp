@@ -63,10 +63,13 @@ void TCustomDiagramBlock::Draw(const TDiagramDrawInfo& AInfo) {
   TBlockDrawer* drawer = GetDrawer();
   drawer->SetCanvas(AInfo.Canvas);
   SetupDrawer(drawer);
-  if (EngineDraws()) SetupDgrDrawer(GetDgrDrawer());
+  // The engine paints only inside a paint pass, which lends the drawer the pass's engine;
+  // drawn directly onto a canvas, the block takes the legacy path.
+  const bool engine = EngineDraws() && GetPassEngine();
+  if (engine) SetupDgrDrawer(GetDgrDrawer());
   TDiagramDrawInfo info = AInfo;
   info.Drawer = drawer;
-  info.DgrDrawer = EngineDraws() ? GetDgrDrawer() : nullptr;
+  info.DgrDrawer = engine ? GetDgrDrawer() : nullptr;
   const TDiagramDrawBlockInfo blockInfo{drawer->GetCurRect(), GetAngle()};
   DrawBlock(info, blockInfo);
   if (GetTextCells()->Count() > 0) {
@@ -276,12 +279,13 @@ void TCustomDiagramBlock::ClipToBlock(const TDiagramDrawInfo& AInfo) {
   QPainter* painter = AInfo.Canvas ? AInfo.Canvas->GetPainter() : nullptr;
   if (!painter) return;
   painter->save();
-  TDotArray pts;
-  GetSurroundPts(pts);
-  if (pts.empty() && EngineDraws()) {
+  if (AInfo.DgrDrawer) {
     painter->setClipPath(EngineOutlineOnCanvas(), Qt::IntersectClip);
     return;
   }
+  TDotArray pts;
+  GetSurroundPts(pts);
+  if (pts.empty()) LegacySurroundPts(pts);
   // The outline is in diagram units about the bounds; it is carried onto the rectangle
   // being painted (the diagram's canvas, or any rectangle of DrawBlockInCanvas): turned
   // back about the bounds' centre, scaled, and turned again about the painted centre.

@@ -1,5 +1,6 @@
 #include "diagram/model/DiagramBlock.h"
 
+#include "diagram/lines/LineClasses.h"
 #include "diagram/model/TextBlock.h"
 #include "platform/core/ClassRegistry.h"
 
@@ -16,6 +17,7 @@ TDiagramBlock::TDiagramBlock(TComponent* AOwner) : TCustomDiagramBlock(AOwner) {
 void RegisterBlockClasses() {
   RegisterClass<TDiagramBlock>();
   RegisterClass<TTextBlock>();
+  RegisterLineClasses();
 }
 
 }  // namespace tarnwick

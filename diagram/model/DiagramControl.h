@@ -156,6 +156,8 @@ class TDiagramControl : public TComponent {
   // the pass's engine (when the control uses one), Draw, then on screen passes the link
   // point markers (every point when AShowLinkPoints, the node points always).
   void Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool AScreenPass, bool AShowLinkPoints);
+  // The engine of the paint pass painting this control; null outside Paint.
+  TDgrPaintEngine* GetPassEngine() const { return FPassEngine; }
   // The control's original coordinate space.
   TSquare GetOriginalRect() const;
   void SetOriginalRect(const TSquare& R);
@@ -321,6 +323,7 @@ class TDiagramControl : public TComponent {
   bool FIsBackgroundControl = false;
   TOwned<TDgrBlockDrawer> FDgrDrawer;
   TOwned<TDgrGraphicsPath> FTempPath;
+  TDgrPaintEngine* FPassEngine = nullptr;
   TDControlPaintMode FIntPaintMode = pmNormal;
   int FTransparency = 0;
   TDiagramControl* FGroupBlock = nullptr;

@@ -39,8 +39,9 @@ void TDiagramControl::FreeDgrDrawer() {
 void TDiagramControl::Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool AScreenPass, bool AShowLinkPoints) {
   if (!ACanvas) return;
   FDrawer->SetCanvas(ACanvas);
-  const bool engine = UsesEngine() && FDgrDrawer;
+  const bool engine = UsesEngine() && FDgrDrawer && AEngine;
   if (engine) FDgrDrawer->SetPaintEngine(AEngine);
+  FPassEngine = engine ? AEngine : nullptr;
   try {
     TDiagramDrawInfo info;
     info.Canvas = ACanvas;
@@ -49,9 +50,11 @@ void TDiagramControl::Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool ASc
     Draw(info);
     if (AScreenPass) DrawControlLinkPoints(ACanvas, this, AShowLinkPoints);
   } catch (...) {
+    FPassEngine = nullptr;
     if (engine) FDgrDrawer->SetPaintEngine(nullptr);
     throw;
   }
+  FPassEngine = nullptr;
   if (engine) FDgrDrawer->SetPaintEngine(nullptr);
 }
 

@@ -54,6 +54,11 @@ class TDiagramHost {
   // Diagram units to canvas pixels for the paint pass in progress.
   virtual TDot ClientToCanvas(TDot APoint) const = 0;
   virtual bool GetAutomaticNodes() const = 0;
+  // Settings lines follow. The diagram's getters of the same names answer these; the
+  // defaults here are the diagram's own defaults, for hosts that keep no such settings.
+  virtual bool GetFixedSideLines() const { return false; }
+  virtual bool GetShowCrossIndicators() const { return false; }
+  virtual bool GetStoreEmptyCells() const { return true; }
   virtual bool LayerActive(int ALayer) const = 0;
   virtual TDiagramLayers* GetLayers() const = 0;
 

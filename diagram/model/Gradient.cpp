@@ -1,11 +1,13 @@
 #include "diagram/model/Gradient.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "diagram/model/DiagramHost.h"
 #include "geometry/BlockDrawer.h"
 #include "platform/core/Math.h"
 #include "platform/core/Properties.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/ColorUtils.h"
 
 namespace tarnwick {
@@ -245,6 +247,48 @@ TGradientRects TGradientBands::ClosingRects() const {
       break;
   }
   return out;
+}
+
+void TDiagramGradient::DrawGradient(TCanvas& Canvas, const TSquare& ARect, double AAngle) {
+  FDrawer->SetCanvas(&Canvas);
+  FDrawer->SetOriginalRect(ARect);
+  FDrawer->SetCurRect(ARect);
+  FDrawer->SetAngle(std::isfinite(AAngle) ? AAngle : 0.0);
+  FDrawer->SetRotationType(rtCurRectCenter);
+  const int w = Round(ARect.Right - ARect.Left), h = Round(ARect.Bottom - ARect.Top);
+  // A huge rectangle is laid out k times smaller and every band stretched by k.
+  const int full = std::max(w / 2, h / 2);
+  const int k = full > MaxGradientBands ? full / MaxGradientBands + 1 : 1;
+  const int lw = w / k, lh = h / k;
+  TGradientBands bands(FDirection, lw, lh, FStartColor, FEndColor);
+  if (bands.Count() == 0) return;
+  const double fx = lw != 0 ? double(w) / lw : 1.0, fy = lh != 0 ? double(h) / lh : 1.0;
+  auto scaled = [&](const TRect& R) {
+    if (k == 1) return R;
+    return Rect(Round(R.Left * fx), Round(R.Top * fy), Round(R.Right * fx), Round(R.Bottom * fy));
+  };
+  Canvas.GetPen()->SetStyle(psClear);
+  Canvas.GetBrush()->SetStyle(bsSolid);
+  const bool turned = FDrawer->GetAngle() != 0.0;
+  auto paint = [&](const TGradientRects& rects) {
+    for (int i = 0; i < rects.Count; ++i) {
+      const TRect r = TGradientBands::ToCanvas(scaled(rects.Rects[static_cast<size_t>(i)]), ARect);
+      if (turned) {
+        FDrawer->DrawRotRect(r.Left, r.Top, r.Right, r.Bottom);
+      } else {
+        // The band rectangles are one unit larger for a pen-less rectangle that leaves out
+        // its right and bottom edge; this canvas fills those edges, so the unit comes off
+        // again and a band covers exactly its own pixels.
+        Canvas.Rectangle(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
+      }
+    }
+  };
+  for (int n = 0; n < bands.Count(); ++n) {
+    Canvas.GetBrush()->SetColor(bands.BandColor(n));
+    paint(bands.BandRects(n));
+  }
+  Canvas.GetBrush()->SetColor(bands.LastColor());
+  paint(bands.ClosingRects());
 }
 
 TRect TGradientBands::ToCanvas(const TRect& R, const TSquare& ARect) {

@@ -13,6 +13,7 @@
 namespace tarnwick {
 
 class TBlockDrawer;
+class TCanvas;
 class TdvDiagram;
 
 // Where the start colour lies. The engine brush's gradient modes have the same members in
@@ -60,6 +61,11 @@ class TDiagramGradient : public TDiagramPersistent {
   void SetEndColor(TColor Value);
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool Value);
+
+  // Paints the gradient as bands on the integer canvas over ARect (canvas pixels), turned
+  // by AAngle degrees about ARect's centre. Leaves the canvas pen clear and the brush in
+  // the last band colour; callers that need their pen and brush back save them.
+  void DrawGradient(TCanvas& Canvas, const TSquare& ARect, double AAngle);
 
   TdvDiagram* GetDiagram() const { return FDiagram; }
   // The private frame the band painter turns its rectangles with.
@@ -124,6 +130,11 @@ class TGradientBands {
   TColor FFirst;
   TColor FLast;
 };
+
+// More bands than this are painted as a coarser layout stretched over the rectangle: a
+// band per two pixels of a huge rectangle would take seconds, and neighbouring bands of a
+// layout this fine already share their colour.
+inline constexpr int MaxGradientBands = 8192;
 
 // True for the directions whose band painting starts with the end colour.
 bool GradientBandsReversed(TGradientDirection Direction) noexcept;

@@ -365,11 +365,6 @@ void TdvDiagram::InvalidateWindow() {
   if (HasParentWindow()) Invalidate();
 }
 
-void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
-  Painter.fillRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height(),
-                   ColorToQColor(GetColor()));
-}
-
 void TdvDiagram::Resize() {
   TWinControl::Resize();
   UpdateScrollRanges();

@@ -5,9 +5,11 @@
 // and handles by position. It works without a window: a document can be built, searched
 // and streamed headless.
 #include <QHash>
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "diagram/model/DiagramControl.h"
@@ -239,6 +241,27 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // The layers in order: base colour, background, rulers and grid (screen), the controls
   // (through the pass's engine), drag previews, handles, the rulers again.
   virtual void DrawDiagram(TCanvas& ACanvas);
+  // ---- Image export (DiagramExport.cpp) ----
+  // The pixel size of an export and the offset (diagram units) its drawing is moved by.
+  void ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset);
+  // Sizes the bitmap and renders the diagram into it.
+  void PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize);
+  void ExportAsBMP(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsBMPStream(TStream& AStream, TExportSize AExportSize);
+  // 8-bit RGBA; rendered and encoded in bands, so the whole image never sits in memory.
+  void ExportAsPNG(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsSVG(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsPDF(const QString& AFileName, TExportSize AExportSize);
+  // Raises: metafiles are not written on this platform yet.
+  void ExportAsWMF(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsWMFStream(TStream& AStream, TExportSize AExportSize);
+  // The format from AExportFormat, or with efAuto from the extension (".wmf"/".emf",
+  // ".png", ".svg", ".pdf"; anything else is a BMP).
+  void ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize);
+  void CopyBitmapToClipboard(TExportSize AExportSize);
+  // Renders rows ATop.. of an export (of the frame of AExportSize) into ABand.
+  void RenderExportBand(QImage& ABand, int ATop, TDot AOffset);
+
   // The drag snapshot: while it is in use a repaint copies it and paints only what moves.
   void BuildCache();
   void DropCache() { FUseCache = false; }
@@ -294,7 +317,7 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void SetZoomCursor(TCursor Value) { FZoomCursor = Value; }
   bool GetIgnoreScreenDPI() const { return FIgnoreScreenDPI; }
   void SetIgnoreScreenDPI(bool Value);
-  bool GetShowCrossIndicators() const { return FShowCrossIndicators; }
+  bool GetShowCrossIndicators() const override { return FShowCrossIndicators; }
   void SetShowCrossIndicators(bool Value);
   TDiagramKeyActions GetKeyActions() const { return FKeyActions; }
   void SetKeyActions(TDiagramKeyActions Value) { FKeyActions = Value; }
@@ -353,9 +376,9 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void SetUseGdiPlus(bool Value) { SetGraphicLib(Value ? dglGDIPlus : dglGDI); }
   TDiagramDragStyle GetDragStyle() const { return FDragStyle; }
   void SetDragStyle(TDiagramDragStyle Value) { FDragStyle = Value; }
-  bool GetFixedSideLines() const { return FFixedSideLines; }
+  bool GetFixedSideLines() const override { return FFixedSideLines; }
   void SetFixedSideLines(bool Value) { FFixedSideLines = Value; }
-  bool GetStoreEmptyCells() const { return FStoreEmptyCells; }
+  bool GetStoreEmptyCells() const override { return FStoreEmptyCells; }
   void SetStoreEmptyCells(bool Value) { FStoreEmptyCells = Value; }
   const QString& GetClipboardNamePrefix() const { return FClipPrefix; }
   void SetClipboardNamePrefix(const QString& Value) { FClipPrefix = Value; }
@@ -534,6 +557,8 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TOwned<TBitmap> FCacheImage;
   bool FUseCache = false;
   bool FDoingCache = false;
+  // The band an export renders: controls outside it are not painted.
+  std::optional<TSquare> FExportBand;
   bool FUpdatingScrollBars = false;
   bool FInternalStreaming = false;
   bool FClipboardStreaming = false;

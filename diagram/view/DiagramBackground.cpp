@@ -5,8 +5,12 @@
 
 #include "diagram/model/Gradient.h"
 #include "diagram/view/Diagram.h"
+#include "geometry/Conversions.h"
 #include "platform/core/Properties.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Brush.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/Pen.h"
 #include "platform/gui/Picture.h"
 
 namespace tarnwick {
@@ -96,6 +100,40 @@ TGraphic* TDiagramBackground::Image() const {
 
 bool TDiagramBackground::PaintsGradient(TPaintStyle APass) const {
   return FGradient->GetVisible() && (APass == psScreen || APass == psBitmap || FPrintGradient);
+}
+
+void TDiagramBackground::Draw(TCanvas& Canvas) {
+  if (!FDiagram) return;
+  const TPaintStyle pass = FDiagram->GetPaintStyle();
+  const TSquare clip = FDiagram->PaintClipSquare(Canvas);
+  if (PaintsGradient(pass)) {
+    const TOwned<TPen> pen = MakeOwned<TPen>();
+    const TOwned<TBrush> brush = MakeOwned<TBrush>();
+    pen->Assign(Canvas.GetPen());
+    brush->Assign(Canvas.GetBrush());
+    FGradient->DrawGradient(Canvas, clip, 0);
+    Canvas.SetPen(pen.get());
+    Canvas.SetBrush(brush.get());
+  }
+  TGraphic* image = Image();
+  if (!image) return;
+  TSquare s = FDiagram->ClientToCanvas(Square(0, 0, image->GetWidth(), image->GetHeight()));
+  if (!FScroll && pass == psScreen) {
+    const TDot origin = FDiagram->GetCanvasOrigin();
+    const double dx = FDiagram->GetLeftRuler()->VisibleSize() - origin.X;
+    const double dy = FDiagram->GetTopRuler()->VisibleSize() - origin.Y;
+    s = Square(s.Left + dx, s.Top + dy, s.Right + dx, s.Bottom + dy);
+  }
+  if (FStyle == biFixed) {
+    Canvas.StretchDraw(SquareToRect(s), image);
+    return;
+  }
+  const TTileGrid tiles = LayTiles(s, clip);
+  if (tiles.Empty()) return;
+  if (int64_t{tiles.EndCol - tiles.FirstCol} * (tiles.EndRow - tiles.FirstRow) > MaxTiles) return;
+  for (int row = tiles.FirstRow; row < tiles.EndRow; ++row)
+    for (int col = tiles.FirstCol; col < tiles.EndCol; ++col)
+      Canvas.StretchDraw(SquareToRect(tiles.Tile(col, row)), image);
 }
 
 TSquare TTileGrid::Tile(int Col, int Row) const {

@@ -1,6 +1,8 @@
 #pragma once
 // TDiagramBackground: what is painted under the drawing: a gradient and a picture (or a
 // bitmap), tiled or stretched once, moving with the drawing or fixed to the window.
+#include <cstdint>
+
 #include "diagram/view/DiagramTypes.h"
 #include "geometry/Dot.h"
 #include "platform/core/Object.h"
@@ -10,6 +12,7 @@
 namespace tarnwick {
 
 class TBitmap;
+class TCanvas;
 class TDiagramGradient;
 class TGraphic;
 class TPicture;
@@ -50,6 +53,15 @@ class TDiagramBackground : public TPersistent {
   void SetPrintGradient(bool Value);
 
   TdvDiagram* GetDiagram() const { return FDiagram; }
+
+  // Paints the gradient (when the pass paints it) over the paint clip, then the image
+  // stretched once (biFixed) or tiled from the diagram origin over the clip (biTile). With
+  // Scroll off, on screen, the image starts in the window's corner next to the rulers.
+  // Nothing without a diagram. The canvas pen and brush are as they were afterwards.
+  void Draw(TCanvas& Canvas);
+  // A tiling needing more copies than this is not painted, so that a paint always ends
+  // quickly: each copy is an image draw of its own.
+  static constexpr int64_t MaxTiles = 250000;
 
   // The image painted: the picture's graphic when the picture holds a non-empty one, else
   // the bitmap when it is not empty, else none.

@@ -142,6 +142,8 @@ TSquare TdvDiagram::PaintClipSquare(TCanvas& ACanvas) {
     case psBitmap: {
       const int w = std::max({FHorzScrollBar->GetRange(), GetClientWidth(), clip.Right - clip.Left});
       const int h = std::max({FVertScrollBar->GetRange(), GetClientHeight(), clip.Bottom - clip.Top});
+      // A banded export paints one band of the image at a time: exactly that band.
+      if (FExportBand) return *FExportBand;
       return TSquare{0, 0, double(w), double(h)};
     }
     case psScreen:

@@ -97,8 +97,10 @@ void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
     // A diagram stored with an engine this platform lacks paints with GDI+.
     const TDgrGraphicLib lib = FGraphicLib == dglDirect2D && !IsDirect2DSupported() ? dglGDIPlus : FGraphicLib;
     engine.reset(CreateDgrPaintEngine(lib, &ACanvas, PaintEngineRect(ACanvas)));
-    engine->SetSmoothMode(FSmoothMode);
-    engine->SetTextRenderingMode(FTextRenderingMode);
+    if (engine) {
+      engine->SetSmoothMode(FSmoothMode);
+      engine->SetTextRenderingMode(FTextRenderingMode);
+    }
   }
   TBrush* brush = ACanvas.GetBrush();
   if (FUseCache) {

@@ -1,14 +1,20 @@
 #include "diagram/view/DiagramRuler.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "diagram/view/Diagram.h"
 #include "diagram/view/SnapGrid.h"
 #include "platform/core/Math.h"
 #include "platform/core/Properties.h"
+#include "platform/gui/Brush.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
+#include "platform/gui/Pen.h"
 
 namespace tarnwick {
 
@@ -201,6 +207,138 @@ void TCustomRuler::SetUnits(TRulerUnits Value) {
   FUnits = Value;
   if (!IsReading()) FDivisions = DefaultDivisions(Value);
   Changed();
+}
+
+// ---- Painting ----
+
+namespace {
+
+// Non-negative remainder, so that ticks left of the origin keep the same pattern.
+int64_t Mod(int64_t a, int64_t b) {
+  const int64_t m = a % b;
+  return m < 0 ? m + b : m;
+}
+
+}  // namespace
+
+void TCustomRuler::Draw(TCanvas& Canvas, const TRect& ARect, int TempOffset, int MaxSize, double RulerRange,
+                        bool ADrawGrid) {
+  if (FSize == 0) SetSize(0);
+  const TOwned<TPen> savedPen = MakeOwned<TPen>();
+  const TOwned<TBrush> savedBrush = MakeOwned<TBrush>();
+  const TOwned<TFont> savedFont = MakeOwned<TFont>();
+  savedPen->Assign(Canvas.GetPen());
+  savedBrush->Assign(Canvas.GetBrush());
+  savedFont->Assign(Canvas.GetFont());
+
+  const bool top = FPosition == rpTop;
+  Canvas.GetBrush()->SetStyle(bsSolid);
+  Canvas.GetBrush()->SetColor(FColor);
+  Canvas.FillRect(ARect);
+  Canvas.GetBrush()->SetStyle(bsClear);
+  Canvas.SetFont(top ? FFont0.get() : FFont90.get());
+
+  const TTickSpacing spacing = TickSpacing();
+  const int64_t divisions = std::max(FDivisions, 1);
+  const double scale = PixelScale();
+  const TRulerGridDensity density = CalcGridDensity(spacing.Step, FDivisions, scale);
+  const double lo = top ? ARect.Left : ARect.Top, hi = top ? ARect.Right : ARect.Bottom;
+  const TTickRun run = CalcTickRun(lo, hi, spacing.Step, OffsetPixels(), TempOffset, RulerRange, FInverse);
+  const int count = std::min(run.Count, MaxRulerTicks);
+
+  // Ticks grow from the inner edge (the one next to the drawing) towards the outer one.
+  const int inner = top ? ARect.Bottom : ARect.Right;
+  const int outer = top ? ARect.Top : ARect.Left;
+  const int halfEnd = Round(inner - scale * FMajorTickLength - 1);
+  const int minorEnd = Round(inner - scale * FMinorTickLength - 1);
+  const double majorSpacing = spacing.Step * static_cast<double>(divisions);
+  const bool labels = majorSpacing >= MinRulerGridStep;
+  const bool majorGrid = ADrawGrid && labels;
+  const double fineSpacing = density.Coarse ? majorSpacing / 2 : spacing.Step * density.Every;
+  const bool fineGrid = ADrawGrid && fineSpacing >= MinRulerGridStep;
+  const bool gridRoom = MaxSize > inner + 1;
+
+  TPen* pen = Canvas.GetPen();
+  pen->SetMode(pmCopy);
+  pen->SetWidth(1);
+  auto line = [&](int at, int from, int to) {
+    if (top) {
+      Canvas.MoveTo(at, from);
+      Canvas.LineTo(at, to);
+    } else {
+      Canvas.MoveTo(from, at);
+      Canvas.LineTo(to, at);
+    }
+  };
+  auto useTickPen = [&] {
+    pen->SetStyle(psSolid);
+    pen->SetColor(FTickColor);
+  };
+  useTickPen();
+
+  // Lines in the dot-dash pen are collected and drawn together afterwards, under one
+  // painter state of their own.
+  std::vector<int> fineLines;
+  for (int i = 0; i < count; ++i) {
+    const int64_t r = run.FirstIndex + i;
+    const double s = run.FirstPos + i * run.Step;
+    const int t = Round(s);
+    if (Mod(r, divisions) == 0) {
+      line(t, inner, outer);
+      if (labels) {
+        const QString text = RulerLabel(r, FDivisions, spacing.LabelStep);
+        const int width = Canvas.TextWidth(text);
+        if (top)
+          Canvas.TextOut(FInverse ? t - 2 - width : t + 2, ARect.Top, text);
+        else
+          Canvas.TextOut(ARect.Left, FInverse ? t - 2 : t + width + 2, text);
+      }
+      if (majorGrid && gridRoom) {
+        pen->SetStyle(psDot);
+        pen->SetColor(FGridColor);
+        line(t, inner + 1, MaxSize);
+        useTickPen();
+      }
+      if (density.Coarse && fineGrid) {
+        // Half a major interval back towards the start of the run.
+        const double back = s - run.Step * static_cast<double>(divisions) / 2;
+        if (back >= lo && back < hi) fineLines.push_back(Round(back));
+      }
+      continue;
+    }
+    if (divisions % 2 == 0 && Mod(r, divisions / 2) == 0)
+      line(t, inner, halfEnd);
+    else
+      line(t, inner, minorEnd);
+    // Fine lines keep to the tick index, so they stay put while the ruler scrolls.
+    if (!density.Coarse && fineGrid && Mod(r, density.Every) == 0) fineLines.push_back(t);
+  }
+
+  QPainter* painter = Canvas.GetPainter();
+  if (!fineLines.empty() && gridRoom && painter && painter->isActive()) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPen fine(ColorToQColor(FGridColor));
+    fine.setCosmetic(true);
+    fine.setWidth(1);
+    fine.setStyle(Qt::DashDotLine);
+    fine.setCapStyle(Qt::FlatCap);
+    painter->setPen(fine);
+    // Through pixel centres, so an anti-aliased line of one pixel covers one column or row.
+    for (int t : fineLines) {
+      const double c = t + 0.5;
+      if (top)
+        painter->drawLine(QPointF(c, inner + 1), QPointF(c, MaxSize));
+      else
+        painter->drawLine(QPointF(inner + 1, c), QPointF(MaxSize, c));
+    }
+    painter->restore();
+  }
+
+  Canvas.SetPen(savedPen.get());
+  Canvas.SetBrush(savedBrush.get());
+  Canvas.SetFont(savedFont.get());
 }
 
 // ---- TDiagramRuler ----

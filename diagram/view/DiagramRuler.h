@@ -10,9 +10,11 @@
 #include "platform/core/Object.h"
 #include "platform/core/Persistent.h"
 #include "platform/core/TypeInfo.h"
+#include "platform/core/Types.h"
 
 namespace tarnwick {
 
+class TCanvas;
 class TFont;
 class TSnapGrid;
 class TdvDiagram;
@@ -61,6 +63,11 @@ struct TTickRun {
 // Ticks closer together than this are not drawn: they would merge into a solid bar, and a
 // spacing near 0 (a zoom of 0, absurd Divisions) would otherwise mean millions of ticks.
 inline constexpr double MinTickSpacing = 0.1;
+// At most this many ticks are drawn in one strip, whatever its length.
+inline constexpr int MaxRulerTicks = 100000;
+// Grid lines and labels closer together than this are left out: they would only paint
+// the drawing over (or the labels over each other) at the cost of a line or text apiece.
+inline constexpr double MinRulerGridStep = 2.0;
 
 // Lo and Hi bound the strip along the ruler (left/right for the top ruler, top/bottom
 // for the left one); TempOffset is the scroll position, RulerRange the length labelled.
@@ -86,6 +93,12 @@ class TCustomRuler : public TPersistent {
   virtual int OffsetPixels() const;
 
   TTickSpacing TickSpacing() const;
+
+  // Paints the ruler into ARect: the background, ticks and labels, and with ADrawGrid the
+  // grid lines across the drawing up to MaxSize (the drawing's extent across the ruler).
+  // TempOffset is the scroll position, RulerRange the length an inverse ruler counts from.
+  // The canvas pen, brush and font are as they were afterwards.
+  void Draw(TCanvas& Canvas, const TRect& ARect, int TempOffset, int MaxSize, double RulerRange, bool ADrawGrid);
 
   int GetZoom() const { return FZoom; }
   void SetZoom(int Value);

@@ -19,6 +19,11 @@ enum TControlSearchMode { csmAll, csmIgnoreLines };
 enum TDiagramControlFilter { cfAll, cfIgnoreMembers, cfIgnoreGroups, cfIgnoreAsMembers };
 enum TDiagramMeasUnit { duMili, duCenti, duInch };
 enum TPaintStyle { psScreen, psPreview, psPrint, psBitmap };
+// How much of the drawing an export frames: the scrollable area, the drawing with the same
+// margin right and bottom as left and top, the drawing with a fixed margin, whole pages.
+enum TExportSize { esStandard, esCentered, esNetto, esPage };
+// efSVG and efPDF are the vector formats of this platform; efWMF is not written yet.
+enum TExportFormat { efAuto, efBMP, efWMF, efPNG, efSVG, efPDF };
 enum TMouseWheelMode { mwOff, mwHorizontal, mwVertical };
 enum TDiagramSelectionMode { slmMultiple, slmGroup };
 enum TMovementRestriction { mrBlocks, mrLineHandles };

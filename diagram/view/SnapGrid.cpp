@@ -1,10 +1,14 @@
 #include "diagram/view/SnapGrid.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramRuler.h"
+#include "geometry/Dot.h"
+#include "platform/core/Math.h"
 #include "platform/core/Properties.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/Pen.h"
 
 namespace tarnwick {
@@ -112,6 +116,89 @@ double TSnapGrid::PixelStep(double Size, double ZoomRatio, double ScreenDPIRatio
   return ZoomRatio * Size * ScreenDPIRatio;
 }
 
-bool TSnapGrid::IsPaintedStep(double Step) noexcept { return std::isfinite(Step) && Step >= 1.0; }
+bool TSnapGrid::IsPaintedStep(double Step) noexcept { return std::isfinite(Step) && Step >= 2.0; }
+
+namespace {
+
+// The grid positions From + k * Step (k >= 0) below Hi, skipping those before Lo - Step:
+// a drawing scrolled far from its origin does not walk every line it has scrolled past.
+struct TGridAxis {
+  double From = 0, Step = 1;
+  int64_t First = 0, End = 0;  // k in [First, End)
+  double At(int64_t k) const { return From + static_cast<double>(k) * Step; }
+  int64_t Count() const { return End - First; }
+};
+
+TGridAxis GridAxis(double From, double Step, double Lo, double Hi) {
+  TGridAxis a{From, Step};
+  if (!(From < Hi) || !std::isfinite(From)) return a;
+  const double first = std::max(0.0, std::floor((Lo - From) / Step) - 1);
+  const double end = std::ceil((Hi - From) / Step);
+  if (!(end < 1e12)) return a;
+  a.First = static_cast<int64_t>(first);
+  a.End = static_cast<int64_t>(end);
+  while (a.End > a.First && !(a.At(a.End - 1) < Hi)) --a.End;
+  while (a.At(a.End) < Hi) ++a.End;
+  if (a.End < a.First) a.End = a.First;
+  return a;
+}
+
+// A line start moved up to Lo by whole pen pattern periods (24 units fit every dash
+// pattern), so a dashed line shows the same pattern as one drawn from its real start.
+int ClampLineStart(int Start, double Lo, int PenWidth) {
+  const int64_t period = 24 * int64_t{std::max(PenWidth, 1)};
+  const double gap = std::floor(Lo) - 1 - Start;
+  if (!(gap > 0)) return Start;
+  const int64_t skip = static_cast<int64_t>(gap) / period * period;
+  return static_cast<int>(Start + skip);
+}
+
+}  // namespace
+
+void TSnapGrid::DrawGrid(TCanvas& Canvas) {
+  if (!FDiagram || !(FSizeX > 0) || !(FSizeY > 0)) return;
+  if (FStyle != gsDots && FStyle != gsLines) return;
+  const double zoom = FDiagram->GetZoomRatio(), dpi = FDiagram->GetScreenDPIRatio();
+  const double sx = PixelStep(FSizeX, zoom, dpi), sy = PixelStep(FSizeY, zoom, dpi);
+  const TDot o = FDiagram->GetCanvasOrigin();
+  const TSquare c = FDiagram->PaintClipSquare(Canvas);
+  const bool paintX = IsPaintedStep(sx), paintY = IsPaintedStep(sy);
+  const TGridAxis xs = paintX ? GridAxis(o.X, sx, c.Left, c.Right) : TGridAxis{};
+  const TGridAxis ys = paintY ? GridAxis(o.Y, sy, c.Top, c.Bottom) : TGridAxis{};
+
+  if (FStyle == gsDots) {
+    if (!paintX || !paintY || xs.Count() == 0 || ys.Count() == 0) return;
+    if (xs.Count() * ys.Count() > MaxGridDots) return;
+    const TColor color = FPen->GetColor();
+    for (int64_t j = ys.First; j < ys.End; ++j) {
+      const int y = Round(ys.At(j));
+      for (int64_t i = xs.First; i < xs.End; ++i) Canvas.SetPixels(Round(xs.At(i)), y, color);
+    }
+    return;
+  }
+
+  const TOwned<TPen> saved = MakeOwned<TPen>();
+  saved->Assign(Canvas.GetPen());
+  Canvas.SetPen(FPen.get());
+  const int width = FPen->GetWidth();
+  const int bottom = Round(c.Bottom), right = Round(c.Right);
+  if (paintX && Round(o.Y) < bottom) {
+    const int from = ClampLineStart(Round(o.Y), c.Top, width);
+    for (int64_t i = xs.First; i < xs.End; ++i) {
+      const int x = Round(xs.At(i));
+      Canvas.MoveTo(x, from);
+      Canvas.LineTo(x, bottom);
+    }
+  }
+  if (paintY && Round(o.X) < right) {
+    const int from = ClampLineStart(Round(o.X), c.Left, width);
+    for (int64_t j = ys.First; j < ys.End; ++j) {
+      const int y = Round(ys.At(j));
+      Canvas.MoveTo(from, y);
+      Canvas.LineTo(right, y);
+    }
+  }
+  Canvas.SetPen(saved.get());
+}
 
 }  // namespace tarnwick

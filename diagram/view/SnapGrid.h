@@ -7,6 +7,7 @@
 
 namespace tarnwick {
 
+class TCanvas;
 class TCustomRuler;
 class TPen;
 class TdvDiagram;
@@ -56,12 +57,19 @@ class TSnapGrid : public TPersistent {
 
   TdvDiagram* GetDiagram() const { return FDiagram; }
 
+  // Paints the dots or lines of the grid from the diagram origin over the paint clip (the
+  // ruler style is painted by the rulers). Nothing without a diagram, with a size that is
+  // not positive, or with a step too small to show; a dot grid that would take more than
+  // MaxGridDots pixels is left out too. The canvas pen is as it was afterwards.
+  void DrawGrid(TCanvas& Canvas);
+  static constexpr int MaxGridDots = 1000000;
+
   // The distance in canvas pixels between grid lines for a size: Size x ZoomRatio x
   // ScreenDPIRatio.
   static double PixelStep(double Size, double ZoomRatio, double ScreenDPIRatio) noexcept;
   // Whether a grid with this pixel step is painted: a step that is not positive switches
-  // the grid off, and one below a pixel would only fill the area while costing a loop
-  // iteration per fraction of a pixel.
+  // the grid off, and one below two pixels would only fill the area while costing a
+  // primitive per pixel or fraction of one.
   static bool IsPaintedStep(double Step) noexcept;
 
  private:

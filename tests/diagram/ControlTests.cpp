@@ -2,6 +2,9 @@
 // cell navigation and the custom stream properties.
 #include <gtest/gtest.h>
 
+#include "graphics/EngineFactory.h"
+#include "platform/core/Exception.h"
+
 #include <map>
 
 #include "TestControls.h"
@@ -57,7 +60,8 @@ TEST(ControlDefaults, AConstructedControlCarriesTheDocumentedDefaults) {
   EXPECT_EQ(&c->LinkPointClass(), &TLinkPoint::StaticClassInfo());
   EXPECT_EQ(c->GetGraphicLib(), dglGDIPlus) << "the platform has no Direct2D";
   EXPECT_FALSE(c->GetCustomGraphicLib());
-  EXPECT_EQ(c->GetDgrDrawer(), nullptr);
+  EXPECT_TRUE(IsDrawerOf(c->GetDgrDrawer(), dglGDIPlus)) << "a GDI+ drawer with its scratch path";
+  EXPECT_NE(c->GetTempPath(), nullptr);
   c->Free();
 
   SetDirect2DSupported(true);
@@ -240,11 +244,21 @@ TEST(ControlEngine, AControlFollowsTheDiagramsEngineUntilItChoosesItsOwn) {
   EXPECT_FALSE(b->UsesEngine());
   b->SetGraphicLib(dglGDI);
   EXPECT_FALSE(b->GetCustomGraphicLib()) << "choosing the engine already in effect changes nothing";
+  try {
+    b->SetGraphicLib(dglDirect2D);
+    ADD_FAILURE() << "Direct2D is not supported here";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Direct2D not supported.");
+  }
+  EXPECT_FALSE(b->GetCustomGraphicLib()) << "a refused choice changes nothing";
+  SetDirect2DSupported(true);
   b->SetGraphicLib(dglDirect2D);
   EXPECT_TRUE(b->GetCustomGraphicLib());
+  EXPECT_TRUE(IsDrawerOf(b->GetDgrDrawer(), dglDirect2D));
   f.Diagram->SetGraphicLib(dglGDIPlus);
   EXPECT_EQ(b->EffectiveGraphicLib(), dglDirect2D);
   EXPECT_TRUE(b->UsesEngine());
+  SetDirect2DSupported(false);
   EXPECT_TRUE(f.Diagram->GetUseGdiPlus());
   f.Diagram->SetUseGdiPlus(false);
   EXPECT_EQ(f.Diagram->GetGraphicLib(), dglGDI);

@@ -61,9 +61,10 @@ TEST(SnapGridValues, AssignLeavesForceAndSnapToRuler) {
   b->Free();
 }
 
-TEST(SnapGridValues, PaintedStepsAreAtLeastAPixel) {
+TEST(SnapGridValues, PaintedStepsAreAtLeastTwoPixels) {
   EXPECT_DOUBLE_EQ(TSnapGrid::PixelStep(8, 1.5, 1.25), 15);
-  EXPECT_TRUE(TSnapGrid::IsPaintedStep(1));
+  EXPECT_TRUE(TSnapGrid::IsPaintedStep(2));
+  EXPECT_FALSE(TSnapGrid::IsPaintedStep(1.99)) << "it would only fill the area";
   EXPECT_FALSE(TSnapGrid::IsPaintedStep(0));
   EXPECT_FALSE(TSnapGrid::IsPaintedStep(-8));
   EXPECT_FALSE(TSnapGrid::IsPaintedStep(1e-6)) << "a tiny grid would loop per fraction of a pixel";

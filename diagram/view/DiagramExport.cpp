@@ -1,0 +1,271 @@
+// Image export: the frame of an export (four framings), bitmap, BMP and PNG files rendered
+// in bands so that a huge drawing neither waits on one encoder nor sits in memory whole,
+// SVG and PDF through Qt's vector devices, and the bitmap on the clipboard.
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <limits>
+
+#include "diagram/view/Diagram.h"
+#include "platform/core/Consts.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Math.h"
+#include "platform/gui/BandedExport.h"
+#include "platform/gui/Bitmap.h"
+#include "platform/gui/BmpWriter.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/ImageCodec.h"
+#include "platform/gui/PngWriter.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Bands of about four megabytes: big enough that a band holds many controls, small enough
+// that two of them (one rendering, one encoding) stay far below any image in memory.
+int BandRowsFor(int AWidth) { return std::clamp(4 * 1024 * 1024 / (4 * std::max(AWidth, 1)), 16, 4096); }
+
+// A stream onto a file that replaces the old file only once everything is written, so a
+// failed export leaves the previous file as it was.
+class TSafeFileStream : public TStream {
+ public:
+  explicit TSafeFileStream(const QString& AFileName) : FFile(AFileName), FName(AFileName) {
+    if (!FFile.open(QIODevice::WriteOnly)) throw EFCreateError(msg::FCreateError, AFileName, FFile.errorString());
+  }
+  int64_t Read(void*, int64_t) override { return 0; }
+  int64_t Write(const void* Buffer, int64_t Count) override {
+    const int64_t n = FFile.write(static_cast<const char*>(Buffer), Count);
+    if (n != Count) throw EWriteError(msg::FCreateError, FName, FFile.errorString());
+    return n;
+  }
+  int64_t Seek(int64_t Offset, TSeekOrigin Origin) override {
+    const int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FFile.pos() : FFile.size();
+    FFile.seek(base + Offset);
+    return FFile.pos();
+  }
+  int64_t GetSize() override { return FFile.size(); }
+  void SetSize(int64_t) override {}
+  void Commit() {
+    if (!FFile.commit()) throw EWriteError(msg::FCreateError, FName, FFile.errorString());
+  }
+
+ private:
+  QSaveFile FFile;
+  QString FName;
+};
+
+// Puts the paint style back whatever happens while sizing or rendering.
+class TPaintStyleGuard {
+ public:
+  explicit TPaintStyleGuard(TdvDiagram& ADiagram) : FDiagram(ADiagram) {}
+  ~TPaintStyleGuard() { FDiagram.SetPaintPass(psScreen, TDot{0, 0}); }
+  TPaintStyleGuard(const TPaintStyleGuard&) = delete;
+  TPaintStyleGuard& operator=(const TPaintStyleGuard&) = delete;
+
+ private:
+  TdvDiagram& FDiagram;
+};
+
+}  // namespace
+
+void TdvDiagram::ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset) {
+  TPaintStyleGuard guard(*this);
+  const bool empty = FDControls.Count() == 0;
+  // An empty drawing has no smallest left or top: it is framed as if it began at the
+  // origin, so the framings give a small image instead of a negative size.
+  const double minL = empty ? 0 : MinLeft(), minT = empty ? 0 : MinTop();
+  double w = 0, h = 0;
+  AOffset = TDot{0, 0};
+  switch (AExportSize) {
+    case esCentered:
+      w = GetDiagramWidth() + minL;
+      h = GetDiagramHeight() + minT;
+      break;
+    case esNetto: {
+      const double n = FNettoExportOffset;
+      AOffset = TDot{n - minL, n - minT};
+      w = GetDiagramWidth() + 2 * n - minL;
+      h = GetDiagramHeight() + 2 * n - minT;
+      break;
+    }
+    case esPage: {
+      // Page sides come in canvas pixels at the zoom already: no second zoom below.
+      const TPageGrid grid = CalcPageGrid(true);
+      AWidth = Round(grid.Cols * grid.PageWidth);
+      AHeight = Round(grid.Rows * grid.PageHeight);
+      CheckExportSize(AWidth, AHeight);
+      return;
+    }
+    case esStandard:
+    default:
+      w = std::max(FHorzScrollBar->GetRange(), GetClientWidth());
+      h = std::max(FVertScrollBar->GetRange(), GetClientHeight());
+      break;
+  }
+  if (FZoomRatio != 1) {
+    w *= FZoomRatio;
+    h *= FZoomRatio;
+  }
+  // A hostile coordinate must not turn into a giant allocation: the size is checked in
+  // 64 bits before anything is made.
+  const auto big = [](double v) { return std::isfinite(v) ? std::clamp(v, -1e12, 1e12) : 1e12; };
+  const int64_t wl = static_cast<int64_t>(std::nearbyint(big(w))), hl = static_cast<int64_t>(std::nearbyint(big(h)));
+  CheckExportSize(wl, hl);
+  AWidth = static_cast<int>(wl);
+  AHeight = static_cast<int>(hl);
+}
+
+void TdvDiagram::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
+  QPainter painter(&ABand);
+  painter.translate(0, -ATop);
+  painter.setClipRect(0, ATop, ABand.width(), ABand.height());
+  TCanvas canvas(&painter);
+  FExportBand = TSquare{0, double(ATop), double(ABand.width()), double(ATop + ABand.height())};
+  const double previewZoom = FPreviewZoom;
+  FPreviewZoom = FZoomRatio;
+  try {
+    PaintAs(canvas, psBitmap, AOffset);
+  } catch (...) {
+    FExportBand.reset();
+    FPreviewZoom = previewZoom;
+    throw;
+  }
+  FExportBand.reset();
+  FPreviewZoom = previewZoom;
+}
+
+void TdvDiagram::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
+  if (!ABitmap) return;
+  int w = 0, h = 0;
+  TDot offset;
+  ExportFrame(AExportSize, w, h, offset);
+  // A bitmap holds the whole image: it is refused where the image memory cap says so.
+  imagecodec::CheckSize(w, h);
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  RenderExportBand(image, 0, offset);
+  ABitmap->SetImage(image);
+}
+
+void TdvDiagram::ExportAsBMPStream(TStream& AStream, TExportSize AExportSize) {
+  int w = 0, h = 0;
+  TDot offset;
+  ExportFrame(AExportSize, w, h, offset);
+  TBmpWriter writer(AStream, w, h, false);
+  RenderBanded(w, h, BandRowsFor(w), [&](QImage& band, int top) { RenderExportBand(band, top, offset); }, writer,
+               true);
+  writer.Finish();
+}
+
+void TdvDiagram::ExportAsBMP(const QString& AFileName, TExportSize AExportSize) {
+  TSafeFileStream file(AFileName);
+  ExportAsBMPStream(file, AExportSize);
+  file.Commit();
+}
+
+void TdvDiagram::ExportAsPNG(const QString& AFileName, TExportSize AExportSize) {
+  int w = 0, h = 0;
+  TDot offset;
+  ExportFrame(AExportSize, w, h, offset);
+  TSafeFileStream file(AFileName);
+  TPngWriter writer(file, w, h);
+  RenderBanded(w, h, BandRowsFor(w), [&](QImage& band, int top) { RenderExportBand(band, top, offset); }, writer,
+               false);
+  writer.Finish();
+  file.Commit();
+}
+
+namespace {
+
+// Paints a vector device in one piece: vector formats need no bands.
+template <class Device>
+void PaintVector(TdvDiagram& ADiagram, Device& ADevice, int AWidth, int AHeight, TDot AOffset) {
+  QPainter painter(&ADevice);
+  if (!painter.isActive()) throw EFCreateError(QStringLiteral("Cannot create the export file."));
+  painter.setClipRect(0, 0, AWidth, AHeight);
+  TCanvas canvas(&painter);
+  ADiagram.PaintAs(canvas, psBitmap, AOffset);
+}
+
+}  // namespace
+
+void TdvDiagram::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) {
+  int w = 0, h = 0;
+  TDot offset;
+  ExportFrame(AExportSize, w, h, offset);
+  const QString temp = AFileName + QStringLiteral(".part");
+  {
+    QSvgGenerator svg;
+    svg.setFileName(temp);
+    svg.setSize(QSize(w, h));
+    svg.setViewBox(QRect(0, 0, w, h));
+    PaintVector(*this, svg, w, h, offset);
+  }
+  QFile::remove(AFileName);
+  if (!QFile::rename(temp, AFileName)) throw EFCreateError(msg::FCreateError, AFileName, QStringLiteral("rename failed"));
+}
+
+void TdvDiagram::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) {
+  int w = 0, h = 0;
+  TDot offset;
+  ExportFrame(AExportSize, w, h, offset);
+  const QString temp = AFileName + QStringLiteral(".part");
+  {
+    QPdfWriter pdf(temp);
+    // One page of the image's size at the screen's 96 pixels per inch.
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(w * 72.0 / 96, h * 72.0 / 96), QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    PaintVector(*this, pdf, w, h, offset);
+  }
+  QFile::remove(AFileName);
+  if (!QFile::rename(temp, AFileName)) throw EFCreateError(msg::FCreateError, AFileName, QStringLiteral("rename failed"));
+}
+
+void TdvDiagram::ExportAsWMF(const QString&, TExportSize) {
+  throw Exception(QStringLiteral("Metafile export is not available on this platform yet; export as PNG, SVG or PDF."));
+}
+
+void TdvDiagram::ExportAsWMFStream(TStream&, TExportSize AExportSize) { ExportAsWMF(QString(), AExportSize); }
+
+void TdvDiagram::ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize) {
+  TExportFormat format = AExportFormat;
+  if (format == efAuto) {
+    const QString ext = QFileInfo(AFileName).suffix().toLower();
+    if (ext == QLatin1String("wmf") || ext == QLatin1String("emf")) format = efWMF;
+    else if (ext == QLatin1String("png")) format = efPNG;
+    else if (ext == QLatin1String("svg")) format = efSVG;
+    else if (ext == QLatin1String("pdf")) format = efPDF;
+    else format = efBMP;
+  }
+  switch (format) {
+    case efWMF:
+      ExportAsWMF(AFileName, AExportSize);
+      break;
+    case efPNG:
+      ExportAsPNG(AFileName, AExportSize);
+      break;
+    case efSVG:
+      ExportAsSVG(AFileName, AExportSize);
+      break;
+    case efPDF:
+      ExportAsPDF(AFileName, AExportSize);
+      break;
+    default:
+      ExportAsBMP(AFileName, AExportSize);
+      break;
+  }
+}
+
+void TdvDiagram::CopyBitmapToClipboard(TExportSize AExportSize) {
+  TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();
+  PaintToBitmap(bitmap.get(), AExportSize);
+  QGuiApplication::clipboard()->setImage(bitmap->GetImage());
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,69 @@
+#include "graphics/direct2d/D2DPen.h"
+
+#include "graphics/NativeObjectCounts.h"
+#include "platform/core/Properties.h"
+#include "platform/gui/ColorUtils.h"
+
+namespace tarnwick {
+
+const TClassInfo& TD2DPen::StaticClassInfo() {
+  static const TClassInfo info(
+      "TD2DPen", &TDgrPen::StaticClassInfo(),
+      {EnumProp("PenStyle", PenStyleType(), &TD2DPen::GetPenStyle, &TD2DPen::SetPenStyle, psSolid)}, nullptr);
+  return info;
+}
+
+void TD2DPen::SetPenStyle(TPenStyle Value) {
+  if (Value == FPenStyle) return;
+  FPenStyle = Value;
+  Changed();
+}
+
+void TD2DPen::Changed() {
+  FNative.reset();
+  TDgrPen::Changed();
+}
+
+void TD2DPen::Assign(TPersistent* Source) {
+  TDgrPen::Assign(Source);
+  TPenStyle style = FPenStyle;
+  if (auto* pen = dynamic_cast<TD2DPen*>(Source)) style = pen->FPenStyle;
+  else if (auto* platformPen = dynamic_cast<TPen*>(Source)) style = platformPen->GetStyle();
+  SetPenStyle(style);
+}
+
+const QPen& TD2DPen::Native() const {
+  if (FNative) return *FNative;
+  ++NativeObjectCounts().Pens;
+  QColor color = ColorToQColor(GetColor());
+  color.setAlpha(GetAlpha());
+  QPen pen(color, GetWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  // A miter may reach ten half-widths from the corner, that is five widths.
+  pen.setMiterLimit(5.0);
+  switch (FPenStyle) {
+    case psDash:
+      pen.setStyle(Qt::DashLine);
+      break;
+    case psDot:
+      pen.setStyle(Qt::DotLine);
+      break;
+    case psDashDot:
+      pen.setStyle(Qt::DashDotLine);
+      break;
+    case psDashDotDot:
+      pen.setStyle(Qt::DashDotDotLine);
+      break;
+    case psAlternate:
+      pen.setDashPattern({9, 4, 1, 4});
+      break;
+    case psClear:
+      pen.setStyle(Qt::NoPen);
+      break;
+    default:
+      break;
+  }
+  FNative = pen;
+  return *FNative;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,33 @@
+#pragma once
+// TD2DPen: the engine pen with a dash style of its own. Its stroke width is always in the
+// units of the surface it strokes on: a path's own matrix never widens or narrows it.
+#include <QPen>
+#include <optional>
+
+#include "graphics/DgrPen.h"
+#include "platform/gui/Pen.h"
+
+namespace tarnwick {
+
+class TD2DPen : public TDgrPen {
+  TARNWICK_CLASS(TD2DPen)
+
+ public:
+  // The base copy, then the dash style of another engine pen or of a platform pen.
+  void Assign(TPersistent* Source) override;
+  void Changed() override;
+
+  TPenStyle GetPenStyle() const { return FPenStyle; }
+  void SetPenStyle(TPenStyle Value);
+
+  // The QPen strokes are made with, built on first use after a change: the colour at the
+  // pen's alpha, flat caps and mitred joins, the dash pattern of the style (in units of
+  // the width). psClear strokes nothing.
+  const QPen& Native() const;
+
+ private:
+  TPenStyle FPenStyle = psSolid;
+  mutable std::optional<QPen> FNative;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,115 @@
+#include "graphics/gdiplus/GdipBrush.h"
+
+#include "graphics/NativeObjectCounts.h"
+#include "graphics/gdiplus/GdipPicture.h"
+#include "platform/core/Properties.h"
+#include "platform/gui/Brush.h"
+#include "platform/gui/ColorUtils.h"
+
+namespace tarnwick {
+
+namespace {
+
+QColor WithAlpha(TColor AColor, uint8_t AAlpha) {
+  QColor color = ColorToQColor(AColor);
+  color.setAlpha(AAlpha);
+  return color;
+}
+
+}  // namespace
+
+const TEnumTypeInfo& HatchStyleType() {
+  static const TEnumTypeInfo t("THatchStyle",
+                               {"HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal",
+                                "HatchStyleBackwardDiagonal", "HatchStyleCross", "HatchStyleDiagonalCross"});
+  return t;
+}
+
+const TClassInfo& TGdipBrush::StaticClassInfo() {
+  static const TClassInfo info(
+      "TGdipBrush", &TDgrBrush::StaticClassInfo(),
+      {EnumProp("HatchStyle", HatchStyleType(), &TGdipBrush::GetHatchStyle, &TGdipBrush::SetHatchStyle)}, nullptr);
+  return info;
+}
+
+void TGdipBrush::SetHatchStyle(THatchStyle Value) {
+  if (Value == FHatchStyle) return;
+  FHatchStyle = Value;
+  Changed();
+}
+
+void TGdipBrush::Changed() {
+  FGPBrush = nullptr;
+  TDgrBrush::Changed();
+}
+
+void TGdipBrush::Assign(TPersistent* Source) {
+  TDgrBrush::Assign(Source);
+  if (auto* brush = dynamic_cast<TGdipBrush*>(Source)) {
+    SetHatchStyle(brush->FHatchStyle);
+  } else if (auto* platformBrush = dynamic_cast<TBrush*>(Source)) {
+    switch (platformBrush->GetStyle()) {
+      case bsHorizontal:
+        SetHatchStyle(HatchStyleHorizontal);
+        break;
+      case bsVertical:
+        SetHatchStyle(HatchStyleVertical);
+        break;
+      case bsFDiagonal:
+        SetHatchStyle(HatchStyleForwardDiagonal);
+        break;
+      case bsBDiagonal:
+        SetHatchStyle(HatchStyleBackwardDiagonal);
+        break;
+      case bsCross:
+        SetHatchStyle(HatchStyleCross);
+        break;
+      case bsDiagCross:
+        SetHatchStyle(HatchStyleDiagonalCross);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+TDgrPicture* TGdipBrush::CreateTexturePicture() { return Create<TGdipPicture>(); }
+
+void TGdipBrush::DoUpdateBrushPosition(const TSquare& ARect, TDot ARotCenter, double AAngle) {
+  const QRectF rect(ARect.Left, ARect.Top, ARect.Right - ARect.Left, ARect.Bottom - ARect.Top);
+  QTransform rot;
+  if (AAngle != 0) {
+    rot.translate(ARotCenter.X, ARotCenter.Y);
+    rot.rotate(AAngle);
+    rot.translate(-ARotCenter.X, -ARotCenter.Y);
+  }
+  FGradientRect = rect;
+  FRotMatrix = rot;
+}
+
+const TGdipNativeBrush& TGdipBrush::GPBrush() {
+  if (FGPBrush) return *FGPBrush;
+  TGdipBrushValues values;
+  values.Mode = GetBrushMode();
+  values.GradientMode = GetGradientMode();
+  values.HatchStyle = FHatchStyle;
+  values.C1 = WithAlpha(GetColor(), GetAlpha1());
+  values.C2 = WithAlpha(GetColor2(), GetAlpha2());
+  values.R = FGradientRect;
+  values.Rot = FRotMatrix;
+  if (values.Mode == bmTexture && HasTexture()) values.Texture = GetTexture()->DecodedImage();
+
+  TKey key{values.Mode, values.GradientMode, FHatchStyle, values.C1.rgba(), values.C2.rgba(), {}, {}, 0};
+  if (values.Mode != bmSolid && values.Mode != bmClear) {
+    key.R = values.R;
+    key.Rot = values.Rot;
+    key.Texture = values.Texture.cacheKey();
+  }
+  FGPBrush = &FCache.Get(
+      key, [&] { return TGdipNativeBrush::Build(values); }, NativeObjectCounts().Brushes);
+  return *FGPBrush;
+}
+
+void TGdipBrush::Fill(QPainter& P, const QPainterPath& APath) { GPBrush().Fill(P, APath); }
+
+}  // namespace tarnwick

@@ -1,0 +1,167 @@
+// The painting pipeline: what each paint style paints first, the z-order of the control
+// passes (background controls, lines first, group members at their group's place), which
+// controls are skipped, and the flags every pass puts back.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <string>
+#include <vector>
+
+#include "../blocks/BlockFixture.h"
+#include "platform/core/Exception.h"
+#include "platform/gui/Canvas.h"
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+std::vector<std::string>& Order() {
+  static std::vector<std::string> order;
+  return order;
+}
+
+class TLoggingBlock : public TTestBlock {
+ public:
+  using TTestBlock::TTestBlock;
+  void Draw(const TDiagramDrawInfo&) override { Order().push_back("block " + GetName().toStdString()); }
+  void CalcSize(TCanvas*) override { Order().push_back("size " + GetName().toStdString()); }
+};
+
+class TLoggingLine : public TTestLine {
+ public:
+  using TTestLine::TTestLine;
+  void Draw(const TDiagramDrawInfo&) override { Order().push_back("line " + GetName().toStdString()); }
+};
+
+// An image with a canvas on it, painted by one pass.
+struct TPass {
+  QImage Image;
+  explicit TPass(int W = 300, int H = 200, QRgb Fill = qRgb(1, 2, 3)) : Image(W, H, QImage::Format_RGB32) {
+    Image.fill(Fill);
+  }
+  void Paint(TdvDiagram* D, TPaintStyle AStyle) {
+    QPainter p(&Image);
+    TCanvas canvas(&p);
+    D->PaintAs(canvas, AStyle, TDot{0, 0});
+  }
+};
+
+class Pipeline : public ::testing::Test, public TBlockFixture {
+ protected:
+  Pipeline() {
+    Order().clear();
+    Diagram->SetBounds(0, 0, 300, 200);
+  }
+  template <class T>
+  T* Logged(const char* AName, double L, double T_, double R, double B) {
+    auto* c = Create<T>(Form);
+    c->SetName(AName);
+    if constexpr (std::is_same_v<T, TLoggingLine>) {
+      c->P1 = TDot{L, T_};
+      c->P2 = TDot{R, B};
+    } else {
+      c->SetBounds(L, T_, R, B);
+    }
+    c->SetDiagram(Diagram);
+    return c;
+  }
+  std::vector<std::string> Drawn() const {
+    std::vector<std::string> drawn;
+    for (const std::string& s : Order())
+      if (s.rfind("size", 0) != 0) drawn.push_back(s);
+    return drawn;
+  }
+};
+
+TEST_F(Pipeline, ExportsFillWithTheExportColourAndPreviewsFillNothing) {
+  Diagram->SetExportBackgroundColor(0x00FF00);
+  Diagram->SetColor(0x0000FF);
+  TPass bitmap, preview, screen;
+  bitmap.Paint(Diagram, psBitmap);
+  preview.Paint(Diagram, psPreview);
+  screen.Paint(Diagram, psScreen);
+  EXPECT_EQ(bitmap.Image.pixel(150, 100), qRgb(0, 255, 0));
+  EXPECT_EQ(preview.Image.pixel(150, 100), qRgb(1, 2, 3));
+  EXPECT_EQ(screen.Image.pixel(150, 100), qRgb(255, 0, 0));
+}
+
+TEST_F(Pipeline, LinesFirstPutsEveryLineUnderEveryBlockButBackgroundControlsLowest) {
+  Logged<TLoggingBlock>("A", 0, 0, 50, 50);
+  Logged<TLoggingLine>("L", 0, 0, 50, 50);
+  Logged<TLoggingBlock>("B", 10, 10, 60, 60)->SetIsBackgroundControl(true);
+  TPass pass;
+  pass.Paint(Diagram, psBitmap);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"block B", "block A", "line L"}));
+  Order().clear();
+  Diagram->SetPaintLinesFirst(true);
+  pass.Paint(Diagram, psBitmap);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"block B", "line L", "block A"}));
+}
+
+TEST_F(Pipeline, GroupMembersArePaintedAtTheGroupsPlaceInMemberOrder) {
+  auto* a = Logged<TLoggingBlock>("A", 0, 0, 50, 50);
+  Logged<TLoggingBlock>("B", 0, 0, 50, 50);
+  auto* c = Logged<TLoggingBlock>("C", 0, 0, 50, 50);
+  AddGroup({c, a});
+  TPass pass;
+  pass.Paint(Diagram, psBitmap);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"block B", "block C", "block A"}));
+}
+
+TEST_F(Pipeline, GroupMembersCoverLaterBlocksOnThePixels) {
+  auto* a = NewBlock(20, 20, 100, 100);
+  a->SetColor(0x0000FF);
+  NewBlock(60, 60, 100, 100)->SetColor(0xFF0000);
+  AddGroup({a});
+  TPass pass;
+  pass.Paint(Diagram, psBitmap);
+  const QRgb overlap = pass.Image.pixel(90, 90);
+  EXPECT_GT(qRed(overlap), 200) << "the grouped red block lies over the blue one";
+  EXPECT_LT(qBlue(overlap), 60);
+}
+
+TEST_F(Pipeline, AControlOutOfViewIsSizedButNotPainted) {
+  Logged<TLoggingBlock>("Far", 1000, 1000, 1100, 1100);
+  TPass pass;
+  pass.Paint(Diagram, psScreen);
+  EXPECT_EQ(Order(), (std::vector<std::string>{"size Far"}));
+}
+
+TEST_F(Pipeline, APassThatFailsStillRestoresTheStyleAndThePaintingFlag) {
+  Diagram->OnBeforePaint = [this](TObject*, TCanvas*) {
+    EXPECT_TRUE(Diagram->IsPainting());
+    throw Exception(QStringLiteral("boom"));
+  };
+  TPass pass;
+  EXPECT_THROW(pass.Paint(Diagram, psPrint), Exception);
+  EXPECT_EQ(Diagram->GetPaintStyle(), psScreen);
+  EXPECT_FALSE(Diagram->IsPainting());
+}
+
+TEST_F(Pipeline, TheRulerCornerTakesTheTopRulersColourAndCoversControls) {
+  Diagram->GetTopRuler()->SetVisible(true);
+  Diagram->GetLeftRuler()->SetVisible(true);
+  Diagram->GetTopRuler()->SetColor(0x00FFFF);
+  Diagram->GetTopRuler()->SetSize(20);
+  Diagram->GetLeftRuler()->SetSize(20);
+  NewBlock(0, 0, 200, 150)->SetColor(0xFF0000);
+  TPass pass;
+  pass.Paint(Diagram, psScreen);
+  EXPECT_EQ(pass.Image.pixel(2, 2), qRgb(255, 255, 0));
+  EXPECT_NE(pass.Image.pixel(30, 5), qRgb(0, 0, 255)) << "the top ruler strip covers the block";
+  EXPECT_EQ(pass.Image.pixel(60, 60), qRgb(0, 0, 255));
+}
+
+TEST_F(Pipeline, TheWindowShowsTheDiagram) {
+  ShowInWindow();
+  NewBlock(10, 10, 100, 80)->SetColor(0x0000FF);
+  QWidget* w = Diagram->GetHandle();
+  w->resize(300, 200);
+  const QImage shot = w->grab().toImage();
+  EXPECT_GT(qRed(shot.pixel(50, 50)), 200);
+  EXPECT_LT(qGreen(shot.pixel(50, 50)), 60);
+}
+
+}  // namespace
