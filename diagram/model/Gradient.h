@@ -13,6 +13,7 @@
 namespace tarnwick {
 
 class TBlockDrawer;
+class TDgrBlockDrawer;
 class TCanvas;
 class TdvDiagram;
 
@@ -66,6 +67,9 @@ class TDiagramGradient : public TDiagramPersistent {
   // by AAngle degrees about ARect's centre. Leaves the canvas pen clear and the brush in
   // the last band colour; callers that need their pen and brush back save them.
   void DrawGradient(TCanvas& Canvas, const TSquare& ARect, double AAngle);
+  // Through an engine drawer: the brush lays the colours out over the drawer's destination
+  // rectangle and turns them with it (GradientEngine.cpp).
+  void DrawGradient(TDgrBlockDrawer* ADrawer) const;
 
   TdvDiagram* GetDiagram() const { return FDiagram; }
   // The private frame the band painter turns its rectangles with.

@@ -28,4 +28,6 @@ void DrawGradientOnEngine(const TDiagramGradient& AGradient, TDgrBlockDrawer* AD
   canvas->Path(path);
 }
 
+void TDiagramGradient::DrawGradient(TDgrBlockDrawer* ADrawer) const { DrawGradientOnEngine(*this, ADrawer); }
+
 }  // namespace tarnwick

@@ -370,6 +370,7 @@ void TdvDiagram::Resize() {
   UpdateScrollRanges();
   // The drawing area changed size: the bars re-clamp also where no ranges are worked out.
   UpdateScrollBars();
+  LayoutWindowScrollBars();
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,8 @@
 // and handles by position. It works without a window: a document can be built, searched
 // and streamed headless.
 #include <QHash>
+#include <QPointer>
+#include <QScrollBar>
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -472,7 +474,14 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   bool HasParentWindow() const;
   // The thickness of the window's own scroll bars, which take room from the drawing area
   // while they are shown. The window shows none of its own yet, so they take none.
-  virtual int ScrollBarThickness() const { return 0; }
+  virtual int ScrollBarThickness() const;
+  // ---- The window (DiagramWindow.cpp): the drawing and the two scroll bars it shows ----
+  void CreateWnd() override;
+  // Makes the window's scroll bars show what the diagram's scroll bars say.
+  void SyncWindowScrollBars();
+  void LayoutWindowScrollBars();
+  // A request from a window scroll bar, through the bar's exception boundary.
+  void WindowScroll(TScrollBarKind AKind, TScrollCode ACode, int ATrackPos);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void PaintWindow(QPainter& Painter, const TRect& UpdateRect) override;
   void Resize() override;
@@ -555,6 +564,8 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   int FUpdatingSel = 0;
   bool FPainting = false;
   TOwned<TBitmap> FCacheImage;
+  QPointer<QScrollBar> FHorzBarWidget;
+  QPointer<QScrollBar> FVertBarWidget;
   bool FUseCache = false;
   bool FDoingCache = false;
   // The band an export renders: controls outside it are not painted.

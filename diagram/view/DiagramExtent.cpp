@@ -81,6 +81,7 @@ void TdvDiagram::UpdateScrollBars() {
     throw;
   }
   FUpdatingScrollBars = false;
+  SyncWindowScrollBars();
 }
 
 void TdvDiagram::KeepInBounds() {

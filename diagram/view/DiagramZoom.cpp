@@ -168,6 +168,7 @@ bool TdvDiagram::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos
     TDiagramScrollBar& bar = FMouseWheelMode == mwHorizontal ? *FHorzScrollBar : *FVertScrollBar;
     const int64_t target = int64_t{bar.GetPosition()} + (down ? bar.GetIncrement() : -bar.GetIncrement());
     bar.SetPosition(static_cast<int>(std::clamp<int64_t>(target, INT32_MIN, INT32_MAX)));
+    SyncWindowScrollBars();
     RequestRedraw();
     return true;
   }

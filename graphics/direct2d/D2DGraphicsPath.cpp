@@ -161,6 +161,9 @@ int TD2DGraphicsPath::StartFigure() {
 }
 
 int TD2DGraphicsPath::Reset() {
+  // A reset path starts over untransformed: controls reuse one path for every figure they
+  // draw, and a matrix left from the last shape would be applied to the next one again.
+  FTransMatrix = QTransform();
   FD2DPath = QPainterPath();
   FPosition.reset();
   FFigureOpen = false;

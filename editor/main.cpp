@@ -1,0 +1,28 @@
+// tarnwick: opens a diagram document in a window (the one given on the command line, or
+// the sample shipped with the program).
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "editor/ViewerWindow.h"
+#include "platform/core/Exception.h"
+#include "platform/widgets/WinControl.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+  tarnwick::TViewerWindow window;
+  // Errors inside event handlers end in a message box; the program stays usable.
+  tarnwick::SetApplicationExceptionHandler([&window](const tarnwick::Exception& e) {
+    QMessageBox::critical(&window, QStringLiteral("Tarnwick"), e.Message());
+  });
+  const QStringList args = QApplication::arguments();
+  QString file = args.size() > 1 ? args[1] : QString();
+  if (file.isEmpty()) {
+    const QString sample = QStringLiteral(TARNWICK_SAMPLE_DIR "/welcome.dgr");
+    if (QFileInfo::exists(sample)) file = sample;
+  }
+  if (!file.isEmpty()) window.OpenFile(file);
+  window.show();
+  return QApplication::exec();
+}
