@@ -20,9 +20,11 @@ namespace {
 // The benchmarks run on one thread; the counters need no atomics.
 int64_t gCurrent = 0;
 int64_t gPeak = 0;
+int64_t gCount = 0;
 
 void Add(void* p) {
   if (!p) return;
+  ++gCount;
   gCurrent += static_cast<int64_t>(malloc_usable_size(p));
   if (gCurrent > gPeak) gPeak = gCurrent;
 }
@@ -71,5 +73,6 @@ namespace tarnwick::bench {
 void ResetPeak() { gPeak = gCurrent; }
 int64_t CurrentBytes() { return gCurrent; }
 int64_t PeakBytes() { return gPeak; }
+int64_t AllocationCount() { return gCount; }
 
 }  // namespace tarnwick::bench

@@ -7,5 +7,7 @@ namespace tarnwick::bench {
 void ResetPeak();
 int64_t CurrentBytes();
 int64_t PeakBytes();
+// How many blocks have been allocated so far (a realloc counts as one).
+int64_t AllocationCount();
 
 }  // namespace tarnwick::bench

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <optional>
 
 namespace tarnwick {
 
@@ -30,7 +31,11 @@ class TPainterSurface {
   void SetClip(const QPainterPath& AWorldPath);
   void SetDeviceClip(const QPainterPath& ADevicePath);
   void IntersectClip(const QPainterPath& AWorldPath);
-  void ResetClip() { FHasClip = false; FClip = QPainterPath(); }
+  void ResetClip() {
+    FHasClip = false;
+    FClip = QPainterPath();
+    FClipRect.reset();
+  }
   bool HasClip() const { return FHasClip; }
   const QPainterPath& DeviceClip() const { return FClip; }
 
@@ -71,6 +76,9 @@ class TPainterSurface {
   QTransform FDevice;
   QTransform FWorld;
   QPainterPath FClip;
+  // The clip when it is a whole-pixel rectangle (a pass's area usually is): the painter
+  // clips to a rectangle far more cheaply than to a path, for the same pixels.
+  std::optional<QRect> FClipRect;
   bool FHasClip = false;
   bool FAntialias = true;
   bool FTextAntialias = true;

@@ -145,6 +145,11 @@ class TReader : public TFiler {
   std::vector<TComponent*> FLoaded;
   std::unordered_set<TComponent*> FLoadedSet;
   std::vector<Fixup> FFixups;
+  // Every collection some fixup was made inside since the fixups were last cleared (it may
+  // name collections whose fixups are gone). Reading a collection first drops the fixups
+  // inside it; this lets the many collections no fixup names skip the scan of them all,
+  // which would make loading a large document quadratic.
+  std::unordered_set<const TCollection*> FFixupCollections;
   std::vector<TCollection*> FCollections;  // collections whose items are being read
   std::unordered_map<const TClassInfo*, std::unique_ptr<PropIndex>> FIndexes;
 };

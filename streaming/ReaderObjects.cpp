@@ -210,6 +210,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo& Prop) {
         }
         default: {
           QString path = ReadIdent();
+          FFixupCollections.insert(FCollections.begin(), FCollections.end());
           FFixups.push_back(Fixup{Instance, &Prop, std::move(path), FCollections});
           break;
         }
@@ -333,6 +334,7 @@ void TReader::ReadCollectionItems(TCollection* Collection) {
 }
 
 void TReader::DropFixupsIn(const TCollection* Collection) {
+  if (!FFixupCollections.contains(Collection)) return;
   std::erase_if(FFixups, [Collection](const Fixup& f) {
     return std::find(f.Collections.begin(), f.Collections.end(), Collection) != f.Collections.end();
   });
@@ -478,6 +480,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     Root->SetReading(false);
     if (created) {
       FFixups.clear();
+      FFixupCollections.clear();
       FLoaded.clear();
       FLoadedSet.clear();
       Root->Free();
@@ -498,6 +501,7 @@ void TReader::FinishRead(bool Failed) {
   CallLoaded(first);
   ResolveFixups(true, first);
   FFixups.clear();
+  FFixupCollections.clear();
   FLoaded.clear();
   FLoadedSet.clear();
   if (first && !Failed) std::rethrow_exception(first);

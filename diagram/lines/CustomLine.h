@@ -5,6 +5,7 @@
 // arc, Bezier curve). Its two link points are its ends: they anchor to link points of
 // other controls, and the line follows those when they move.
 #include "diagram/lines/LineArrow.h"
+#include "diagram/lines/LineEngineTools.h"
 #include "diagram/lines/LineTypes.h"
 #include "diagram/model/DiagramControl.h"
 
@@ -52,6 +53,8 @@ class TCustomDiagramLine : public TDiagramControl {
   void SetSourceArrow(TLineArrow* Value);
   TLineArrow* GetTargetArrow() const { return FTargetArrow.get(); }
   void SetTargetArrow(TLineArrow* Value);
+  // The pen and brush this line and its heads last put on the engine canvas.
+  TLineEngineTools& EngineTools() { return FEngineTools; }
 
   // ---- Text cells ----
   TTextCellsMode GetTextCellsMode() const { return FTextCellsMode; }
@@ -120,8 +123,8 @@ class TCustomDiagramLine : public TDiagramControl {
   TStretchHandles* GetTempHandles() const { return FTempHandles.get(); }
   // The drag preview: inverted and dotted on the canvas, so drawing it twice erases it.
   void DrawOutline(TCanvas* ACanvas, TStretchHandles* AHandles);
-  // The engine path of DrawLinePath (diagram units through the engine drawer). The
-  // engines are not linked in yet, so it paints through the canvas path meanwhile.
+  // The engine path of DrawLinePath: the polyline in diagram units through the engine
+  // drawer, which the pass's engine transform takes to the canvas.
   virtual void DrawLinePathEngine(const TDiagramDrawInfo& AInfo, TStretchHandles* AHandles, bool AWithArrows);
   void DrawLinePathCanvas(const TDiagramDrawInfo& AInfo, bool AWithArrows);
   // The handles after a move (lhmMove) or a drag of one handle, computed into the
@@ -147,6 +150,8 @@ class TCustomDiagramLine : public TDiagramControl {
   TTextCell* NewCell();
   // Crossing hops of side lines (CustomLinePaint.cpp).
   void CollectHops(int ASegment, TDotArray& AHops);
+  // FPoints with the crossing hops of side lines put into their segments: what is painted.
+  TDotArray PaintedPoints();
   void ReadHandles(TReader& R);
   void WriteHandles(TWriter& W);
   void ReadLinkPoints(TReader& R);
@@ -173,6 +178,9 @@ class TCustomDiagramLine : public TDiagramControl {
   TOwned<TStretchHandles> FTempHandles;
   bool FInCursorState = false;
   bool FUpdatingCells = false;
+  TLineEngineTools FEngineTools;
+  // The points the temporary engine path holds, so an unchanged line is not rebuilt.
+  TDotArray FEnginePathPoints;
 };
 
 }  // namespace tarnwick

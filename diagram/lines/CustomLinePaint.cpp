@@ -1,11 +1,13 @@
 // Painting a line: its polyline with the current pen, crossing hops of side lines, the
 // arrow heads at both ends and the text cells. The canvas path works in integer canvas
-// pixels; the engine path has its own entry point.
+// pixels, the engine path in diagram units.
 #include "diagram/lines/CrossingHops.h"
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/DiagramHost.h"
 #include "diagram/model/TextCellPainter.h"
 #include "geometry/Conversions.h"
+#include "graphics/DgrBlockDrawer.h"
+#include "graphics/DgrPath.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Pen.h"
@@ -24,14 +26,50 @@ void TCustomDiagramLine::Draw(const TDiagramDrawInfo& AInfo) {
 
 void TCustomDiagramLine::DrawLinePath(const TDiagramDrawInfo& AInfo, TStretchHandles* AHandles, bool AWithArrows) {
   CalcPoints(AHandles);
-  if (UsesEngine() && AInfo.DgrDrawer)
+  // The engine needs the pass's paint engine; without one (a line painted on its own
+  // canvas, a drag outline) the drawer has no surface and the canvas path paints.
+  if (UsesEngine() && AInfo.DgrDrawer && GetPassEngine())
     DrawLinePathEngine(AInfo, AHandles, AWithArrows);
   else
     DrawLinePathCanvas(AInfo, AWithArrows);
 }
 
+TDotArray TCustomDiagramLine::PaintedPoints() {
+  TDiagramHost* host = GetDiagramHost();
+  if (FLineStyle != lsSideLine || !host || !host->GetShowCrossIndicators() || FPoints.empty()) return FPoints;
+  TDotArray pts{FPoints[0]};
+  for (size_t i = 1; i < FPoints.size(); ++i) {
+    TDotArray bumps;
+    CollectHops(static_cast<int>(i), bumps);
+    pts.insert(pts.end(), bumps.begin(), bumps.end());
+    pts.push_back(FPoints[i]);
+  }
+  return pts;
+}
+
 void TCustomDiagramLine::DrawLinePathEngine(const TDiagramDrawInfo& AInfo, TStretchHandles*, bool AWithArrows) {
-  DrawLinePathCanvas(AInfo, AWithArrows);
+  TDgrBlockDrawer* drawer = AInfo.DgrDrawer;
+  TDgrGraphicsPath* path = GetTempPath();
+  if (!drawer || !path) return;
+  // Arcs and curves are already flattened into Points by CalcPoints, so one polyline
+  // paints every style exactly where hit testing finds it. The points are diagram units
+  // and the pass's engine transform alone takes them to the canvas: the drawer's
+  // source-to-destination mapping is for shapes drawn in their own coordinates and is
+  // never applied here (no TransformPath), which also keeps an unchanged path unmapped.
+  const TDotArray pts = PaintedPoints();
+  if (pts.size() >= 2) {
+    // Rebuilding the path makes some engines build a new native path; an unchanged line
+    // keeps the one it has. A new or emptied path holds no points and is built again.
+    if (!(pts == FEnginePathPoints) || path->GetPointCount() == 0) {
+      path->Reset();
+      path->AddLines(pts);
+      FEnginePathPoints = pts;
+    }
+    TDgrCanvas* canvas = drawer->GetCanvas();
+    FEngineTools.UsePen(canvas->GetPen(), CurrentPen(), GetTransparency());
+    canvas->DrawPath(path);
+  }
+  if (AWithArrows) DrawArrows(AInfo);
 }
 
 void TCustomDiagramLine::DrawLinePathCanvas(const TDiagramDrawInfo& AInfo, bool AWithArrows) {
@@ -39,19 +77,11 @@ void TCustomDiagramLine::DrawLinePathCanvas(const TDiagramDrawInfo& AInfo, bool 
   if (!canvas || FPoints.empty()) return;
   TDiagramHost* host = GetDiagramHost();
   auto toCanvas = [host](TDot P) { return DotToPoint(host ? host->ClientToCanvas(P) : P); };
-  const bool hops = FLineStyle == lsSideLine && host && host->GetShowCrossIndicators();
-  TPoint p = toCanvas(FPoints[0]);
+  const TDotArray pts = PaintedPoints();
+  TPoint p = toCanvas(pts[0]);
   canvas->MoveTo(p.X, p.Y);
-  for (size_t i = 1; i < FPoints.size(); ++i) {
-    if (hops) {
-      TDotArray bumps;
-      CollectHops(static_cast<int>(i), bumps);
-      for (const TDot& b : bumps) {
-        p = toCanvas(b);
-        canvas->LineTo(p.X, p.Y);
-      }
-    }
-    p = toCanvas(FPoints[i]);
+  for (size_t i = 1; i < pts.size(); ++i) {
+    p = toCanvas(pts[i]);
     canvas->LineTo(p.X, p.Y);
   }
   if (AWithArrows) DrawArrows(AInfo);

@@ -4,6 +4,8 @@
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/DiagramHost.h"
 #include "geometry/Conversions.h"
+#include "graphics/DgrBlockDrawer.h"
+#include "graphics/DgrCanvas.h"
 #include "platform/core/Properties.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Canvas.h"
@@ -97,14 +99,43 @@ void TLineArrow::SetPen(TPen* Value) { FPen->Assign(Value); }
 
 void TLineArrow::DrawArrow(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo& ADraw) {
   if (!FDiagramLine || !FDiagramLine->GetDiagram() || FShape == asNone) return;
-  if (FDiagramLine->UsesEngine() && AInfo.DgrDrawer)
+  if (FDiagramLine->UsesEngine() && AInfo.DgrDrawer && FDiagramLine->GetPassEngine())
     DrawArrowEngine(AInfo, ADraw);
   else
     DrawArrowCanvas(AInfo, ADraw);
 }
 
-void TLineArrow::DrawArrowEngine(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo& ADraw) {
-  DrawArrowCanvas(AInfo, ADraw);
+void TLineArrow::DrawArrowEngine(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo&) {
+  // Diagram units: the head is drawn on the end segment the line handed over and grows
+  // with zoom through the pass's engine transform, like the line under it. Heads draw
+  // with the canvas primitives rather than the line's path, which keeps holding the line
+  // so an unchanged line repaints without rebuilding it.
+  TDgrCanvas* canvas = AInfo.DgrDrawer->GetCanvas();
+  TLineEngineTools& tools = FDiagramLine->EngineTools();
+  const int transparency = FDiagramLine->GetTransparency();
+  tools.UsePen(canvas->GetPen(), FPen.get(), transparency);
+  const TArrowFigure fig = ArrowFigure(FShape, FDrawFrom, FDrawTo, TDot{double(FWidth), double(FHeight)});
+  switch (fig.Kind) {
+    case afNone:
+      break;
+    case afPolygon:
+      tools.UseBrush(canvas->GetBrush(), FBrush.get(), transparency);
+      canvas->Polygon(fig.Points);
+      break;
+    case afPolyline:
+      for (size_t i = 1; i < fig.Points.size(); ++i)
+        canvas->DrawLine(fig.Points[i - 1].X, fig.Points[i - 1].Y, fig.Points[i].X, fig.Points[i].Y);
+      break;
+    case afEllipse:
+      tools.UseBrush(canvas->GetBrush(), FBrush.get(), transparency);
+      canvas->Ellipse(fig.Points[0].X, fig.Points[0].Y, fig.Points[1].X, fig.Points[1].Y);
+      break;
+  }
+  if (FShowGuide) {
+    TDot g1, g2;
+    ArrowGuide(FDrawFrom, FDrawTo, FWidth + 2, g1, g2);
+    canvas->DrawLine(g1.X, g1.Y, g2.X, g2.Y);
+  }
 }
 
 void TLineArrow::DrawArrowCanvas(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo& ADraw) {

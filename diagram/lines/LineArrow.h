@@ -47,8 +47,7 @@ class TLineArrow : public TPersistent {
   virtual void DrawArrow(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo& ADraw);
 
  protected:
-  // The engine path (diagram units, through the line's engine drawer). The engines are
-  // not linked in yet, so it paints through the canvas path meanwhile.
+  // The engine path: diagram units, through the line's engine drawer.
   virtual void DrawArrowEngine(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo& ADraw);
   // The canvas path: canvas pixels, size scaled with the diagram's zoom.
   virtual void DrawArrowCanvas(const TDiagramDrawInfo& AInfo, const TArrowDrawInfo& ADraw);

@@ -13,6 +13,7 @@
 #include "geometry/Squares.h"
 #include "graphics/DgrBlockDrawer.h"
 #include "graphics/DgrBrush.h"
+#include "graphics/DgrPaintEngine.h"
 #include "graphics/DgrPath.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Brush.h"
@@ -36,6 +37,28 @@ QTransform ClientToCanvasTransform(const TDiagramHost& AHost) {
   const TDot y = AHost.ClientToCanvas(TDot{0, 1});
   return QTransform(x.X - o.X, x.Y - o.Y, y.X - o.X, y.Y - o.Y, o.X, o.Y);
 }
+
+// Draws under a block clip with the painter already anti-aliased as the engine draws.
+// The raster painter rebuilds every clip in force when anti-aliasing changes, so a clip
+// path made under the legacy canvas's setting would be made again by the engine's first
+// drawing call inside it; made under the engine's setting it is made once, and the same.
+class TEngineClipHints {
+ public:
+  TEngineClipHints(const TDiagramDrawInfo& AInfo, TDgrPaintEngine* AEngine)
+      : FPainter(AInfo.Canvas && AEngine ? AInfo.Canvas->GetPainter() : nullptr) {
+    if (!FPainter) return;
+    FPainter->save();
+    FPainter->setRenderHint(QPainter::Antialiasing, AEngine->Surface().GetAntialias());
+  }
+  ~TEngineClipHints() {
+    if (FPainter) FPainter->restore();
+  }
+  TEngineClipHints(const TEngineClipHints&) = delete;
+  TEngineClipHints& operator=(const TEngineClipHints&) = delete;
+
+ private:
+  QPainter* FPainter;
+};
 
 }  // namespace
 
@@ -139,10 +162,25 @@ void TCustomDiagramBlock::DrawBlockOnEngine(const TDiagramDrawInfo& AInfo, const
     DrawShape(AInfo, ABlockInfo);
   }
   if (FGradient->GetVisible()) {
-    ClipToBlock(AInfo);
     brush->SetTransparency(GetTransparency());
-    DrawGradientOnEngine(*FGradient, drawer, GetTempPath());
-    UnclipBlock(AInfo);
+    if (TDgrGraphicsPath* path = GetTempPath()) {
+      // Laid out over the block's rectangle and painted through the block's outline: the
+      // pixels of the rectangle clipped to the outline, without building a clip for every
+      // block on every paint.
+      pen->SetTransparency(100);
+      brush->SetBrushMode(bmGradient);
+      brush->SetGradientMode(static_cast<TDgrGradientMode>(FGradient->GetDirection()));
+      brush->SetColor(FGradient->GetStartColor());
+      brush->SetColor2(FGradient->GetEndColor());
+      path->Reset();
+      BuildOutlinePath(path, drawer);
+      canvas->Path(path);
+    } else {
+      const TEngineClipHints hints(AInfo, GetPassEngine());
+      ClipToBlock(AInfo);
+      DrawGradientOnEngine(*FGradient, drawer, nullptr);
+      UnclipBlock(AInfo);
+    }
   }
   TBrush* pattern = selected ? FSelBrush.get() : FBrush.get();
   if (pattern->GetStyle() != bsClear) {
@@ -213,6 +251,7 @@ void TCustomDiagramBlock::PaintPicturesOnEngine(const TDiagramDrawInfo& AInfo) {
   TDgrBlockDrawer* drawer = AInfo.DgrDrawer;
   TDgrCanvas* canvas = drawer->GetCanvas();
   const TSquare D = drawer->GetDestRect();
+  const TEngineClipHints hints(AInfo, GetPassEngine());
   ClipToBlock(AInfo);
   // Pictures turn with the block: the canvas is turned about the block's centre for them.
   canvas->SaveDrawingState();

@@ -1,9 +1,11 @@
 #include "diagram/model/TextCellPainter.h"
 
 #include <QPainter>
+#include <QFont>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
+#include <unordered_map>
 
 #include "diagram/model/DiagramControl.h"
 #include "diagram/model/DiagramHost.h"
@@ -49,6 +51,38 @@ struct TCanvasMapping {
   }
 };
 
+// Text widths by font: every repaint lays the same cells out again, and measuring a
+// piece of text shapes it, which costs more than drawing it. Bounded: past the limit it
+// starts over rather than growing with every text ever shown.
+class TWidthMemo {
+ public:
+  int Width(const TCanvas& ACanvas, const QString& AText) {
+    const TKey key{ACanvas.GetFont()->Handle(), AText};
+    if (auto it = FWidths.find(key); it != FWidths.end()) return it->second;
+    if (FWidths.size() >= MaxEntries) FWidths.clear();
+    const int width = ACanvas.TextWidth(AText);
+    FWidths.emplace(key, width);
+    return width;
+  }
+
+ private:
+  static constexpr size_t MaxEntries = 1 << 15;
+  struct TKey {
+    QFont Font;
+    QString Text;
+    bool operator==(const TKey& O) const { return Text == O.Text && Font == O.Font; }
+  };
+  struct THash {
+    size_t operator()(const TKey& K) const { return qHash(K.Text, qHash(K.Font)); }
+  };
+  std::unordered_map<TKey, int, THash> FWidths;
+};
+
+TWidthMemo& Widths() {
+  static TWidthMemo memo;
+  return memo;
+}
+
 }  // namespace
 
 int TextEscapement(double AAngle) {
@@ -60,13 +94,19 @@ int TextEscapement(double AAngle) {
 TSquare DrawCellText(TCanvas* ACanvas, TFont* AFont, const QString& AText, const TCellTextParams& AParams, bool ADraw) {
   if (!ACanvas || !AFont) return AParams.Rect;
   TFont* font = ACanvas->GetFont();
-  font->Assign(AFont);
+  // The font is made up aside and handed over whole: the canvas keeps the font it built
+  // for the previous cell when this one asks for the same, where taking the cell's font
+  // and then scaling it would build two fonts for every cell of a zoomed diagram.
+  static TFont wanted;
+  wanted.SetPixelsPerInch(font->GetPixelsPerInch());
+  wanted.Assign(AFont);
   if (AParams.FontScale != 1.0 && AParams.FontScale > 0) {
     // A tiny zoom must not end at size 0, which would mean the default size.
     const int size = Round(AFont->GetSize() * AParams.FontScale);
-    font->SetSize(size == 0 ? (AFont->GetSize() < 0 ? -1 : 1) : size);
+    wanted.SetSize(size == 0 ? (AFont->GetSize() < 0 ? -1 : 1) : size);
   }
-  font->SetOrientation(AParams.Angle != 0 ? TextEscapement(AParams.Angle) : 0);
+  wanted.SetOrientation(AParams.Angle != 0 ? TextEscapement(AParams.Angle) : 0);
+  font->Assign(&wanted);
   const QFontMetrics& metrics = font->Metrics();
   const double lineHeight = metrics.ascent() + metrics.descent();
 
@@ -77,7 +117,7 @@ TSquare DrawCellText(TCanvas* ACanvas, TFont* AFont, const QString& AText, const
   options.Angle = AParams.Angle;
   options.RotationCenter = AParams.RotationCenter;
   const TTextLayout layout = LayoutText(
-      AText, AParams.Rect, options, [ACanvas](const QString& s) { return double(ACanvas->TextWidth(s)); }, lineHeight);
+      AText, AParams.Rect, options, [ACanvas](const QString& s) { return double(Widths().Width(*ACanvas, s)); }, lineHeight);
   if (!ADraw || layout.Lines.empty()) return layout.Bounds;
 
   QPainter* painter = ACanvas->GetPainter();

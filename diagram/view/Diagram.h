@@ -519,6 +519,7 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void SetupEngineTransform(TDgrPaintEngine& AEngine);
   void PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine);
   void DrawSelBlockHandles(TCanvas& ACanvas);
+  void DrawPageLines(TCanvas& ACanvas);
 
   // Lists: plain references; the controls are owned by the child owner.
   TList<TDiagramControl*> FDControls;

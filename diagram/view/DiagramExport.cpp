@@ -9,11 +9,15 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <limits>
+#include <vector>
 
 #include "diagram/view/Diagram.h"
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
+#include "platform/core/List.h"
 #include "platform/core/Math.h"
 #include "platform/gui/BandedExport.h"
 #include "platform/gui/Bitmap.h"
@@ -70,6 +74,133 @@ class TPaintStyleGuard {
  private:
   TdvDiagram& FDiagram;
 };
+
+// Which controls each band of an export has to paint. Painting tests every control against
+// the band it paints, and a large image has many bands: testing all controls for every band
+// would make exporting grow with the square of the drawing. So every control's canvas
+// rectangle is measured once, the image is cut into rows of buckets, each bucket lists the
+// controls that reach into it in z-order, and a band paints only the controls of the
+// buckets it covers. The list may hold more than the band shows (a rectangle is widened a
+// little against rounding, and groups are always listed, since their members are tested
+// one by one when painted), never less: painting still makes its own test for each control.
+class TBandControls {
+ public:
+  TBandControls(const TList<TDiagramControl*>& AControls, const std::vector<TSquare>& ARects, int AHeight,
+                int ABucketRows)
+      : FControls(AControls), FBucketRows(std::max(ABucketRows, 1)) {
+    FBuckets.resize(static_cast<size_t>((std::max(AHeight, 1) + FBucketRows - 1) / FBucketRows));
+    const int last = static_cast<int>(FBuckets.size()) - 1;
+    for (int i = 0; i < AControls.Count(); ++i) {
+      const TSquare& r = ARects[static_cast<size_t>(i)];
+      int first = 0, end = last;
+      // Rounding and the width of a pen may reach a little past the rectangle.
+      constexpr double Slack = 8;
+      if (std::isfinite(r.Top) && std::isfinite(r.Bottom)) {
+        if (r.Bottom + Slack < 0 || r.Top - Slack >= AHeight) continue;
+        first = std::clamp(static_cast<int>(std::floor((r.Top - Slack) / FBucketRows)), 0, last);
+        end = std::clamp(static_cast<int>(std::floor((r.Bottom + Slack) / FBucketRows)), 0, last);
+      }
+      for (int b = first; b <= end; ++b) FBuckets[static_cast<size_t>(b)].push_back(i);
+    }
+  }
+
+  // The controls for the image rows Top to Top + Rows - 1, in z-order.
+  TList<TDiagramControl*> For(int ATop, int ARows) const {
+    const int last = static_cast<int>(FBuckets.size()) - 1;
+    const int first = std::clamp(ATop / FBucketRows, 0, last);
+    const int end = std::clamp((ATop + std::max(ARows, 1) - 1) / FBucketRows, 0, last);
+    std::vector<int> picked;
+    for (int b = first; b <= end; ++b)
+      picked.insert(picked.end(), FBuckets[static_cast<size_t>(b)].begin(), FBuckets[static_cast<size_t>(b)].end());
+    if (first != end) {
+      std::sort(picked.begin(), picked.end());
+      picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
+    }
+    TList<TDiagramControl*> out;
+    for (int i : picked) out.Add(FControls[i]);
+    return out;
+  }
+
+ private:
+  const TList<TDiagramControl*>& FControls;
+  int FBucketRows;
+  std::vector<std::vector<int>> FBuckets;  // indexes into FControls, ascending
+};
+
+// Puts a band's own list of controls in place of the diagram's while the band paints, and
+// the whole list back afterwards, also when painting fails.
+class TControlsSwap {
+ public:
+  TControlsSwap(TList<TDiagramControl*>& AControls, TList<TDiagramControl*> ABand)
+      : FControls(AControls), FSaved(std::move(ABand)) {
+    std::swap(FControls, FSaved);
+  }
+  ~TControlsSwap() { std::swap(FControls, FSaved); }
+  TControlsSwap(const TControlsSwap&) = delete;
+  TControlsSwap& operator=(const TControlsSwap&) = delete;
+
+ private:
+  TList<TDiagramControl*>& FControls;
+  TList<TDiagramControl*> FSaved;
+};
+
+// The canvas rectangle each control is tested with when it paints in an export with this
+// offset (see PaintTree), measured once for all bands. A group gets an infinite rectangle:
+// its members are tested one by one. Zoom is the diagram's zoom ratio, which an export
+// paints at; PreviewZoom is put back afterwards.
+std::vector<TSquare> ExportControlRects(TdvDiagram& ADiagram, const TList<TDiagramControl*>& AControls, TDot AOffset,
+                                        double AZoom, double APreviewZoom) {
+  struct TRestore {
+    TdvDiagram& D;
+    double PreviewZoom;
+    ~TRestore() {
+      D.SetPreviewZoom(PreviewZoom);
+      D.SetPaintPass(psScreen, TDot{0, 0});
+    }
+  } restore{ADiagram, APreviewZoom};
+  ADiagram.SetPreviewZoom(AZoom);
+  ADiagram.SetPaintPass(psBitmap, AOffset);
+  QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&probe);
+  TCanvas canvas(&painter);
+  constexpr double Inf = std::numeric_limits<double>::infinity();
+  std::vector<TSquare> rects;
+  rects.reserve(static_cast<size_t>(AControls.Count()));
+  for (TDiagramControl* c : AControls) {
+    if (c->IsGroup()) {
+      rects.push_back(TSquare{-Inf, -Inf, Inf, Inf});
+      continue;
+    }
+    c->CalcSize(&canvas);
+    rects.push_back(ADiagram.ClientToCanvas(c->GetAngle() != 0 ? c->SurroundRect() : c->ControlRect()));
+  }
+  return rects;
+}
+
+// Renders the image in bands through Render, each band with only the controls that reach
+// into it in the diagram's list (Controls, swapped back afterwards). Crossing hops are the
+// exception: a line hops over the lines below it wherever they are, so with them shown
+// every band keeps the whole list.
+void RenderIndexedBands(TdvDiagram& ADiagram, TList<TDiagramControl*>& AControls, TImageBandSink& ASink, int AWidth,
+                        int AHeight, TDot AOffset, double AZoom, double APreviewZoom, bool ABottomUp,
+                        const std::function<void(QImage&, int)>& ARender) {
+  CheckExportSize(AWidth, AHeight);
+  const int rows = BandRowsFor(AWidth);
+  if (AHeight <= rows || ADiagram.GetShowCrossIndicators()) {
+    RenderBanded(AWidth, AHeight, rows, ARender, ASink, ABottomUp);
+    return;
+  }
+  const std::vector<TSquare> rects = ExportControlRects(ADiagram, AControls, AOffset, AZoom, APreviewZoom);
+  const TList<TDiagramControl*> all = AControls;
+  const TBandControls index(all, rects, AHeight, rows);
+  RenderBanded(
+      AWidth, AHeight, rows,
+      [&](QImage& band, int top) {
+        TControlsSwap swap(AControls, index.For(top, band.height()));
+        ARender(band, top);
+      },
+      ASink, ABottomUp);
+}
 
 }  // namespace
 
@@ -157,8 +288,8 @@ void TdvDiagram::ExportAsBMPStream(TStream& AStream, TExportSize AExportSize) {
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
   TBmpWriter writer(AStream, w, h, false);
-  RenderBanded(w, h, BandRowsFor(w), [&](QImage& band, int top) { RenderExportBand(band, top, offset); }, writer,
-               true);
+  RenderIndexedBands(*this, FDControls, writer, w, h, offset, FZoomRatio, FPreviewZoom, true,
+                     [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
   writer.Finish();
 }
 
@@ -174,8 +305,8 @@ void TdvDiagram::ExportAsPNG(const QString& AFileName, TExportSize AExportSize) 
   ExportFrame(AExportSize, w, h, offset);
   TSafeFileStream file(AFileName);
   TPngWriter writer(file, w, h);
-  RenderBanded(w, h, BandRowsFor(w), [&](QImage& band, int top) { RenderExportBand(band, top, offset); }, writer,
-               false);
+  RenderIndexedBands(*this, FDControls, writer, w, h, offset, FZoomRatio, FPreviewZoom, false,
+                     [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
   writer.Finish();
   file.Commit();
 }

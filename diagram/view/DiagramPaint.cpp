@@ -31,6 +31,32 @@ class TFlagScope {
   bool FOld;
 };
 
+// The clip square of the control passes in progress: it stays the same for every control
+// of a pass, and asking the canvas for it once per control costs as much as the test it
+// serves. Kept per diagram and canvas, so a paint nested in a control's paint (another
+// diagram, another canvas) measures its own.
+struct TPassClip {
+  const TdvDiagram* Diagram = nullptr;
+  const TCanvas* Canvas = nullptr;
+  TSquare Clip;
+};
+TPassClip* GPassClip = nullptr;
+
+class TPassClipScope {
+ public:
+  TPassClipScope(const TdvDiagram* ADiagram, const TCanvas* ACanvas, const TSquare& AClip)
+      : FClip{ADiagram, ACanvas, AClip}, FOuter(GPassClip) {
+    GPassClip = &FClip;
+  }
+  ~TPassClipScope() { GPassClip = FOuter; }
+  TPassClipScope(const TPassClipScope&) = delete;
+  TPassClipScope& operator=(const TPassClipScope&) = delete;
+
+ private:
+  TPassClip FClip;
+  TPassClip* FOuter;
+};
+
 bool InCursorState(const TDiagramControl* C) {
   return C->GetIntPaintMode() == pmNormalCursor || C->GetIntPaintMode() == pmCursorOnly;
 }
@@ -148,6 +174,7 @@ void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
 }
 
 void TdvDiagram::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) {
+  const TPassClipScope passClip(this, &ACanvas, PaintClipSquare(ACanvas));
   if (!FUseCache) {
     for (TDiagramControl* c : FDControls)
       if (!c->IsMember() && c->GetIsBackgroundControl()) PaintTree(ACanvas, c, false, AEngine);
@@ -185,7 +212,8 @@ void TdvDiagram::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APr
   if (!inMask || !AControl->IsVisible()) return;
   AControl->CalcSize(&ACanvas);
   const TSquare r = ClientToCanvas(AControl->GetAngle() != 0 ? AControl->SurroundRect() : AControl->ControlRect());
-  if (!SquaresIntersect(PaintClipSquare(ACanvas), r)) return;
+  const bool passClip = GPassClip && GPassClip->Diagram == this && GPassClip->Canvas == &ACanvas;
+  if (!SquaresIntersect(passClip ? GPassClip->Clip : PaintClipSquare(ACanvas), r)) return;
   AControl->Paint(&ACanvas, AEngine, FPaintStyle == psScreen, FShowLinkPoints);
 }
 

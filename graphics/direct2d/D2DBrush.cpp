@@ -56,8 +56,7 @@ void TD2DBrush::SetBrushStyle(TBrushStyle Value) {
 }
 
 void TD2DBrush::Changed() {
-  if (!FKeepNative) FNative.reset();
-  FKeepNative = false;
+  FNative = nullptr;
   TDgrBrush::Changed();
 }
 
@@ -76,18 +75,45 @@ void TD2DBrush::DoUpdateBrushPosition(const TSquare& ARect, TDot ARotCenter, dou
   if (AAngle != 0)
     rotation = QTransform::fromTranslate(-ARotCenter.X, -ARotCenter.Y) * QTransform().rotate(AAngle) *
                QTransform::fromTranslate(ARotCenter.X, ARotCenter.Y);
-  const bool moved = !(ARect == FGradientRect) || rotation != FRotMatrix;
   FGradientRect = ARect;
   FRotMatrix = rotation;
-  // Only a gradient is laid out over the position; the other fills ignore it.
-  FKeepNative = !moved || GetBrushMode() != bmGradient;
+}
+
+TD2DBrush::TKey TD2DBrush::Key() {
+  TKey key;
+  key.Mode = GetBrushMode();
+  switch (key.Mode) {
+    case bmClear:
+      break;
+    case bmSolid:
+      key.Transparency = GetTransparency();
+      key.Color = GetColor();
+      break;
+    case bmHatch:
+      key.Transparency = GetTransparency();
+      key.Color = GetColor();
+      key.Style = FBrushStyle;
+      break;
+    case bmTexture:
+      key.Transparency = GetTransparency();
+      key.Texture = GetTexture()->DecodedImage().cacheKey();
+      break;
+    case bmGradient:
+      // Only a gradient is laid out over the position; the other fills ignore it.
+      key.Color = GetColor();
+      key.Color2 = GetColor2();
+      key.Alpha1 = GetAlpha1();
+      key.Alpha2 = GetAlpha2();
+      key.GradientMode = GetGradientMode();
+      key.Rect = FGradientRect;
+      key.Rot = FRotMatrix;
+      break;
+  }
+  return key;
 }
 
 const TD2DBrush::TFill& TD2DBrush::Native() {
-  if (!FNative) {
-    ++NativeObjectCounts().Brushes;
-    FNative = Build();
-  }
+  if (!FNative) FNative = &FCache.Get(Key(), [this] { return Build(); }, NativeObjectCounts().Brushes);
   return *FNative;
 }
 

@@ -5,9 +5,9 @@
 // gradients follow the block's rectangle and turn with it.
 #include <QBrush>
 #include <QTransform>
-#include <optional>
 
 #include "graphics/DgrBrush.h"
+#include "graphics/NativeCache.h"
 #include "platform/gui/Brush.h"
 
 namespace tarnwick {
@@ -28,7 +28,7 @@ class TD2DBrush : public TDgrBrush {
     QBrush Brush;
     double Opacity = 1.0;
   };
-  // Built on first use after a change.
+  // Built on first use after a change, or found again among the fills it had before.
   const TFill& Native();
 
   const TSquare& GetGradientRect() const { return FGradientRect; }
@@ -39,16 +39,32 @@ class TD2DBrush : public TDgrBrush {
   void DoUpdateBrushPosition(const TSquare& ARect, TDot ARotCenter, double AAngle) override;
 
  private:
+  // What Build reads for the current mode; values the mode ignores stay at their defaults
+  // so that leftovers of a block's other fills do not miss the cache.
+  struct TKey {
+    TDgrBrushMode Mode = bmSolid;
+    int Transparency = 0;
+    TColor Color = 0;
+    TColor Color2 = 0;
+    uint8_t Alpha1 = 0;
+    uint8_t Alpha2 = 0;
+    TBrushStyle Style = bsSolid;
+    TDgrGradientMode GradientMode = gmTopBottom;
+    TSquare Rect;
+    QTransform Rot;
+    qint64 Texture = 0;
+    friend bool operator==(const TKey&, const TKey&) = default;
+  };
+  TKey Key();
   TFill Build();
 
   TSquare FGradientRect;
   QTransform FRotMatrix;
   TBrushStyle FBrushStyle = bsSolid;
-  std::optional<TFill> FNative;
-  // Set while a position update that changed nothing the built brush depends on runs
-  // its Changed: the block drawer repositions the brush on every paint, and an unchanged
-  // control must not rebuild it.
-  bool FKeepNative = false;
+  // A block switches between a few fills on every paint (body, gradient, clear): each is
+  // kept, so a repaint of an unchanged block builds none.
+  TNativeCache<TKey, TFill> FCache;
+  const TFill* FNative = nullptr;
 };
 
 }  // namespace tarnwick

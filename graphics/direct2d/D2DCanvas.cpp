@@ -138,9 +138,18 @@ int TD2DCanvas::ResetClip() {
 
 // ---- Shapes ----
 
+namespace {
+
+// Fills are drawn with a transparent pen, outlines with a clear brush: neither paints, and
+// the painter need not be set up for them.
+bool Strokes(const QPen& APen) { return APen.style() != Qt::NoPen && APen.color().alpha() != 0; }
+bool Fills(const TD2DBrush::TFill& AFill) { return AFill.Opacity > 0 && AFill.Brush.style() != Qt::NoBrush; }
+
+}  // namespace
+
 void TD2DCanvas::Fill(QPainter& P, const QPainterPath& AShape) {
   const TD2DBrush::TFill& fill = FBrush->Native();
-  if (fill.Opacity <= 0 || fill.Brush.style() == Qt::NoBrush) return;
+  if (!Fills(fill)) return;
   P.setOpacity(fill.Opacity);
   P.fillPath(AShape, fill.Brush);
   P.setOpacity(1.0);
@@ -148,7 +157,7 @@ void TD2DCanvas::Fill(QPainter& P, const QPainterPath& AShape) {
 
 void TD2DCanvas::Stroke(QPainter& P, const QPainterPath& AShape) {
   const QPen& pen = FPen->Native();
-  if (pen.style() == Qt::NoPen) return;
+  if (!Strokes(pen)) return;
   P.strokePath(AShape, pen);
 }
 
@@ -196,6 +205,11 @@ void TD2DCanvas::DoDrawPath(TDgrGraphicsPath* APath) {
   if (!path) return;
   // The mapped geometry is stroked with the pen as it is: the path's matrix moves the
   // outline but does not scale the stroke.
+  if (!Strokes(FPen->Native())) {
+    // Drawing reads the geometry, which closes it, even when nothing is painted.
+    path->GetPointCount();
+    return;
+  }
   const QPainterPath& shape = path->Transformed();
   TPainterSurface::TScope scope(Surface());
   if (!scope.Active()) return;
@@ -205,6 +219,11 @@ void TD2DCanvas::DoDrawPath(TDgrGraphicsPath* APath) {
 void TD2DCanvas::DoFillPath(TDgrGraphicsPath* APath) {
   auto* path = dynamic_cast<TD2DGraphicsPath*>(APath);
   if (!path) return;
+  if (!Fills(FBrush->Native())) {
+    // Drawing reads the geometry, which closes it, even when nothing is painted.
+    path->GetPointCount();
+    return;
+  }
   const QPainterPath& shape = path->Transformed();
   TPainterSurface::TScope scope(Surface());
   if (!scope.Active()) return;

@@ -183,10 +183,14 @@ int TD2DGraphicsPath::SetFillMode(TFillMode AFillMode) {
 const QPainterPath& TD2DGraphicsPath::Transformed() {
   CloseGeometry();
   if (!FTransPath || FTransPathMatrix != FTransMatrix) {
-    ++NativeObjectCounts().Paths;
-    QPainterPath mapped = FTransMatrix.map(FD2DPath);
-    mapped.setFillRule(FFillMode == fmWinding ? Qt::WindingFill : Qt::OddEvenFill);
-    FTransPath = std::move(mapped);
+    FTransPath = &FMapped.Get(
+        TMappedKey{FD2DPath, FTransMatrix, FFillMode},
+        [this] {
+          QPainterPath mapped = FTransMatrix.map(FD2DPath);
+          mapped.setFillRule(FFillMode == fmWinding ? Qt::WindingFill : Qt::OddEvenFill);
+          return mapped;
+        },
+        NativeObjectCounts().Paths);
     FTransPathMatrix = FTransMatrix;
   }
   return *FTransPath;

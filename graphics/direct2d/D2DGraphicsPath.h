@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "graphics/DgrPath.h"
+#include "graphics/NativeCache.h"
 
 namespace tarnwick {
 
@@ -51,7 +52,8 @@ class TD2DGraphicsPath : public TDgrGraphicsPath {
   void SetMatrix(const QTransform& Value) { FTransMatrix = Value; }
 
   // The mapped geometry with the fill rule: built when first needed after the figures or
-  // the matrix changed, so a repaint of an unchanged shape builds nothing.
+  // the matrix changed, and found again when the same figures come back under the same
+  // matrix, so a repaint of an unchanged shape builds nothing.
   const QPainterPath& Transformed();
 
  private:
@@ -65,12 +67,23 @@ class TD2DGraphicsPath : public TDgrGraphicsPath {
   // A straight segment to P, left out when the figure already stands at P.
   void LineSegment(QPointF P);
   void CloseGeometry();
-  void Touched() { FTransPath.reset(); }
+  void Touched() { FTransPath = nullptr; }
+
+  // A control describes the same few figures (its outline, its gradient's rectangle) anew
+  // on every paint: the mapped geometry of each is kept by what it was mapped from, so a
+  // repaint finds it again.
+  struct TMappedKey {
+    QPainterPath Source;
+    QTransform Matrix;
+    TFillMode FillMode = fmAlternate;
+    friend bool operator==(const TMappedKey&, const TMappedKey&) = default;
+  };
 
   QPainterPath FD2DPath;
   TFillMode FFillMode = fmAlternate;
   QTransform FTransMatrix;
-  std::optional<QPainterPath> FTransPath;
+  TNativeCache<TMappedKey, QPainterPath, 4> FMapped;
+  const QPainterPath* FTransPath = nullptr;
   QTransform FTransPathMatrix;
   std::optional<QPointF> FPosition;
   bool FFigureOpen = false;

@@ -20,7 +20,7 @@ void TD2DPen::SetPenStyle(TPenStyle Value) {
 }
 
 void TD2DPen::Changed() {
-  FNative.reset();
+  FNative = nullptr;
   TDgrPen::Changed();
 }
 
@@ -34,7 +34,18 @@ void TD2DPen::Assign(TPersistent* Source) {
 
 const QPen& TD2DPen::Native() const {
   if (FNative) return *FNative;
-  ++NativeObjectCounts().Pens;
+  QColor color = ColorToQColor(GetColor());
+  color.setAlpha(GetAlpha());
+  // A fully transparent or clear pen strokes nothing whatever its colour or width: those
+  // are left out of its key, so the leftovers of the block's outline pen do not build it
+  // again.
+  const bool invisible = color.alpha() == 0 || FPenStyle == psClear;
+  const TKey key = invisible ? TKey{0, 0.0, FPenStyle} : TKey{color.rgba(), GetWidth(), FPenStyle};
+  FNative = &FCache.Get(key, [this] { return Build(); }, NativeObjectCounts().Pens);
+  return *FNative;
+}
+
+QPen TD2DPen::Build() const {
   QColor color = ColorToQColor(GetColor());
   color.setAlpha(GetAlpha());
   QPen pen(color, GetWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -62,8 +73,7 @@ const QPen& TD2DPen::Native() const {
     default:
       break;
   }
-  FNative = pen;
-  return *FNative;
+  return pen;
 }
 
 }  // namespace tarnwick

@@ -2,9 +2,9 @@
 // TD2DPen: the engine pen with a dash style of its own. Its stroke width is always in the
 // units of the surface it strokes on: a path's own matrix never widens or narrows it.
 #include <QPen>
-#include <optional>
 
 #include "graphics/DgrPen.h"
+#include "graphics/NativeCache.h"
 #include "platform/gui/Pen.h"
 
 namespace tarnwick {
@@ -26,8 +26,19 @@ class TD2DPen : public TDgrPen {
   const QPen& Native() const;
 
  private:
+  struct TKey {
+    QRgb Color = 0;
+    double Width = 0;
+    TPenStyle Style = psSolid;
+    friend bool operator==(const TKey&, const TKey&) = default;
+  };
+  QPen Build() const;
+
   TPenStyle FPenStyle = psSolid;
-  mutable std::optional<QPen> FNative;
+  // A block strokes with a transparent pen for its fills and its own pen for the outline:
+  // both are kept, so a repaint of an unchanged block builds neither.
+  mutable TNativeCache<TKey, QPen> FCache;
+  mutable const QPen* FNative = nullptr;
 };
 
 }  // namespace tarnwick

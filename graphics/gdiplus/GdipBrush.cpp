@@ -99,8 +99,15 @@ const TGdipNativeBrush& TGdipBrush::GPBrush() {
   values.Rot = FRotMatrix;
   if (values.Mode == bmTexture && HasTexture()) values.Texture = GetTexture()->DecodedImage();
 
-  TKey key{values.Mode, values.GradientMode, FHatchStyle, values.C1.rgba(), values.C2.rgba(), {}, {}, 0};
+  // The key holds only what the mode paints with: a solid fill ignores the second colour
+  // and a clear one everything, so the values a block leaves behind from its other fills
+  // do not make a repaint build the same native again.
+  TKey key{values.Mode, gmTopBottom, HatchStyleHorizontal, 0, 0, {}, {}, 0};
+  if (values.Mode != bmClear) key.C1 = values.C1.rgba();
   if (values.Mode != bmSolid && values.Mode != bmClear) {
+    key.GradientMode = values.GradientMode;
+    key.Hatch = FHatchStyle;
+    key.C2 = values.C2.rgba();
     key.R = values.R;
     key.Rot = values.Rot;
     key.Texture = values.Texture.cacheKey();

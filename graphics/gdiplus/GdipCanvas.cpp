@@ -53,17 +53,28 @@ void TGPCanvas::Fill(const QPainterPath& APath) {
   FBrush->Fill(scope.P(), APath);
 }
 
+namespace {
+
+// A block fills its body with a transparent pen; stroking that would compute an outline
+// that paints nothing.
+bool Strokes(const QPen& APen) { return APen.style() != Qt::NoPen && APen.color().alpha() != 0; }
+
+}  // namespace
+
 void TGPCanvas::Stroke(const QPainterPath& APath) {
+  const QPen& pen = FPen->GPPen();
+  if (!Strokes(pen)) return;
   TPainterSurface::TScope scope(GPGraphics());
   if (!scope.Active()) return;
-  scope.P().strokePath(APath, FPen->GPPen());
+  scope.P().strokePath(APath, pen);
 }
 
 void TGPCanvas::FillAndStroke(const QPainterPath& APath) {
   TPainterSurface::TScope scope(GPGraphics());
   if (!scope.Active()) return;
   FBrush->Fill(scope.P(), APath);
-  scope.P().strokePath(APath, FPen->GPPen());
+  const QPen& pen = FPen->GPPen();
+  if (Strokes(pen)) scope.P().strokePath(APath, pen);
 }
 
 void TGPCanvas::DoEllipse(double X, double Y, double W, double H) {

@@ -84,7 +84,10 @@ const QPen& TGdipPen::GPPen() {
   color.setAlpha(GetAlpha());
   // A negative or undefined width strokes as the thinnest line rather than confusing Qt.
   const double width = GetWidth() > 0 ? static_cast<float>(GetWidth()) : 0.0;
-  const TKey key{color.rgba(), width, FDashStyle};
+  // A fully transparent pen strokes nothing whatever its colour or width: those are left
+  // out of its key, so the leftovers of the block's outline pen do not build it again.
+  const bool invisible = color.alpha() == 0;
+  const TKey key = invisible ? TKey{0, 0.0, FDashStyle} : TKey{color.rgba(), width, FDashStyle};
   FGPPen = &FCache.Get(
       key,
       [&] {
