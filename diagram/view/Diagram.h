@@ -264,6 +264,10 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // Renders rows ATop.. of an export (of the frame of AExportSize) into ABand.
   void RenderExportBand(QImage& ABand, int ATop, TDot AOffset);
 
+  // The controls the normal passes paint instead of all of them (a subset in z-order, for
+  // one band of an export); nullptr paints all.
+  void SetPaintList(const TList<TDiagramControl*>* AList) { FPaintList = AList; }
+
   // The drag snapshot: while it is in use a repaint copies it and paints only what moves.
   void BuildCache();
   void DropCache() { FUseCache = false; }
@@ -571,6 +575,7 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   bool FDoingCache = false;
   // The band an export renders: controls outside it are not painted.
   std::optional<TSquare> FExportBand;
+  const TList<TDiagramControl*>* FPaintList = nullptr;
   bool FUpdatingScrollBars = false;
   bool FInternalStreaming = false;
   bool FClipboardStreaming = false;

@@ -127,21 +127,20 @@ class TBandControls {
   std::vector<std::vector<int>> FBuckets;  // indexes into FControls, ascending
 };
 
-// Puts a band's own list of controls in place of the diagram's while the band paints, and
-// the whole list back afterwards, also when painting fails.
-class TControlsSwap {
+// Lets one band paint only its own list of controls, and the whole list again afterwards,
+// also when painting fails. The diagram's control list itself is never touched.
+class TPaintListScope {
  public:
-  TControlsSwap(TList<TDiagramControl*>& AControls, TList<TDiagramControl*> ABand)
-      : FControls(AControls), FSaved(std::move(ABand)) {
-    std::swap(FControls, FSaved);
+  TPaintListScope(TdvDiagram& ADiagram, TList<TDiagramControl*> ABand) : FDiagram(ADiagram), FBand(std::move(ABand)) {
+    FDiagram.SetPaintList(&FBand);
   }
-  ~TControlsSwap() { std::swap(FControls, FSaved); }
-  TControlsSwap(const TControlsSwap&) = delete;
-  TControlsSwap& operator=(const TControlsSwap&) = delete;
+  ~TPaintListScope() { FDiagram.SetPaintList(nullptr); }
+  TPaintListScope(const TPaintListScope&) = delete;
+  TPaintListScope& operator=(const TPaintListScope&) = delete;
 
  private:
-  TList<TDiagramControl*>& FControls;
-  TList<TDiagramControl*> FSaved;
+  TdvDiagram& FDiagram;
+  TList<TDiagramControl*> FBand;
 };
 
 // The canvas rectangle each control is tested with when it paints in an export with this
@@ -177,11 +176,11 @@ std::vector<TSquare> ExportControlRects(TdvDiagram& ADiagram, const TList<TDiagr
   return rects;
 }
 
-// Renders the image in bands through Render, each band with only the controls that reach
-// into it in the diagram's list (Controls, swapped back afterwards). Crossing hops are the
+// Renders the image in bands through Render, each band painting only the controls that
+// reach into it. Crossing hops are the
 // exception: a line hops over the lines below it wherever they are, so with them shown
 // every band keeps the whole list.
-void RenderIndexedBands(TdvDiagram& ADiagram, TList<TDiagramControl*>& AControls, TImageBandSink& ASink, int AWidth,
+void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& AControls, TImageBandSink& ASink, int AWidth,
                         int AHeight, TDot AOffset, double AZoom, double APreviewZoom, bool ABottomUp,
                         const std::function<void(QImage&, int)>& ARender) {
   CheckExportSize(AWidth, AHeight);
@@ -191,12 +190,12 @@ void RenderIndexedBands(TdvDiagram& ADiagram, TList<TDiagramControl*>& AControls
     return;
   }
   const std::vector<TSquare> rects = ExportControlRects(ADiagram, AControls, AOffset, AZoom, APreviewZoom);
-  const TList<TDiagramControl*> all = AControls;
+  const TList<TDiagramControl*>& all = AControls;
   const TBandControls index(all, rects, AHeight, rows);
   RenderBanded(
       AWidth, AHeight, rows,
       [&](QImage& band, int top) {
-        TControlsSwap swap(AControls, index.For(top, band.height()));
+        TPaintListScope scope(ADiagram, index.For(top, band.height()));
         ARender(band, top);
       },
       ASink, ABottomUp);

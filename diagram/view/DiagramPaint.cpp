@@ -146,6 +146,7 @@ void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
       const bool rulerGrid = FSnapGrid->GetVisible() && FSnapGrid->GetStyle() == gsRuler;
       RulersPass(ACanvas, rulerGrid);
       if (FSnapGrid->GetVisible() && !rulerGrid) FSnapGrid->DrawGrid(ACanvas);
+      if (FPageLines->GetVisible()) DrawPageLines(ACanvas);
     }
   }
   if (engine) {
@@ -175,16 +176,18 @@ void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
 
 void TdvDiagram::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) {
   const TPassClipScope passClip(this, &ACanvas, PaintClipSquare(ACanvas));
+  // An export band paints only the controls that reach into it, in z-order.
+  const TList<TDiagramControl*>& controls = FPaintList ? *FPaintList : FDControls;
   if (!FUseCache) {
-    for (TDiagramControl* c : FDControls)
+    for (TDiagramControl* c : controls)
       if (!c->IsMember() && c->GetIsBackgroundControl()) PaintTree(ACanvas, c, false, AEngine);
     if (FPaintLinesFirst) {
-      for (TDiagramControl* c : FDControls)
+      for (TDiagramControl* c : controls)
         if (!c->IsMember() && !c->GetIsBackgroundControl() && c->IsLine()) PaintTree(ACanvas, c, false, AEngine);
-      for (TDiagramControl* c : FDControls)
+      for (TDiagramControl* c : controls)
         if (!c->IsMember() && !c->GetIsBackgroundControl() && !c->IsLine()) PaintTree(ACanvas, c, false, AEngine);
     } else {
-      for (TDiagramControl* c : FDControls)
+      for (TDiagramControl* c : controls)
         if (!c->IsMember() && !c->GetIsBackgroundControl()) PaintTree(ACanvas, c, false, AEngine);
     }
   }

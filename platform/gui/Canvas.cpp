@@ -276,9 +276,26 @@ void TCanvas::Polyline(const TPointArray& Points) {
   Changed();
 }
 
-void TCanvas::MoveTo(int X, int Y) { FPenPos = Point(X, Y); }
+TPoint TCanvas::GetPenPos() const {
+  ResolvePenPos();
+  return FPenPos;
+}
+
+void TCanvas::SetPenPos(TPoint Value) {
+  FPendingText.clear();
+  FPenPos = Value;
+}
+
+void TCanvas::ResolvePenPos() const {
+  if (FPendingText.isEmpty()) return;
+  FPenPos.X += QFontMetrics(FPendingFont).horizontalAdvance(FPendingText);
+  FPendingText.clear();
+}
+
+void TCanvas::MoveTo(int X, int Y) { SetPenPos(Point(X, Y)); }
 
 void TCanvas::LineTo(int X, int Y) {
+  ResolvePenPos();
   QPoint from(FPenPos.X, FPenPos.Y), to(X, Y);
   FPenPos = Point(X, Y);
   QPainter* p = Ready();
@@ -383,7 +400,9 @@ void TCanvas::TextOut(int X, int Y, const QString& Text) {
     DrawText(*p, X, Y, Text, OpaqueText());
     Changed();
   }
-  FPenPos = Point(X + TextWidth(Text), Y);
+  FPenPos = Point(X, Y);
+  FPendingText = Text;
+  FPendingFont = FFont->Handle();
 }
 
 void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text) {

@@ -4,6 +4,7 @@
 // the classic integer rules: rectangles and ellipses leave out their right and bottom edge,
 // lines leave out their end pixel, widths 0 and 1 draw one pixel, no anti-aliasing, and the
 // pen modes NOT and XOR so that drawing the same outline twice erases it.
+#include <QFont>
 #include <QPolygon>
 #include <QString>
 
@@ -50,8 +51,8 @@ class TCanvas : public TPersistent {
   TBrush* GetBrush() const { return FBrush.get(); }
   void SetBrush(TBrush* Value) { FBrush->Assign(Value); }
 
-  TPoint GetPenPos() const { return FPenPos; }
-  void SetPenPos(TPoint Value) { FPenPos = Value; }
+  TPoint GetPenPos() const;
+  void SetPenPos(TPoint Value);
   // Reading works on raster devices only; elsewhere, and outside the device, it gives clNone.
   TColor GetPixels(int X, int Y);
   void SetPixels(int X, int Y, TColor Color);
@@ -123,7 +124,13 @@ class TCanvas : public TPersistent {
   TOwned<TFont> FFont;
   TOwned<TPen> FPen;
   TOwned<TBrush> FBrush;
-  TPoint FPenPos;
+  mutable TPoint FPenPos;
+  // TextOut leaves the pen at the end of its text. Measuring that costs as much as shaping
+  // the text again, and the position is rarely read, so it is measured when it is read
+  // (with the font of the TextOut) or dropped when the pen moves first.
+  mutable QString FPendingText;
+  mutable QFont FPendingFont;
+  void ResolvePenPos() const;
   bool FModeSet = false;
   QPolygon FPolygon;  // reused so that polygons do not allocate on every paint
   QPolygon FLinePixels;  // reused pixel run of thin solid lines

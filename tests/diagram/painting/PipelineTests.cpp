@@ -154,6 +154,27 @@ TEST_F(Pipeline, TheRulerCornerTakesTheTopRulersColourAndCoversControls) {
   EXPECT_EQ(pass.Image.pixel(60, 60), qRgb(0, 0, 255));
 }
 
+TEST_F(Pipeline, PageLinesMarkThePageBoundariesOnScreenOnly) {
+  Diagram->SetBounds(0, 0, 1200, 1200);
+  ShowInWindow();
+  Diagram->GetPageLines()->SetVisible(true);
+  const int x = Round(Diagram->CalcPageGrid(false).PageWidth);
+  ASSERT_GT(x, 10);
+  ASSERT_LT(x, 1190);
+  TPass screen(1200, 1200, qRgb(255, 255, 255)), bitmap(1200, 1200, qRgb(255, 255, 255));
+  screen.Paint(Diagram, psScreen);
+  bitmap.Paint(Diagram, psBitmap);
+  int dark = 0, darkBeside = 0, darkInExport = 0;
+  for (int y = 0; y < 1200; ++y) {
+    if (qRed(screen.Image.pixel(x, y)) < 128) ++dark;
+    if (qRed(screen.Image.pixel(x + 3, y)) < 128) ++darkBeside;
+    if (qRed(bitmap.Image.pixel(x, y)) < 128) ++darkInExport;
+  }
+  EXPECT_GT(dark, 100) << "a dotted line down the boundary";
+  EXPECT_EQ(darkBeside, 0);
+  EXPECT_EQ(darkInExport, 0);
+}
+
 TEST_F(Pipeline, TheWindowShowsTheDiagram) {
   ShowInWindow();
   NewBlock(10, 10, 100, 80)->SetColor(0x0000FF);

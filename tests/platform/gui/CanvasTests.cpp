@@ -298,6 +298,14 @@ TEST(Text, MeasuresAndLandsInItsBox) {
   EXPECT_LT(ink.top(), 9 + h / 2);  // top-left anchoring, not the base line
   EXPECT_EQ(c.GetPenPos(), Point(7 + w, 9));
   EXPECT_GT(c.TextWidth("Hello, world"), w);
+  // The pen ends where the text did in the font it was written in, even when the font
+  // changes before the position is read.
+  c.TextOut(7, 9, "Hello");
+  c.GetFont()->SetHeight(c.GetFont()->GetHeight() * 3);
+  EXPECT_EQ(c.GetPenPos(), Point(7 + w, 9));
+  c.TextOut(7, 9, "Hello");
+  c.MoveTo(1, 2);
+  EXPECT_EQ(c.GetPenPos(), Point(1, 2)) << "a move replaces the text's end";
 }
 
 TEST(Text, SolidBrushFillsTheTextBoxAndFontColourPaintsTheGlyphs) {
