@@ -71,13 +71,14 @@ void TCustomDiagramBlock::Draw(const TDiagramDrawInfo& AInfo) {
   info.Drawer = drawer;
   info.DgrDrawer = engine ? GetDgrDrawer() : nullptr;
   const TDiagramDrawBlockInfo blockInfo{drawer->GetCurRect(), GetAngle()};
-  DrawBlock(info, blockInfo);
+  if (!host->DoDrawBlock(this, info, blockInfo)) DrawBlock(info, blockInfo);
   if (GetTextCells()->Count() > 0) {
     const TDot centre = SquareCenter(GetBoundsRect());
     if (FClipText) ClipToBlock(info);
     DrawTextCells(AInfo.Canvas, this, &centre);
     if (FClipText) UnclipBlock(info);
   }
+  host->DoAfterDrawBlock(this, info, blockInfo);
 }
 
 void TCustomDiagramBlock::DrawBlockInCanvas(TCanvas* Canvas, const TRect& ARect) {
@@ -140,7 +141,9 @@ void TCustomDiagramBlock::DrawBlock(const TDiagramDrawInfo& AInfo, const TDiagra
   DrawShape(AInfo, ABlockInfo);
 }
 
-void TCustomDiagramBlock::DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo&) {
+void TCustomDiagramBlock::DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
+  if (TDiagramHost* host = GetDiagramHost())
+    if (host->DoDrawShape(this, AInfo, ABlockInfo)) return;
   if (TDgrBlockDrawer* engine = AInfo.DgrDrawer) {
     TDgrGraphicsPath* path = GetTempPath();
     if (!path) return;

@@ -1,6 +1,7 @@
 // A control's engine drawer (made for the engine it uses, remade when that changes) and its
 // part in a paint pass.
 #include "diagram/model/DiagramControl.h"
+#include "diagram/model/DiagramHost.h"
 #include "diagram/model/LinkPointMarkers.h"
 #include "graphics/DgrBlockDrawer.h"
 #include "graphics/DgrPaintEngine.h"
@@ -48,7 +49,13 @@ void TDiagramControl::Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool ASc
     info.Drawer = FDrawer.get();
     info.DgrDrawer = engine ? FDgrDrawer.get() : nullptr;
     Draw(info);
-    if (AScreenPass) DrawControlLinkPoints(ACanvas, this, AShowLinkPoints);
+    if (AScreenPass) {
+      TDiagramHost* host = GetDiagramHost();
+      const TLinkPointDrawHook hook = [host](TCanvas* C, TLinkPoint* P, const TPoint& At, bool& Done) {
+        host->DoDrawLinkPoint(C, P, At, Done);
+      };
+      DrawControlLinkPoints(ACanvas, this, AShowLinkPoints, host ? hook : TLinkPointDrawHook{});
+    }
   } catch (...) {
     FPassEngine = nullptr;
     if (engine) FDgrDrawer->SetPaintEngine(nullptr);

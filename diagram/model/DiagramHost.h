@@ -56,6 +56,13 @@ class TDiagramHost {
   virtual bool GetAutomaticNodes() const = 0;
   // Settings lines follow. The diagram's getters of the same names answer these; the
   // defaults here are the diagram's own defaults, for hosts that keep no such settings.
+  // The application's drawing hooks around a block: true when the application painted the
+  // block's body (or outline) itself and the block leaves it out.
+  virtual bool DoDrawBlock(TDiagramControl*, const TDiagramDrawInfo&, const TDiagramDrawBlockInfo&) { return false; }
+  virtual bool DoDrawShape(TDiagramControl*, const TDiagramDrawInfo&, const TDiagramDrawBlockInfo&) { return false; }
+  virtual void DoAfterDrawBlock(TDiagramControl*, const TDiagramDrawInfo&, const TDiagramDrawBlockInfo&) {}
+  // The application's drawing of one link point marker; sets ADone when it painted it.
+  virtual void DoDrawLinkPoint(TCanvas*, TLinkPoint*, const TPoint&, bool&) {}
   virtual bool GetFixedSideLines() const { return false; }
   virtual bool GetShowCrossIndicators() const { return false; }
   virtual bool GetStoreEmptyCells() const { return true; }

@@ -454,6 +454,13 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TNotifyEvent OnAfterResize;
   TDiagramPaintEvent OnBeforePaint;
   TDiagramPaintEvent OnAfterPaint;
+  bool DoDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
+                   const TDiagramDrawBlockInfo& ABlockInfo) override;
+  bool DoDrawShape(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
+                   const TDiagramDrawBlockInfo& ABlockInfo) override;
+  void DoAfterDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
+                        const TDiagramDrawBlockInfo& ABlockInfo) override;
+  void DoDrawLinkPoint(TCanvas* ACanvas, TLinkPoint* ALinkPoint, const TPoint& APoint, bool& ADone) override;
   // A second after-paint hook, for a companion overview of the diagram.
   TDiagramPaintEvent InternalAfterPaint;
   TDiagramDrawLinkPointEvent OnDrawLinkPoint;

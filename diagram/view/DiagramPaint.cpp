@@ -300,4 +300,30 @@ void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
   Painter.restore();
 }
 
+// ---- Drawing hooks: each copies what it is given and asks the application ----
+
+bool TdvDiagram::DoDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
+                             const TDiagramDrawBlockInfo& ABlockInfo) {
+  bool painted = false;
+  if (OnDrawBlock) OnDrawBlock(this, ABlock, AInfo, ABlockInfo, painted);
+  return painted;
+}
+
+bool TdvDiagram::DoDrawShape(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
+                             const TDiagramDrawBlockInfo& ABlockInfo) {
+  bool painted = false;
+  if (OnDrawShape) OnDrawShape(this, ABlock, AInfo, ABlockInfo, painted);
+  return painted;
+}
+
+void TdvDiagram::DoAfterDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
+                                  const TDiagramDrawBlockInfo& ABlockInfo) {
+  bool painted = true;
+  if (OnAfterDrawBlock) OnAfterDrawBlock(this, ABlock, AInfo, ABlockInfo, painted);
+}
+
+void TdvDiagram::DoDrawLinkPoint(TCanvas* ACanvas, TLinkPoint* ALinkPoint, const TPoint& APoint, bool& ADone) {
+  if (OnDrawLinkPoint) OnDrawLinkPoint(this, ACanvas, ALinkPoint, APoint, ADone);
+}
+
 }  // namespace tarnwick

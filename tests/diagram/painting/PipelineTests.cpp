@@ -10,6 +10,7 @@
 
 #include "../blocks/BlockFixture.h"
 #include "platform/core/Exception.h"
+#include "platform/gui/Brush.h"
 #include "platform/gui/Canvas.h"
 
 using namespace tarnwick;
@@ -173,6 +174,50 @@ TEST_F(Pipeline, PageLinesMarkThePageBoundariesOnScreenOnly) {
   EXPECT_GT(dark, 100) << "a dotted line down the boundary";
   EXPECT_EQ(darkBeside, 0);
   EXPECT_EQ(darkInExport, 0);
+}
+
+TEST_F(Pipeline, TheApplicationCanPaintABlockOrItsOutlineItself) {
+  auto* b = NewBlock(20, 20, 100, 100);
+  b->SetColor(0x0000FF);
+  int after = 0;
+  Diagram->OnDrawBlock = [](TObject*, TDiagramControl*, const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo&,
+                            bool& APainted) {
+    AInfo.Canvas->GetBrush()->SetColor(0x00FF00);
+    AInfo.Canvas->FillRect(TRect{20, 20, 120, 120});
+    APainted = true;
+  };
+  Diagram->OnAfterDrawBlock = [&](TObject*, TDiagramControl* ABlock, const TDiagramDrawInfo&,
+                                  const TDiagramDrawBlockInfo&, bool&) { after += ABlock == b; };
+  TPass painted;
+  painted.Paint(Diagram, psBitmap);
+  EXPECT_EQ(painted.Image.pixel(70, 70), qRgb(0, 255, 0)) << "the application's body, not the block's";
+  EXPECT_EQ(after, 1);
+  Diagram->OnDrawBlock = nullptr;
+  int shapes = 0;
+  Diagram->OnDrawShape = [&](TObject*, TDiagramControl*, const TDiagramDrawInfo&, const TDiagramDrawBlockInfo&,
+                             bool& APainted) {
+    ++shapes;
+    APainted = true;
+  };
+  TPass noShape;
+  noShape.Paint(Diagram, psBitmap);
+  EXPECT_GT(shapes, 0);
+  EXPECT_EQ(noShape.Image.pixel(70, 70), qRgb(255, 255, 255)) << "every shape step left to the application";
+}
+
+TEST_F(Pipeline, TheApplicationCanPaintLinkPointsItself) {
+  NewBlock(20, 20, 100, 100)->GetLinkPoints()->Add(50, 0, aoUp);
+  int asked = 0;
+  Diagram->OnDrawLinkPoint = [&](TObject*, TCanvas*, TLinkPoint*, const TPoint&, bool& ADone) {
+    ++asked;
+    ADone = true;
+  };
+  TPass screen, bitmap;
+  screen.Paint(Diagram, psScreen);
+  EXPECT_GT(asked, 0);
+  const int onScreen = asked;
+  bitmap.Paint(Diagram, psBitmap);
+  EXPECT_EQ(asked, onScreen) << "exports paint no link points";
 }
 
 TEST_F(Pipeline, TheWindowShowsTheDiagram) {
