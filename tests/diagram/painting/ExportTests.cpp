@@ -3,7 +3,9 @@
 // banded PNG decodes to the picture painted in one piece; rulers and grid stay out.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -148,6 +150,13 @@ TEST_F(Export, AHostileCoordinateIsRefusedBeforeAnythingIsAllocated) {
   EXPECT_THROW(Bitmap(esNetto), Exception);
   EXPECT_THROW(Diagram->ExportAsPNG(File("huge.png"), esNetto), Exception);
   EXPECT_FALSE(QFile::exists(File("huge.png")));
+}
+
+TEST_F(Export, TheClipboardReceivesTheBitmap) {
+  Diagram->CopyBitmapToClipboard(esNetto);
+  const QImage copied = QGuiApplication::clipboard()->image();
+  EXPECT_EQ(copied.size(), QSize(206, 106));
+  EXPECT_TRUE(IsRed(copied.pixel(10, 10)));
 }
 
 TEST_F(Export, TheBmpStreamIsABitmapFile) {
