@@ -67,6 +67,9 @@ void TDiagramControl::BeforeDestruction() {
   FTempDrawer.reset();
   FHandlesAppearance.reset();
   FHandles.reset();
+  // The points go while the collection is still reachable through the control: a point
+  // anchored to another point of the same control must find it to unregister.
+  if (FLinkPoints) FLinkPoints->Clear();
   FLinkPoints.reset();
   FLinkPointPen.reset();
   FLinkPointBrush.reset();
