@@ -32,15 +32,6 @@ struct TLoadedDiagram {
     Diagram->LoadFromStream(content, !binary);
   }
 
-  // A command is the last thing the process does, and freeing a document control by
-  // control costs more than loading and exporting it once lines anchor its blocks (each
-  // freed block tells every other control). So a loaded document is handed to a holder
-  // that lives as long as the process, which takes the memory back as it ends. The holder
-  // keeps it reachable, so leak checkers do not report it.
-  ~TLoadedDiagram() {
-    static auto* kept = new std::vector<TComponent*>;
-    kept->push_back(Owner.release());
-  }
   TLoadedDiagram(const TLoadedDiagram&) = delete;
   TLoadedDiagram& operator=(const TLoadedDiagram&) = delete;
 };

@@ -166,7 +166,11 @@ class TDiagramControl : public TComponent {
   // The group the control is a direct member of (a group control), or null.
   TDiagramControl* GetGroupBlock() const { return FGroupBlock; }
   // Used by the group classes when members join and leave.
-  void SetGroupBlock(TDiagramControl* AGroup) { FGroupBlock = AGroup; }
+  // The control hears of its group's destruction (and the group of its) directly.
+  void SetGroupBlock(TDiagramControl* AGroup) {
+    FGroupBlock = AGroup;
+    if (AGroup) AGroup->FreeNotification(this);
+  }
   // The outermost group: for a group it starts at the group itself, for any other
   // control at its group; null for a control that is neither.
   TDiagramControl* GetMasterGroup() const;

@@ -35,20 +35,19 @@ void TComponent::BeforeDestruction() {
   Destroying();
   // Tell everyone who asked; unlink first so an override that does not call the inherited
   // Notification cannot loop.
-  while (!FFreeNotifies.empty()) {
-    TComponent* other = FFreeNotifies.back();
-    FFreeNotifies.pop_back();
-    auto& theirs = other->FFreeNotifies;
-    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+  while (!FFreeNotifies.Empty()) {
+    TComponent* other = FFreeNotifies.Last();
+    FFreeNotifies.Remove(other);
+    other->FFreeNotifies.Remove(this);
     other->Notification(this, opRemove);
   }
   DestroyComponents();
   // As when an owner frees its components: only a component someone asked about is
-  // announced to the owner and its siblings. Announcing every one would make freeing the
-  // controls of a large diagram one by one quadratic.
+  // announced to the owner (those who asked were told above). Announcing every one to
+  // every sibling would make freeing the controls of a large diagram quadratic.
   if (FOwner) {
     if (FComponentState.Contains(csFreeNotification))
-      FOwner->RemoveComponent(this);
+      FOwner->RemoveDestroyedComponent(this);
     else
       FOwner->Remove(this);
   }
@@ -129,6 +128,20 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
   Remove(AComponent);
 }
 
+void TComponent::RemoveDestroyedComponent(TComponent* AComponent) {
+  // Whoever asked about AComponent has been told as it was destroyed; the owner hears of
+  // the removal itself, without passing it on to every other component it owns.
+  ++FQuietNotifications;
+  try {
+    Notification(AComponent, opRemove);
+  } catch (...) {
+    --FQuietNotifications;
+    throw;
+  }
+  --FQuietNotifications;
+  Remove(AComponent);
+}
+
 void TComponent::Insert(TComponent* AComponent) {
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;
@@ -149,11 +162,10 @@ void TComponent::Remove(TComponent* AComponent) {
 void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
     TComponent* instance = FComponents.back();
-    // Components someone asked about are removed with notification, so siblings that
-    // refer to them hear of it; the rest leave quietly, which keeps freeing a large
-    // owner linear.
+    // Components someone asked about are announced to this owner (who asked was told as
+    // each went); the rest leave quietly, which keeps freeing a large owner linear.
     if (instance->FComponentState.Contains(csFreeNotification))
-      RemoveComponent(instance);
+      RemoveDestroyedComponent(instance);
     else
       Remove(instance);
     instance->Free();
@@ -162,11 +174,12 @@ void TComponent::DestroyComponents() {
 
 void TComponent::FreeNotification(TComponent* AComponent) {
   if (!AComponent || AComponent == this) return;
-  if (!FOwner || AComponent->FOwner != FOwner) {
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end()) {
-      FFreeNotifies.push_back(AComponent);
-      AComponent->FreeNotification(this);
-    }
+  // Siblings are recorded as well as strangers: each is told directly when the other goes,
+  // so an owner never announces a removal to all its components, which made freeing a
+  // large owner (a diagram whose lines anchor its blocks) quadratic.
+  if (!FFreeNotifies.Contains(AComponent)) {
+    FFreeNotifies.Add(AComponent);
+    AComponent->FreeNotification(this);
   }
   FComponentState.Include(csFreeNotification);
 }
@@ -177,7 +190,7 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::RemoveNotification(TComponent* AComponent) {
-  FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent), FFreeNotifies.end());
+  FFreeNotifies.Remove(AComponent);
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
@@ -190,6 +203,7 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TComponent::NotifyAll(TComponent* AComponent, TOperation Operation) {
+  if (FQuietNotifications > 0) return;
   // Walk from the end and re-check the bound: a notified component may free others.
   for (size_t i = FComponents.size(); i > 0;) {
     --i;

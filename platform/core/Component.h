@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/core/ComponentSet.h"
 #include "platform/core/Persistent.h"
 #include "platform/core/Set.h"
 
@@ -56,6 +57,8 @@ class TComponent : public TPersistent {
 
   void InsertComponent(TComponent* AComponent);
   void RemoveComponent(TComponent* AComponent);
+  // Removal of a component being destroyed: only this owner is notified.
+  void RemoveDestroyedComponent(TComponent* AComponent);
   // Frees every owned component, newest first.
   void DestroyComponents();
 
@@ -119,7 +122,8 @@ class TComponent : public TPersistent {
   // Owned components by case-folded name, so name checks stay constant-time for owners
   // holding tens of thousands of components (a large diagram's controls).
   QHash<QString, TComponent*> FNameIndex;
-  std::vector<TComponent*> FFreeNotifies;
+  TComponentSet FFreeNotifies;
+  int FQuietNotifications = 0;  // inside RemoveDestroyedComponent: no broadcast
   TComponentState FComponentState;
 };
 
