@@ -289,7 +289,7 @@ TEST_F(NeutralSurface, GraphicKeepsTheEncodedBytesAndReadsTheirSize) {
 }
 
 TEST_F(NeutralSurface, UndecodableBytesLeaveTheGraphicWithoutPixels) {
-  TMemoryStream in(QByteArray("\x89PNG\r\n\x1a\n garbage", 18));
+  TMemoryStream in(QByteArray("\x89PNG\r\n\x1a\n garbage", 16));
   TOwned<TDgrGraphic> graphic = MakeOwned<TDgrGraphic>();
   graphic->LoadFromStream(in);
   EXPECT_TRUE(graphic->ToImage().isNull());
