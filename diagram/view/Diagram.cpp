@@ -198,11 +198,11 @@ void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
   if (FLinkPoint && FLinkPoint->GetDControl() == AControl) FLinkPoint = nullptr;
   if (FHandle && FHandle->GetDControl() == AControl) FHandle = nullptr;
   if (AControl->FInControlList) {
-    FDControls.Remove(AControl);
+    FDControls.RemoveUnique(AControl);
     AControl->FInControlList = false;
     if (IsForeignOwned(AControl)) --FForeignOwnedControls;
   }
-  FSelecteds.Remove(AControl);
+  FSelecteds.RemoveUnique(AControl);
   FNameHints.clear();  // its name, and lower numbers, may be free again
   const bool destroying = IsDestroying();
   if (!destroying) Fire(OnRemoveDControl, this, AControl);
@@ -223,7 +223,7 @@ void TdvDiagram::AddBlock(TDiagramControl* ABlock) {
 
 void TdvDiagram::RemoveBlock(TDiagramControl* ABlock) {
   if (!ABlock || !ABlock->FInBlockList) return;
-  FBlocks.Remove(ABlock);
+  FBlocks.RemoveUnique(ABlock);
   ABlock->FInBlockList = false;
 }
 
@@ -237,7 +237,7 @@ void TdvDiagram::AddLink(TDiagramControl* ALink) {
 
 void TdvDiagram::RemoveLink(TDiagramControl* ALink) {
   if (!ALink || !ALink->FInLinkList) return;
-  FLinks.Remove(ALink);
+  FLinks.RemoveUnique(ALink);
   ALink->FInLinkList = false;
 }
 

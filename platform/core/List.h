@@ -42,6 +42,16 @@ class TList {
     if (i >= 0) Delete(i);
     return i;
   }
+  // For items that occur once: searches from the end, where the newest items are and where
+  // freeing in reverse order of creation finds them at once.
+  int RemoveUnique(const T& Item) {
+    for (int i = Count() - 1; i >= 0; --i)
+      if (FItems[static_cast<size_t>(i)] == Item) {
+        Delete(i);
+        return i;
+      }
+    return -1;
+  }
   bool Contains(const T& Item) const { return IndexOf(Item) >= 0; }
   void Exchange(int A, int B) { std::swap(FItems[Check(A)], FItems[Check(B)]); }
   // Moves the item at CurIndex so that it ends up at NewIndex.
