@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "../PassImage.h"
 #include "BlockFixture.h"
 #include "diagram/model/Gradient.h"
 #include "diagram/model/Shadow.h"
@@ -23,26 +24,10 @@ constexpr TColor Blue = 0xFF0000;
 
 class BlockEngines : public ::testing::TestWithParam<TDgrGraphicLib>, public TBlockFixture {
  protected:
-  BlockEngines() {
-    SetDirect2DSupported(true);
-    Diagram->SetGraphicLib(GetParam());
-  }
-  ~BlockEngines() override { SetDirect2DSupported(false); }
-
-  QImage Paint() {
-    QImage image(300, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    TCanvas canvas(&p);
-    Diagram->PaintAs(canvas, psBitmap, TDot{0, 0});
-    return image;
-  }
+  BlockEngines() { Diagram->SetGraphicLib(GetParam()); }
+  QImage Paint() { return PaintPass(Diagram, 300, 200); }
+  TDirect2DOn Direct2D;
 };
-
-bool Near(QRgb C, int R, int G, int B, int Tolerance = 12) {
-  return std::abs(qRed(C) - R) <= Tolerance && std::abs(qGreen(C) - G) <= Tolerance &&
-         std::abs(qBlue(C) - B) <= Tolerance;
-}
 
 TEST_P(BlockEngines, ABlockPaintsItsFillAndOutlineInEveryLibrary) {
   NewBlock(50, 50, 100, 60)->SetColor(Red);
@@ -92,14 +77,7 @@ INSTANTIATE_TEST_SUITE_P(EveryLibrary, BlockEngines, ::testing::Values(dglGDI, d
 
 class BlockOnEngine : public ::testing::Test, public TBlockFixture {
  protected:
-  QImage Paint() {
-    QImage image(300, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    TCanvas canvas(&p);
-    Diagram->PaintAs(canvas, psBitmap, TDot{0, 0});
-    return image;
-  }
+  QImage Paint() { return PaintPass(Diagram, 300, 200); }
 };
 
 TEST_F(BlockOnEngine, TransparencyBlendsTheBodyWithWhatLiesBelow) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "../PassImage.h"
 #include "LineFixture.h"
 #include "graphics/NativeObjectCounts.h"
 #include "platform/gui/Brush.h"
@@ -20,10 +21,6 @@ namespace {
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Blue = 0xFF0000;
 
-bool Near(QRgb C, int R, int G, int B, int Tolerance = 12) {
-  return std::abs(qRed(C) - R) <= Tolerance && std::abs(qGreen(C) - G) <= Tolerance &&
-         std::abs(qBlue(C) - B) <= Tolerance;
-}
 
 bool IsRed(QRgb C) { return Near(C, 255, 0, 0, 40); }
 bool IsBlue(QRgb C) { return Near(C, 0, 0, 255, 40); }
@@ -31,20 +28,10 @@ bool IsWhite(QRgb C) { return Near(C, 255, 255, 255, 10); }
 
 class LineEngines : public ::testing::TestWithParam<TDgrGraphicLib>, public TLineFixture {
  protected:
-  LineEngines() {
-    SetDirect2DSupported(true);
-    Diagram->SetGraphicLib(GetParam());
-  }
-  ~LineEngines() override { SetDirect2DSupported(false); }
+  LineEngines() { Diagram->SetGraphicLib(GetParam()); }
 
-  QImage Paint() {
-    QImage image(320, 240, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    TCanvas canvas(&p);
-    Diagram->PaintAs(canvas, psBitmap, TDot{0, 0});
-    return image;
-  }
+  QImage Paint() { return PaintPass(Diagram, 320, 240); }
+  TDirect2DOn Direct2D;
 
   // A blue horizontal line ending at (250, 100) with a red 20 x 20 head there.
   TDiagramLine* HeadedLine(TArrowShape AShape) {
