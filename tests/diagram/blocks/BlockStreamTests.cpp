@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include "../DocumentText.h"
 #include "BlockFixture.h"
 #include "diagram/model/Gradient.h"
 #include "diagram/model/Shadow.h"
@@ -17,20 +18,6 @@ using namespace tarnwick;
 using namespace tarnwick::test;
 
 namespace {
-
-QString SaveText(TdvDiagram* D) {
-  TMemoryStream s;
-  D->SaveToStream(s, true);
-  return QString::fromUtf8(s.Bytes());
-}
-
-void LoadText(TdvDiagram* D, const QString& Text) {
-  TMemoryStream s;
-  const QByteArray bytes = Text.toUtf8();
-  s.Write(bytes.constData(), bytes.size());
-  s.SetPosition(0);
-  D->LoadFromStream(s, true);
-}
 
 // The property lines of the first object record of class AClass, without indentation.
 QStringList RecordOf(const QString& Text, const QString& AClass) {
@@ -48,16 +35,6 @@ QStringList RecordOf(const QString& Text, const QString& AClass) {
     if (l.indexOf(t) == indent + 2) out << t;
   }
   return out;
-}
-
-// The first line where two texts differ, for readable failures; empty when equal.
-QString FirstDifference(const QString& A, const QString& B) {
-  const QStringList a = A.split('\n'), b = B.split('\n');
-  for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
-    const QString x = i < a.size() ? a[i] : "<none>", y = i < b.size() ? b[i] : "<none>";
-    if (x != y) return QString("line %1: '%2' vs '%3'").arg(i + 1).arg(x.trimmed(), y.trimmed());
-  }
-  return {};
 }
 
 int IndexOfProp(const QStringList& Record, const QString& Name) {

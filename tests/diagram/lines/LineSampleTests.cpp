@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include "../DocumentText.h"
 #include "LineFixture.h"
 #include "platform/core/Stream.h"
 #include "platform/gui/Brush.h"
@@ -14,20 +15,6 @@ using namespace tarnwick;
 using namespace tarnwick::test;
 
 namespace {
-
-QString SaveText(TdvDiagram* D) {
-  TMemoryStream s;
-  D->SaveToStream(s, true);
-  return QString::fromUtf8(s.Bytes());
-}
-
-void LoadText(TdvDiagram* D, const QString& Text) {
-  TMemoryStream s;
-  const QByteArray bytes = Text.toUtf8();
-  s.Write(bytes.constData(), bytes.size());
-  s.SetPosition(0);
-  D->LoadFromStream(s, true);
-}
 
 constexpr int SampleBlocks = 4;
 constexpr int SampleLines = 8;
