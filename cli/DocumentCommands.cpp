@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "diagram/lines/CustomLine.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
@@ -30,6 +31,7 @@ struct TLoadedDiagram {
     // Documents are text; a binary stream (a snapshot, or text2bin's output) is taken too.
     const bool binary = content.Bytes().startsWith("TPF0");
     Diagram->LoadFromStream(content, !binary);
+    Diagram->SetDocumentFileName(FileName);
   }
 
   TLoadedDiagram(const TLoadedDiagram&) = delete;
@@ -64,10 +66,18 @@ QJsonObject ControlJson(TDiagramControl* C, bool IsBlock, bool IsLine) {
     for (int i = 0; i < n; ++i) linkPoints.append(DotJson(C->GetLinkPointPoint(points->GetItems(i))));
     o.insert("linkPoints", linkPoints);
   }
-  if (IsLine) {
-    QJsonArray linePoints;
-    for (int i = 0; i < n; ++i) linePoints.append(DotJson(C->GetLinkPointPoint(points->GetItems(i))));
-    o.insert("points", linePoints);
+  if (auto* line = IsLine ? dynamic_cast<TCustomDiagramLine*>(C) : nullptr) {
+    // What the line draws: routed corners, flattened curves.
+    QJsonArray drawn;
+    for (const TDot& p : line->GetPoints()) drawn.append(DotJson(p));
+    o.insert("points", drawn);
+    QJsonArray handles;
+    TStretchHandles* h = line->GetHandles();
+    for (int i = 0; h && i < h->Count(); ++i) handles.append(DotJson(h->GetItems(i)->GetOrPoint()));
+    o.insert("handles", handles);
+    QJsonArray ends;
+    for (int i = 0; i < n; ++i) ends.append(DotJson(C->GetLinkPointPoint(points->GetItems(i))));
+    o.insert("linkPoints", ends);
     o.insert("source", AnchorName(n > 0 ? points->GetItems(0) : nullptr));
     o.insert("target", AnchorName(n > 1 ? points->GetItems(n - 1) : nullptr));
   }

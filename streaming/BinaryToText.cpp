@@ -5,6 +5,7 @@
 
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
+#include "streaming/ExtendedText.h"
 #include "streaming/FloatText.h"
 #include "streaming/Reader.h"
 #include "streaming/StreamConsts.h"
@@ -120,6 +121,8 @@ class BinaryToText {
         Number(R.ReadInt64());
         break;
       case vaExtended:
+        Out += floattext::FixedText(R.ReadExtended());
+        break;
       case vaDouble:
         Out += floattext::FixedText(R.ReadFloat());
         break;

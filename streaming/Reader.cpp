@@ -232,6 +232,15 @@ double TReader::ReadFloat() {
   InvalidValue();
 }
 
+TExtended80 TReader::ReadExtended() {
+  CheckValue(vaExtended);
+  TExtended80 e;
+  Read(e.data(), 10);
+  double v;
+  if (!ExtendedToDouble(e, v)) InvalidValue();
+  return e;
+}
+
 float TReader::ReadSingle() {
   TValueType tag = ReadValue();
   if (tag == vaSingle) {

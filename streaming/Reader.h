@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/core/Filer.h"
+#include "streaming/Extended.h"
 #include "streaming/ValueType.h"
 
 namespace tarnwick {
@@ -66,6 +67,9 @@ class TReader : public TFiler {
   bool ReadBoolean();
   QString ReadString();    // the four string tags
   double ReadFloat();      // vaExtended, vaDouble or an integer; never infinite or NaN
+  // A vaExtended value's own bytes, for text that keeps all of its digits; the value must
+  // narrow to a finite double, as ReadFloat requires.
+  TExtended80 ReadExtended();
   float ReadSingle();      // vaSingle or an integer
   double ReadDate();       // vaDate or an integer
   int64_t ReadCurrency();  // vaCurrency (the value times 10000) or an integer

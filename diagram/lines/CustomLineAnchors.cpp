@@ -29,6 +29,11 @@ bool TCustomDiagramLine::Following() const { return !IsLoading() && !IsDestroyin
 
 void TCustomDiagramLine::UpdateFromAnchors() {
   if (!Following()) return;
+  // Anchors named by path are resolved one by one after the controls were loaded. Routing
+  // with one end at its new place and the other still at its stored one would squeeze the
+  // remembered legs of a side line; the last anchor to arrive routes with both.
+  for (TLinkPoint* end : {GetSourceLinkPoint(), GetTargetLinkPoint()})
+    if (end && end->IsAnchorPending()) return;
   EnsureLinkPoints();
   EnsureHandles();
   TLineHandlesInfo info = AnchorsInfo(lhmAnchors);

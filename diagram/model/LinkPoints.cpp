@@ -162,6 +162,12 @@ void TLinkPoint::SetAnchorIndex(int Value) {
   NotifyOwnerAnchorLinkChanged();
 }
 
+bool TLinkPoint::DropPendingAnchor() {
+  if (!IsAnchorPending()) return false;
+  FAnchorIndex = -1;
+  return true;
+}
+
 void TLinkPoint::DropAnchor() {
   FAnchor = nullptr;
   FAnchorIndex = -1;

@@ -78,6 +78,11 @@ class TLinkPoint : public TCollectionItem {
   TLinkPointStyle GetStyle() const;
   // Position in diagram units, mapped by the owning control.
   TDot DiagramPoint() const;
+  // A point read from a document knows its anchor's index before the reader resolves the
+  // anchor's name; until then the point it will follow is unknown.
+  bool IsAnchorPending() const { return !FAnchor && FAnchorIndex >= 0; }
+  // Forgets an anchor that never arrived (its name named nothing); true when one was pending.
+  bool DropPendingAnchor();
 
  private:
   friend class TDiagramControl;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "diagram/lines/CustomLine.h"
+#include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
@@ -103,6 +105,18 @@ void TdvDiagram::SaveToStream(TStream& AStream, bool TextFormat) {
   WriteComponent(AStream, this);
 }
 
+void TdvDiagram::DropUnresolvedAnchors() {
+  // A line end whose anchor named no control of the document would wait for it for ever
+  // and never follow its other end again; it becomes a free end where it was stored.
+  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  for (TDiagramControl* c : controls) {
+    TLinkPoints* points = c->GetLinkPoints();
+    bool dropped = false;
+    for (int i = 0; points && i < points->Count(); ++i) dropped |= points->GetItems(i)->DropPendingAnchor();
+    if (auto* line = dynamic_cast<TCustomDiagramLine*>(c); line && dropped) line->UpdateFromAnchors();
+  }
+}
+
 void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
   // Convert first: a stream that is not a document fails here, before anything changes.
   TMemoryStream converted;
@@ -123,6 +137,7 @@ void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
       TTemporaryName blank(this, QString());
       ReadDiagram(*source, this);
     }
+    DropUnresolvedAnchors();
   } catch (...) {
     try {
       Clear(true);
@@ -137,12 +152,10 @@ void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
     throw;
   }
   EndInternalUpdate();
-  // The window's scroll bars follow the loaded extent; without a window there is nothing
-  // to show, and the stored scroll positions stay as the document has them.
-  if (HandleAllocated()) {
-    UpdateScrollRanges();
-    UpdateScrollBars();
-  }
+  // The scroll ranges follow the loaded extent, with or without a window: every export
+  // framing depends on them.
+  UpdateScrollRanges();
+  UpdateScrollBars();
 }
 
 void TdvDiagram::SaveToFile(const QString& AFileName) {
@@ -158,6 +171,7 @@ void TdvDiagram::SaveToFile(const QString& AFileName) {
     throw EWriteError(msg::FCreateError, AFileName, reason);
   }
   if (!file.commit()) throw EWriteError(msg::FCreateError, AFileName, file.errorString());
+  FDocumentFileName = AFileName;
 }
 
 void TdvDiagram::LoadFromFile(const QString& AFileName) {
@@ -165,6 +179,7 @@ void TdvDiagram::LoadFromFile(const QString& AFileName) {
   content.LoadFromFile(AFileName);
   content.SetPosition(0);
   LoadFromStream(content, true);
+  FDocumentFileName = AFileName;
 }
 
 void TdvDiagram::Clear(bool RestoreDefaults) {

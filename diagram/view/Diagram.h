@@ -25,6 +25,7 @@
 #include "diagram/view/DiagramScrollBar.h"
 #include "diagram/view/DiagramTypes.h"
 #include "diagram/view/SnapGrid.h"
+#include "diagram/view/WindowProperties.h"
 #include "platform/core/Stream.h"
 #include "platform/core/List.h"
 #include "platform/widgets/WinControl.h"
@@ -253,6 +254,8 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // 8-bit RGBA; rendered and encoded in bands, so the whole image never sits in memory.
   void ExportAsPNG(const QString& AFileName, TExportSize AExportSize);
   void ExportAsSVG(const QString& AFileName, TExportSize AExportSize);
+  // The title of a vector export: the document's file name without its folder.
+  QString ExportTitle(const QString& AExportFileName) const;
   void ExportAsPDF(const QString& AFileName, TExportSize AExportSize);
   // Raises: metafiles are not written on this platform yet.
   void ExportAsWMF(const QString& AFileName, TExportSize AExportSize);
@@ -371,6 +374,22 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   bool GetShowHint() const override { return FShowHint; }
   // Every control following the diagram's ShowHint takes the new value.
   void SetShowHint(bool Value);
+  // The window properties a form designer writes (WindowProperties.h).
+  TWindowLayout& GetWindowLayout() { return FWindowLayout; }
+  TSizeConstraints* GetConstraints() const { return FConstraints.get(); }
+  void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
+  bool GetParentColor() const { return FWindowLayout.ParentColor; }
+  void SetParentColor(bool Value) { FWindowLayout.ParentColor = Value; }
+  bool GetParentCtl3D() const { return FWindowLayout.ParentCtl3D; }
+  void SetParentCtl3D(bool Value) { FWindowLayout.ParentCtl3D = Value; }
+  bool GetCtl3D() const { return FWindowLayout.Ctl3D; }
+  // The width of the flat frame the diagram paints around its window: 1 for a single
+  // border without 3-D look, else 0.
+  int BorderWidth() const;
+  // The diagram has no menu of its own; a reference a document makes is read and dropped.
+  TComponent* GetPopupMenu() const { return nullptr; }
+  void SetPopupMenu(TComponent*) {}
+  static std::vector<TPropInfo> WindowPropertyTable();
 
   TDiagramDesignMode GetDesignMode() const override { return FDesignMode; }
   void SetDesignMode(TDiagramDesignMode Value);
@@ -416,6 +435,10 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // Text form; the file is replaced atomically, so a failed save keeps the old file.
   void SaveToFile(const QString& AFileName);
   void LoadFromFile(const QString& AFileName);
+  // The file the document was last read from or saved to (empty for a new one); vector
+  // exports take their title from it. A program that reads files itself may set it.
+  const QString& GetDocumentFileName() const { return FDocumentFileName; }
+  void SetDocumentFileName(const QString& Value) { FDocumentFileName = Value; }
   // Removes every control; with RestoreDefaults also the diagram's own settings.
   void Clear(bool RestoreDefaults);
   // Takes over the published properties of another diagram (not its controls).
@@ -495,6 +518,8 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void WindowScroll(TScrollBarKind AKind, TScrollCode ACode, int ATrackPos);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void PaintWindow(QPainter& Painter, const TRect& UpdateRect) override;
+  void PaintBorder(TCanvas& ACanvas);
+  void DropUnresolvedAnchors();
   void Resize() override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
@@ -614,6 +639,9 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TDiagramDragStyle FDragStyle = dsOutline;
   bool FParentFont = true;
   bool FShowHint = false;
+  TWindowLayout FWindowLayout;
+  QString FDocumentFileName;
+  TOwned<TSizeConstraints> FConstraints = MakeOwned<TSizeConstraints>();
 
   // Behaviour switches.
   bool FAutoScroll = true;

@@ -37,8 +37,11 @@ const TEnumTypeInfo& MouseStateType() {
 }
 
 namespace {
-bool FontIsOwn(TPersistent& p) { return !static_cast<TdvDiagram&>(p).GetParentFont(); }
-bool Designing(TPersistent& p) { return static_cast<TdvDiagram&>(p).IsDesigning(); }
+// The diagram's own properties, then those of its window.
+std::vector<TPropInfo> WithWindowProperties(std::vector<TPropInfo> AOwn) {
+  for (TPropInfo& p : TdvDiagram::WindowPropertyTable()) AOwn.push_back(std::move(p));
+  return AOwn;
+}
 }  // namespace
 
 // Entries without a default are written always; the view sub-objects are written as their
@@ -47,7 +50,7 @@ const TClassInfo& TdvDiagram::StaticClassInfo() {
   using D = TdvDiagram;
   static const TClassInfo info(
       "TdvDiagram", &TComponent::StaticClassInfo(),
-      {
+      WithWindowProperties({
           BoolProp("PaintLinesFirst", &D::GetPaintLinesFirst, &D::SetPaintLinesFirst, false),
           IntProp("NettoExportOffset", &D::GetNettoExportOffset, &D::SetNettoExportOffset),
           BoolProp("AutomaticNodes", &D::GetAutomaticNodes, &D::SetAutomaticNodes),
@@ -128,13 +131,7 @@ const TClassInfo& TdvDiagram::StaticClassInfo() {
           EventProp("OnEditCell", &D::OnEditCell),
           EventProp("OnCloseEditor", &D::OnCloseEditor),
           EventProp("OnBeforeCreateControl", &D::OnBeforeCreateControl),
-          // The window's own properties that documents carry.
-          EnumProp("BorderStyle", BorderStyleType(), &D::GetBorderStyle, &D::SetBorderStyle),
-          ColorProp("Color", &D::GetColor, &D::SetColor, clWindow),
-          ObjectProp("Font", TFont::StaticClassInfo(), &D::GetFont, &D::SetFont).StoredIf(FontIsOwn),
-          BoolProp("ParentFont", &D::GetParentFont, &D::SetParentFont, true),
-          BoolProp("ShowHint", &D::GetShowHint, &D::SetShowHint).StoredIf(Designing),
-      },
+      }),
       [](TComponent* owner) { return Create<TdvDiagram>(owner); });
   return info;
 }

@@ -324,6 +324,12 @@ void PaintVector(TdvDiagram& ADiagram, Device& ADevice, int AWidth, int AHeight,
 
 }  // namespace
 
+QString TdvDiagram::ExportTitle(const QString& AExportFileName) const {
+  // The document's name, as a viewer lists it; a document never saved goes by the name
+  // of the image.
+  return QFileInfo(FDocumentFileName.isEmpty() ? AExportFileName : FDocumentFileName).fileName();
+}
+
 void TdvDiagram::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) {
   int w = 0, h = 0;
   TDot offset;
@@ -334,6 +340,8 @@ void TdvDiagram::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) 
     svg.setFileName(temp);
     svg.setSize(QSize(w, h));
     svg.setViewBox(QRect(0, 0, w, h));
+    svg.setTitle(ExportTitle(AFileName));
+    svg.setDescription(QStringLiteral("Tarnwick"));
     PaintVector(*this, svg, w, h, offset);
   }
   QFile::remove(AFileName);
@@ -351,6 +359,8 @@ void TdvDiagram::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) 
     pdf.setResolution(96);
     pdf.setPageSize(QPageSize(QSizeF(w * 72.0 / 96, h * 72.0 / 96), QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(ExportTitle(AFileName));
+    pdf.setCreator(QStringLiteral("Tarnwick"));
     PaintVector(*this, pdf, w, h, offset);
   }
   QFile::remove(AFileName);

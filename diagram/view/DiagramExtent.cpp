@@ -31,9 +31,15 @@ TdvDiagram::TContentExtent TdvDiagram::CalcContentExtent() {
 }
 
 void TdvDiagram::UpdateScrollRanges() {
-  if (FUpdateCount > 0 || FInternalUpdating > 0 || !HasParentWindow() || IsDestroying()) return;
-  const TContentExtent e = CalcContentExtent();
-  if (e.MinL < 0 || e.MinT < 0) {
+  // A diagram without a window (an export, the command-line tool) works its ranges out
+  // just as a shown one does, so every framing gives the same image either way.
+  if (FUpdateCount > 0 || FInternalUpdating > 0 || IsDestroying()) return;
+  TContentExtent e = CalcContentExtent();
+  // A shown view brings content at negative coordinates into reach of its scroll bars by
+  // moving it. Without a window nobody scrolls, and the controls keep the coordinates the
+  // document or the program gave them.
+  const bool shift = (e.MinL < 0 || e.MinT < 0) && HasParentWindow();
+  if (shift) {
     // The extent is measured in canvas pixels; the content moves by the same distance in
     // diagram units, so it lands at the origin at any zoom and screen scale.
     const double s = ContentScale();
@@ -43,6 +49,8 @@ void TdvDiagram::UpdateScrollRanges() {
       for (TDiagramControl* c : controls)
         if (!c->IsMember()) c->MoveBy(dx, dy);
     });
+  } else {
+    e.MinL = e.MinT = 0;
   }
   const int leftRuler = FLeftRuler->VisibleSize(), topRuler = FTopRuler->VisibleSize();
   if (FAutoPage) {

@@ -293,11 +293,25 @@ void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
   Painter.setClipRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height());
   try {
     PaintAs(canvas, psScreen, TDot{0, 0});
+    PaintBorder(canvas);
   } catch (...) {
     Painter.restore();
     throw;
   }
   Painter.restore();
+}
+
+void TdvDiagram::PaintBorder(TCanvas& ACanvas) {
+  // The flat frame of a single border: one pixel in BorderColor around the whole window.
+  // A 3-D border is the platform's to draw, and Qt draws none.
+  if (BorderWidth() == 0) return;
+  TPen* pen = ACanvas.GetPen();
+  pen->SetStyle(psSolid);
+  pen->SetMode(pmCopy);
+  pen->SetWidth(1);
+  pen->SetColor(FBorderColor);
+  ACanvas.GetBrush()->SetStyle(bsClear);
+  ACanvas.Rectangle(0, 0, GetWidth(), GetHeight());
 }
 
 // ---- Drawing hooks: each copies what it is given and asks the application ----

@@ -1,5 +1,6 @@
 // Property setters of the diagram: most store and repaint; some refresh what depends on
 // them (scroll ranges, handles, engine drawers, inherited hints and fonts).
+#include "diagram/model/CustomBlock.h"
 #include "diagram/view/Diagram.h"
 #include "graphics/direct2d/D2DException.h"
 #include "platform/gui/Font.h"
@@ -82,8 +83,11 @@ void TdvDiagram::SetAutoPage(bool Value) {
 
 void TdvDiagram::SetHandlesStyle(TDiagramHandlesStyle Value) {
   if (!Store(FHandlesStyle, Value)) return;
-  // The handle appearances follow the style at every paint; the handles themselves are
-  // rebuilt by the blocks when they exist.
+  // The two styles place handles differently (the rotation handle moves, a rotation
+  // centre handle comes or goes), so every block lays its handles out again.
+  for (TDiagramControl* c : FBlocks)
+    if (auto* block = dynamic_cast<TCustomDiagramBlock*>(c)) block->UpdateBlockHandles();
+  if (auto* sel = dynamic_cast<TCustomDiagramBlock*>(FSelBlock)) sel->UpdateBlockHandles();
   RequestRedraw();
 }
 
@@ -92,8 +96,12 @@ void TdvDiagram::SetBorderColor(TColor Value) {
 }
 
 void TdvDiagram::SetBorderStyle(TBorderStyle Value) {
-  if (Store(FBorderStyle, Value)) InvalidateWindow();
+  if (!Store(FBorderStyle, Value)) return;
+  LayoutWindowScrollBars();
+  InvalidateWindow();
 }
+
+int TdvDiagram::BorderWidth() const { return FBorderStyle == bsSingle && !FWindowLayout.Ctl3D ? 1 : 0; }
 
 void TdvDiagram::SetBackground(TDiagramBackground* Value) { FBackground->Assign(Value); }
 void TdvDiagram::SetSnapGrid(TSnapGrid* Value) { FSnapGrid->Assign(Value); }

@@ -73,11 +73,13 @@ void TdvDiagram::CreateWnd() {
 void TdvDiagram::LayoutWindowScrollBars() {
   if (!FHorzBarWidget || !FVertBarWidget) return;
   const int t = ScrollBarThickness();
-  const int w = GetWidth(), h = GetHeight();
+  // The bars sit inside the border, which stays visible around them.
+  const int b = BorderWidth();
+  const int w = GetWidth() - 2 * b, h = GetHeight() - 2 * b;
   const bool vert = FVertScrollBar->IsScrollBarVisible();
   const bool horz = FHorzScrollBar->IsScrollBarVisible();
-  FHorzBarWidget->setGeometry(0, h - t, w - (vert ? t : 0), t);
-  FVertBarWidget->setGeometry(w - t, 0, t, h - (horz ? t : 0));
+  FHorzBarWidget->setGeometry(b, b + h - t, w - (vert ? t : 0), t);
+  FVertBarWidget->setGeometry(b + w - t, b, t, h - (horz ? t : 0));
   SyncWindowScrollBars();
 }
 

@@ -47,6 +47,30 @@ if(NOT zoom EQUAL 150 OR NOT count EQUAL 0)
   message(FATAL_ERROR "info of settings.dgr: ${OUT}")
 endif()
 
+# Lines report what they draw: a side line its corners (one more than its handles when it
+# has one inner leg), a Bezier curve its flattened points, every line its two ends.
+run(info ${DATA}/lines.dgr)
+string(JSON n LENGTH "${OUT}" controls)
+math(EXPR last "${n} - 1")
+foreach(i RANGE ${last})
+  string(JSON class GET "${OUT}" controls ${i} class)
+  if(NOT class MATCHES "Line|Arc|Bezier")
+    continue()
+  endif()
+  string(JSON points LENGTH "${OUT}" controls ${i} points)
+  string(JSON handles LENGTH "${OUT}" controls ${i} handles)
+  string(JSON ends LENGTH "${OUT}" controls ${i} linkPoints)
+  if(NOT ends EQUAL 2)
+    message(FATAL_ERROR "info of ${class}: ${ends} link points")
+  endif()
+  if(class STREQUAL "TDiagramSideLine" AND NOT (points EQUAL 4 AND handles EQUAL 3))
+    message(FATAL_ERROR "info of a side line: ${points} points, ${handles} handles")
+  endif()
+  if(class STREQUAL "TDiagramBezier" AND NOT (points GREATER 20 AND handles EQUAL 4))
+    message(FATAL_ERROR "info of a Bezier curve: ${points} points, ${handles} handles")
+  endif()
+endforeach()
+
 # A missing file and a file that is no document: exit 1 with the reader's message, and
 # resave writes nothing.
 execute_process(COMMAND ${CLI} info ${WORK}/missing.dgr RESULT_VARIABLE rc ERROR_VARIABLE err)

@@ -288,3 +288,35 @@ TEST(TextReader, OurOwnTextReadsBackToTheSameBytes) {
   EXPECT_EQ(BinaryToText(TextToBinary(text)), text);
   for (char c : text) ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "ASCII identifiers give ASCII text";
 }
+
+TEST(TextWriter, ExtendedValuesAreWrittenFromAllTheirBits) {
+  struct Case {
+    const char* what;
+    uint64_t significand;
+    uint16_t signExponent;
+    const char* text;
+  };
+  // The nearest double of the extended 2/3 ends in ...6629, so narrowing first would
+  // write ...6600.
+  const Case cases[] = {
+      {"2/3", 0xAAAAAAAAAAAAAAAB, 0x3FFE, "0.666666666666666700"},
+      {"-2/3", 0xAAAAAAAAAAAAAAAB, 0xBFFE, "-0.666666666666666700"},
+      {"1/3", 0xAAAAAAAAAAAAAAAB, 0x3FFD, "0.333333333333333300"},
+      {"extended 0.1", 0xCCCCCCCCCCCCCCCD, 0x3FFB, "0.100000000000000000"},
+      {"small: rounded at the 18th decimal", 0xAAAAAAAAAAAAAAAB, 0x3FED, "0.000005086263020833"},
+      {"rounds up to 10^16", 0x8E1BC9BF03FFFE00, 0x4034, "1E16"},
+      {"a double's own value", 0x8000000000000000, 0x3FFF, "1.000000000000000000"},
+  };
+  for (const Case& c : cases) {
+    uint8_t bytes[10];
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<uint8_t>(c.significand >> (8 * i));
+    bytes[8] = static_cast<uint8_t>(c.signExponent);
+    bytes[9] = static_cast<uint8_t>(c.signExponent >> 8);
+    EXPECT_EQ(ValueOf([&](TWriter& w) {
+                w.WriteValue(vaExtended);
+                w.Write(bytes, 10);
+              }),
+              c.text)
+        << c.what;
+  }
+}

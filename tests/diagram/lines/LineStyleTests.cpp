@@ -2,6 +2,7 @@
 // (leg memory, FixedSideLines), arcs and Bezier curves.
 #include <gtest/gtest.h>
 
+#include "../DocumentText.h"
 #include "LineFixture.h"
 #include "geometry/Squares.h"
 #include "geometry/Vectors.h"
@@ -131,6 +132,68 @@ TEST_F(SideLines, FixedSideLinesKeepLegsWhereTheyAre) {
   Diagram->SetFixedSideLines(true);
   MoveBlocks({30, 20});
   EXPECT_EQ(PointsOf(Line), (TDotArray{{30, 20}, {45, 20}, {45, 70}, {130, 70}}));
+}
+
+// Moves every block record of a saved document by (ADx, ADy): what a program that edits
+// the file, or a copy of the blocks saved elsewhere, would hand us.
+QString MoveBlocksInText(QString AText, double ADx, double ADy) {
+  QStringList lines = AText.split("\r\n");
+  bool inBlock = false;
+  for (QString& line : lines) {
+    if (line.startsWith("  object ")) inBlock = line.endsWith(": TDiagramBlock");
+    if (!inBlock) continue;
+    for (auto [key, delta] : {std::pair{QString("    Left = "), ADx}, std::pair{QString("    Top = "), ADy}})
+      if (line.startsWith(key))
+        line = key + QString::number(line.mid(key.size()).toDouble() + delta, 'f', 18);
+  }
+  return lines.join("\r\n");
+}
+
+TEST_F(SideLines, AMovedLegIsStillThereAfterSavingAndOpening) {
+  DragHandle(Line, 1, {20, 0});
+  ASSERT_EQ(PointsOf(Line), (TDotArray{{0, 0}, {65, 0}, {65, 50}, {100, 50}}));
+  const TDotArray before = HandlePoints(Line);
+  const QString text = SaveText(Diagram);
+
+  TLineFixture other;
+  LoadText(other.Diagram, text);
+  auto* loaded = dynamic_cast<TDiagramSideLine*>(other.Diagram->FindDControl(Line->GetName()));
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(HandlePoints(loaded), before);
+  EXPECT_EQ(PointsOf(loaded), (TDotArray{{0, 0}, {65, 0}, {65, 50}, {100, 50}}));
+  EXPECT_EQ(SaveText(other.Diagram), text) << FirstDifference(SaveText(other.Diagram), text).toStdString();
+  // The loaded line keeps remembering: moving a block reroutes around the same leg.
+  dynamic_cast<TCustomDiagramBlock*>(other.Diagram->FindBlock(B->GetName()))->SetTop(10);
+  EXPECT_EQ(PointsOf(loaded), (TDotArray{{0, 0}, {65, 0}, {65, 60}, {100, 60}}));
+}
+
+TEST_F(SideLines, BlocksMovedInTheFileTakeTheRememberedLegAlong) {
+  DragHandle(Line, 1, {20, 0});
+  // Block B's top is 0, which a document leaves out: the blocks move sideways only.
+  const QString text = MoveBlocksInText(SaveText(Diagram), 30, 0);
+  TLineFixture other;
+  LoadText(other.Diagram, text);
+  auto* loaded = dynamic_cast<TDiagramSideLine*>(other.Diagram->FindDControl(Line->GetName()));
+  ASSERT_NE(loaded, nullptr);
+  // The leg keeps its distance from the start, as when both blocks move in the editor.
+  EXPECT_EQ(PointsOf(loaded), (TDotArray{{30, 0}, {95, 0}, {95, 50}, {130, 50}}));
+  EXPECT_EQ(HandlePoints(loaded), (TDotArray{{30, 0}, {95, 25}, {130, 50}}));
+}
+
+TEST_F(SideLines, AnAnchorNamingNoControlLeavesAFreeEndThatStillFollowsTheOther) {
+  QString text = SaveText(Diagram);
+  const QString anchor = "Anchor = __DSOwner___." + B->GetName();
+  ASSERT_TRUE(text.contains(anchor));
+  text.replace(anchor, "Anchor = __DSOwner___.NoSuchBlock");
+  TLineFixture other;
+  LoadText(other.Diagram, text);
+  auto* loaded = dynamic_cast<TDiagramSideLine*>(other.Diagram->FindDControl(Line->GetName()));
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->GetTargetLinkPoint()->GetAnchorLink(), nullptr);
+  EXPECT_EQ(loaded->GetTargetLinkPoint()->GetAnchorIndex(), -1);
+  dynamic_cast<TCustomDiagramBlock*>(other.Diagram->FindBlock(A->GetName()))->SetTop(-40);
+  EXPECT_EQ(PointsOf(loaded).front(), (TDot{0, 10})) << "the anchored end still follows its block";
+  EXPECT_EQ(PointsOf(loaded).back(), (TDot{100, 50})) << "the free end stays where it was stored";
 }
 
 TEST_F(SideLines, ChangingTheStyleRebuildsTheHandles) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../DocumentText.h"
 #include "../TestControls.h"
 #include "diagram/model/LinkPoints.h"
 #include "platform/core/ClassRegistry.h"
@@ -237,6 +238,59 @@ TEST_F(Documents, OlderFilesMayCarryWindowValuesThatChangeNothing) {
   EXPECT_EQ(Text(g.Diagram), Text(f.Diagram));
 }
 
+TEST_F(Documents, WindowPropertiesOfADesignedFormLoadChangeNothingAndAreNotWrittenBack) {
+  TDiagramFixture f;
+  AddBox(f, 10, 20);
+  const QString plain = Text(f.Diagram);
+  const QString head = plain.left(plain.indexOf("\r\n") + 2);
+  QString designed = plain;
+  designed.insert(head.size(),
+                  "  Left = 8\r\n  Top = 8\r\n  Width = 640\r\n  Height = 480\r\n  Align = alClient\r\n"
+                  "  Anchors = [akLeft, akTop, akRight, akBottom]\r\n  BevelEdges = [beLeft]\r\n"
+                  "  BevelKind = bkFlat\r\n  BevelWidth = 2\r\n  BiDiMode = bdRightToLeft\r\n"
+                  "  Constraints.MinWidth = 100\r\n  Constraints.MaxHeight = 900\r\n  DockSite = True\r\n"
+                  "  DragCursor = crHandPoint\r\n  DragKind = dkDock\r\n  DragMode = dmAutomatic\r\n"
+                  "  Enabled = False\r\n  Ctl3D = True\r\n  ParentBiDiMode = False\r\n"
+                  "  ParentBackground = False\r\n  ParentShowHint = False\r\n  PopupMenu = PopupMenu1\r\n"
+                  "  ShowHint = True\r\n  TabOrder = 3\r\n  TabStop = True\r\n  Visible = False\r\n"
+                  "  OnClick = DiagramClick\r\n  OnMouseWheel = DiagramMouseWheel\r\n");
+  TMemoryStream in(designed.toUtf8());
+  TDiagramFixture g;
+  g.Diagram->SetBounds(0, 0, 300, 200);
+  ASSERT_NO_THROW(g.Diagram->LoadFromStream(in, true));
+  // The running program's window keeps its geometry and state.
+  EXPECT_EQ(g.Diagram->GetWidth(), 300);
+  EXPECT_EQ(g.Diagram->GetHeight(), 200);
+  EXPECT_TRUE(g.Diagram->GetVisible());
+  EXPECT_EQ(g.Diagram->DControlCount(), 1);
+  EXPECT_EQ(g.Diagram->BorderWidth(), 0) << "a 3-D border is the platform's, not ours";
+  g.Diagram->GetWindowLayout().Ctl3D = false;
+  g.Diagram->SetShowHint(false);
+  EXPECT_EQ(Text(g.Diagram), plain) << FirstDifference(Text(g.Diagram), plain).toStdString();
+}
+
+TEST_F(Documents, WhileDesigningTheWindowPropertiesAreWritten) {
+  TDiagramFixture f;
+  f.Diagram->SetDesigning(true);
+  f.Diagram->SetBounds(4, 5, 640, 480);
+  f.Diagram->GetWindowLayout().Align = alClient;
+  f.Diagram->GetConstraints()->SetMinWidth(100);
+  const QString text = Text(f.Diagram);
+  for (const char* line : {"  Align = alClient\r\n", "  Left = 4\r\n", "  Top = 5\r\n", "  Width = 640\r\n",
+                           "  Height = 480\r\n", "  Constraints.MinWidth = 100\r\n", "  Ctl3D = False\r\n",
+                           "  ParentCtl3D = False\r\n"})
+    EXPECT_TRUE(text.contains(line)) << line;
+  TMemoryStream in(text.toUtf8());
+  TDiagramFixture g;
+  g.Diagram->SetDesigning(true);
+  g.Diagram->LoadFromStream(in, true);
+  EXPECT_EQ(g.Diagram->GetWidth(), 640);
+  EXPECT_EQ(g.Diagram->GetLeft(), 4);
+  EXPECT_EQ(g.Diagram->GetWindowLayout().Align, alClient);
+  EXPECT_EQ(g.Diagram->GetConstraints()->GetMinWidth(), 100);
+  EXPECT_EQ(Text(g.Diagram), text);
+}
+
 TEST_F(Documents, AssignTakesThePropertiesButNotTheControls) {
   TDiagramFixture a, b;
   a.Diagram->SetZoom(250);
@@ -277,7 +331,8 @@ TEST_F(Documents, AFreshDiagramWritesItsHeadInTableOrder) {
                              "ZoomCursor", "IgnoreScreenDPI", "ShowCrossIndicators", "KeyActions",
                              "HandlesStyle", "SmoothMode", "TextRenderingMode", "SelectionMode",
                              "CanMoveOutOfBounds", "RulerAutoUnit", "MeasUnit", "WheelZoom",
-                             "WheelZoomIncrement", "WheelZoomMin", "WheelZoomMax", "BorderStyle"};
+                             "WheelZoomIncrement", "WheelZoomMin", "WheelZoomMax", "BorderStyle",
+                             "ParentCtl3D"};
   EXPECT_EQ(top, expected);
 }
 
