@@ -6,7 +6,6 @@
 #include "graphics/direct2d/D2DGradientLayout.h"
 #include "graphics/direct2d/D2DPicture.h"
 #include "platform/core/Properties.h"
-#include "platform/gui/ColorUtils.h"
 
 namespace tarnwick {
 
@@ -33,12 +32,6 @@ int HatchPattern(TBrushStyle AStyle) {
   }
 }
 
-QColor WithAlpha(TColor AColor, int AAlpha) {
-  QColor color = ColorToQColor(AColor);
-  color.setAlpha(AAlpha);
-  return color;
-}
-
 }  // namespace
 
 const TClassInfo& TD2DBrush::StaticClassInfo() {
@@ -53,11 +46,6 @@ void TD2DBrush::SetBrushStyle(TBrushStyle Value) {
   if (Value == FBrushStyle) return;
   FBrushStyle = Value;
   Changed();
-}
-
-void TD2DBrush::Changed() {
-  FNative = nullptr;
-  TDgrBrush::Changed();
 }
 
 void TD2DBrush::Assign(TPersistent* Source) {
@@ -79,8 +67,8 @@ void TD2DBrush::DoUpdateBrushPosition(const TSquare& ARect, TDot ARotCenter, dou
   FRotMatrix = rotation;
 }
 
-TD2DBrush::TKey TD2DBrush::Key() {
-  TKey key;
+TD2DBrushKey TD2DBrush::Key() {
+  TD2DBrushKey key;
   key.Mode = GetBrushMode();
   switch (key.Mode) {
     case bmClear:
@@ -113,8 +101,9 @@ TD2DBrush::TKey TD2DBrush::Key() {
 }
 
 const TD2DBrush::TFill& TD2DBrush::Native() {
-  if (!FNative) FNative = &FCache.Get(Key(), [this] { return Build(); }, NativeObjectCounts().Brushes);
-  return *FNative;
+  if (const TFill* kept = CurrentNative()) return *kept;
+  return UseNative(
+      Key(), [this] { return Build(); }, NativeObjectCounts().Brushes);
 }
 
 TD2DBrush::TFill TD2DBrush::Build() {

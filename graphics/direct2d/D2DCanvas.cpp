@@ -20,29 +20,22 @@ const TClassInfo& TD2DCanvas::StaticClassInfo() {
   return info;
 }
 
-TD2DCanvas::TD2DCanvas(HDC AHandle) : FBrush(MakeOwned<TD2DBrush>()), FPen(MakeOwned<TD2DPen>()) {
-  SetHandle(AHandle);
-}
+TD2DCanvas::TD2DCanvas(HDC AHandle)
+    : TQtPathCanvas(AHandle, cpDouble), FBrush(MakeOwned<TD2DBrush>()), FPen(MakeOwned<TD2DPen>()) {}
 
 TD2DCanvas::~TD2DCanvas() = default;
 
 TDgrPen* TD2DCanvas::DoGetPen() const { return FPen.get(); }
 TDgrBrush* TD2DCanvas::DoGetBrush() const { return FBrush.get(); }
 
-TPainterSurface& TD2DCanvas::Surface() { return FTempCanvas ? *FTempCanvas : FInternalCanvas; }
-
-HDC TD2DCanvas::GetHandle() const { return FCanvasHandle; }
-
 void TD2DCanvas::SetHandle(HDC AHandle) {
-  if (AHandle == FCanvasHandle) return;
-  if (!FTempCanvas) FPushKind = pkNone;
-  FInternalCanvas = TPainterSurface(AHandle);
-  FCanvasHandle = AHandle;
+  if (AHandle != GetHandle() && !GetTempSurface()) FPushKind = pkNone;
+  TQtPathCanvas::SetHandle(AHandle);
 }
 
 void TD2DCanvas::LendPaintEngine(TD2DPaintEngine* AEngine) {
   FPaintEngine = AEngine;
-  FTempCanvas = AEngine ? &AEngine->Surface() : nullptr;
+  SetTempSurface(AEngine ? &AEngine->Surface() : nullptr);
   // A push belongs to the surface it was made on; the new surface starts unclipped by us.
   FPushKind = pkNone;
 }
@@ -57,34 +50,7 @@ TDgrPaintEngine* TD2DCanvas::CreatePaintEngine(TCanvas* ACanvas, const TRect& AR
 TDgrGraphicsPath* TD2DCanvas::CreatePath() { return Create<TD2DGraphicsPath>(); }
 TDgrPen* TD2DCanvas::CreatePen() { return Create<TD2DPen>(); }
 
-// ---- Transforms and state ----
-
-void TD2DCanvas::UpdateRectsTransform(const TSquare& ASource, const TSquare& ADest, double AScaleX, double AScaleY) {
-  const QPointF s((ASource.Left + ASource.Right) / 2, (ASource.Top + ASource.Bottom) / 2);
-  const QPointF d((ADest.Left + ADest.Right) / 2, (ADest.Top + ADest.Bottom) / 2);
-  FTransMatrix = QTransform::fromTranslate(-s.x(), -s.y()) * QTransform::fromScale(AScaleX, AScaleY) *
-                 QTransform::fromTranslate(d.x(), d.y());
-}
-
-int TD2DCanvas::TranslateTransform(double AX, double AY) {
-  Surface().PrependWorld(QTransform::fromTranslate(AX, AY));
-  return 0;
-}
-
-int TD2DCanvas::ScaleTransform(double AX, double AY) {
-  Surface().PrependWorld(QTransform::fromScale(AX, AY));
-  return 0;
-}
-
-int TD2DCanvas::RotateTransform(double AAngle) {
-  Surface().PrependWorld(QTransform().rotate(AAngle));
-  return 0;
-}
-
-int TD2DCanvas::ResetTransform() {
-  Surface().SetWorld(QTransform());
-  return 0;
-}
+// ---- Saved state ----
 
 void TD2DCanvas::SaveDrawingState() {
   FStateMatrix = Surface().World();
@@ -140,14 +106,13 @@ int TD2DCanvas::ResetClip() {
 
 namespace {
 
-// Fills are drawn with a transparent pen, outlines with a clear brush: neither paints, and
-// the painter need not be set up for them.
-bool Strokes(const QPen& APen) { return APen.style() != Qt::NoPen && APen.color().alpha() != 0; }
+// Outlines are drawn with a clear brush: it paints nothing, and the painter need not be set
+// up for it.
 bool Fills(const TD2DBrush::TFill& AFill) { return AFill.Opacity > 0 && AFill.Brush.style() != Qt::NoBrush; }
 
 }  // namespace
 
-void TD2DCanvas::Fill(QPainter& P, const QPainterPath& AShape) {
+void TD2DCanvas::FillShape(QPainter& P, const QPainterPath& AShape) {
   const TD2DBrush::TFill& fill = FBrush->Native();
   if (!Fills(fill)) return;
   P.setOpacity(fill.Opacity);
@@ -161,36 +126,7 @@ void TD2DCanvas::Stroke(QPainter& P, const QPainterPath& AShape) {
   P.strokePath(AShape, pen);
 }
 
-void TD2DCanvas::FillAndStroke(const QPainterPath& AShape) {
-  TPainterSurface::TScope scope(Surface());
-  if (!scope.Active()) return;
-  Fill(scope.P(), AShape);
-  Stroke(scope.P(), AShape);
-}
-
-void TD2DCanvas::DoEllipse(double X, double Y, double W, double H) {
-  QPainterPath shape;
-  shape.addEllipse(QRectF(X, Y, W, H));
-  FillAndStroke(shape);
-}
-
-void TD2DCanvas::DoRectangle(double X, double Y, double W, double H) {
-  QPainterPath shape;
-  shape.addRect(QRectF(X, Y, W, H));
-  FillAndStroke(shape);
-}
-
-void TD2DCanvas::DoPolygon(const TDotArray& Points) {
-  if (Points.empty()) return;
-  QPolygonF polygon;
-  polygon.reserve(int(Points.size()));
-  for (const TDot& p : Points) polygon << QPointF(p.X, p.Y);
-  QPainterPath shape;
-  shape.addPolygon(polygon);
-  shape.closeSubpath();
-  shape.setFillRule(Qt::OddEvenFill);
-  FillAndStroke(shape);
-}
+const QPen& TD2DCanvas::StrokePen() { return FPen->Native(); }
 
 void TD2DCanvas::DoDrawLine(double X1, double Y1, double X2, double Y2) {
   TPainterSurface::TScope scope(Surface());
@@ -227,7 +163,7 @@ void TD2DCanvas::DoFillPath(TDgrGraphicsPath* APath) {
   const QPainterPath& shape = path->Transformed();
   TPainterSurface::TScope scope(Surface());
   if (!scope.Active()) return;
-  Fill(scope.P(), shape);
+  FillShape(scope.P(), shape);
 }
 
 // ---- Images ----
@@ -253,7 +189,5 @@ void TD2DCanvas::DoStretchDraw(const TSquare& ARect, TGraphic* Graphic, int ATra
   scope.P().setOpacity(opacity);
   scope.P().drawImage(target, image);
 }
-
-void TD2DCanvas::DoStretchDrawImage(const TSquare&, TDgrImage*, int, bool) {}
 
 }  // namespace tarnwick

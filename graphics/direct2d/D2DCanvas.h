@@ -6,8 +6,7 @@
 // request is ignored until ResetClip pops the first.
 #include <QTransform>
 
-#include "graphics/DgrCanvas.h"
-#include "graphics/PainterSurface.h"
+#include "graphics/QtPathCanvas.h"
 #include "platform/core/Object.h"
 
 namespace tarnwick {
@@ -18,7 +17,7 @@ class TD2DPen;
 
 enum TD2DPushKind { pkNone, pkAxisAligned, pkLayer };
 
-class TD2DCanvas : public TDgrCanvas {
+class TD2DCanvas : public TQtPathCanvas {
   TARNWICK_CLASS(TD2DCanvas)
 
  public:
@@ -30,11 +29,6 @@ class TD2DCanvas : public TDgrCanvas {
   void DrawString(const QString& AStr, TFont* AFont, const TSquare& ARect, TAlignment AHAlign, TVertAlign AVAlign,
                   bool AWrap, bool ARightToLeft, int ATransparency) override;
 
-  int TranslateTransform(double AX, double AY) override;
-  int ScaleTransform(double AX, double AY) override;
-  int RotateTransform(double AAngle) override;
-  using TDgrCanvas::RotateTransform;
-  int ResetTransform() override;
   // Pops the pushed clip, if any.
   int ResetClip() override;
   // The rectangle's bounding box on the surface, unless a clip is already pushed.
@@ -47,10 +41,7 @@ class TD2DCanvas : public TDgrCanvas {
   void SaveDrawingState() override;
   void RestoreDrawingState() override;
 
-  // The handle this canvas's own surface draws on, while it has one.
-  HDC GetHandle() const override;
-  // Re-points the own surface (a fresh one, identity transform, no clip); the handle it
-  // already uses changes nothing.
+  // A new handle also forgets a clip pushed on the own surface.
   void SetHandle(HDC AHandle) override;
   TDgrBrush* CreateBrush() override;
   TDgrGraphic* CreateGraphic() override;
@@ -58,9 +49,8 @@ class TD2DCanvas : public TDgrCanvas {
   TDgrGraphicsPath* CreatePath() override;
   TDgrPen* CreatePen() override;
 
-  void UpdateRectsTransform(const TSquare& ASource, const TSquare& ADest, double AScaleX, double AScaleY) override;
   // Source rectangle onto destination rectangle, from the last valid pair.
-  const QTransform& GetTransMatrix() const { return FTransMatrix; }
+  const QTransform& GetTransMatrix() const { return TransMatrix(); }
 
   // Draw on AEngine's surface from now on (nullptr: the own surface again). A clip pushed
   // on the previous surface is not carried over.
@@ -71,34 +61,25 @@ class TD2DCanvas : public TDgrCanvas {
  protected:
   TDgrPen* DoGetPen() const override;
   TDgrBrush* DoGetBrush() const override;
-  void DoEllipse(double X, double Y, double W, double H) override;
   void DoDrawLine(double X1, double Y1, double X2, double Y2) override;
   void DoDrawPath(TDgrGraphicsPath* APath) override;
-  void DoRectangle(double X, double Y, double W, double H) override;
   void DoFillPath(TDgrGraphicsPath* APath) override;
-  void DoPolygon(const TDotArray& Points) override;
   // Into ARect rounded to whole units, at opacity 1 - T / 100, smoothly scaled.
   void DoStretchDraw(const TSquare& ARect, TGraphic* Graphic, int ATransparency, bool ABitmapTransparent) override;
   // Engine images do not exist in this engine: nothing is drawn.
-  void DoStretchDrawImage(const TSquare& ARect, TDgrImage* ADgrImage, int ATransparency,
-                          bool ABitmapTransparent) override;
+  void DoStretchDrawImage(const TSquare&, TDgrImage*, int, bool) override {}
+  // At the brush's opacity.
+  void FillShape(QPainter& P, const QPainterPath& AShape) override;
+  const QPen& StrokePen() override;
 
  private:
-  TPainterSurface& Surface();
-  // Fills AShape with the brush, then strokes it with the pen.
-  void FillAndStroke(const QPainterPath& AShape);
-  void Fill(QPainter& P, const QPainterPath& AShape);
   void Stroke(QPainter& P, const QPainterPath& AShape);
   void PushClip(const QPainterPath& ADeviceClip, TD2DPushKind AKind);
 
   TOwned<TD2DBrush> FBrush;
   TOwned<TD2DPen> FPen;
-  HDC FCanvasHandle = nullptr;
-  TPainterSurface FInternalCanvas;
-  QTransform FTransMatrix;
   QTransform FStateMatrix;
   bool FHasState = false;
-  TPainterSurface* FTempCanvas = nullptr;
   TD2DPaintEngine* FPaintEngine = nullptr;
   TD2DPushKind FPushKind = pkNone;
   // The surface's clip before the push, put back when the push is popped.

@@ -136,15 +136,6 @@ int TD2DGraphicsPath::AddRectangle(const TSquare& Rect) {
   return 0;
 }
 
-int TD2DGraphicsPath::AddRoundRect(double X1, double Y1, double X2, double Y2, double X3, double Y3) {
-  if (!Writable()) return Ignored;
-  AddArc(X2 - X3, Y1, X3, Y3, 270, 90);
-  AddArc(X2 - X3, Y2 - Y3, X3, Y3, 0, 90);
-  AddArc(X1, Y2 - Y3, X3, Y3, 90, 90);
-  AddArc(X1, Y1, X3, Y3, 180, 90);
-  return 0;
-}
-
 int TD2DGraphicsPath::CloseFigure(bool AClosePath) {
   if (!Writable()) return Ignored;
   EndFigure(AClosePath);

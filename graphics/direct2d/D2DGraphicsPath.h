@@ -16,36 +16,43 @@
 #include <QTransform>
 #include <optional>
 
-#include "graphics/DgrPath.h"
 #include "graphics/NativeCache.h"
+#include "graphics/QtGraphicsPath.h"
 
 namespace tarnwick {
 
-class TD2DGraphicsPath : public TDgrGraphicsPath {
+class TD2DGraphicsPath : public TQtGraphicsPath {
  public:
+  // ---- Segments that join the current figure ----
   // Angles are normalised into 0..360 and a sweep is clamped to +-360 degrees, so a sweep
   // of one turn or more draws the whole ellipse exactly once.
   int AddArc(double x, double y, double Width, double Height, double StartAngle, double SweepAngle) override;
   int AddBezier(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
-  // Four quarter arcs of a closed figure of its own; the current point stays.
-  int AddEllipse(double x, double y, double Width, double Height) override;
   int AddLine(double X1, double Y1, double X2, double Y2) override;
   int AddLines(const TDotArray& Points) override;
+
+  // ---- Figures of their own (a rounded rectangle joins its corner arcs instead) ----
+  // Four quarter arcs of a closed figure; the current point stays.
+  int AddEllipse(double x, double y, double Width, double Height) override;
   // A closed figure beginning at the last point.
   int AddPolygon(const TDotArray& Points) override;
   // Left-top, right-top, right-bottom, left-bottom and back to left-top, ended open.
   int AddRectangle(const TSquare& Rect) override;
-  int AddRoundRect(double X1, double Y1, double X2, double Y2, double X3, double Y3) override;
+
+  // ---- Ending figures, starting over ----
   // Ends the open figure (closed only with AClosePath) and forgets the current point.
   int CloseFigure(bool AClosePath) override;
-  TDgrRegion* CreateRegion() override;
+  int StartFigure() override;
+  // Opens the geometry again, empty and untransformed; the fill mode stays.
+  int Reset() override;
+  int SetFillMode(TFillMode AFillMode) override;
+
+  // ---- Reading, which closes the geometry ----
   // The number of segments (lines, arcs, Beziers), not of points.
   int GetPointCount() override;
   bool IsVisible(int x, int y) override;
-  int Reset() override;
-  int SetFillMode(TFillMode AFillMode) override;
-  int StartFigure() override;
   QPainterPath Outline() override;
+  TDgrRegion* CreateRegion() override;
 
   // The matrix the points are mapped by when the path is used.
   const QTransform& GetMatrix() const { return FTransMatrix; }

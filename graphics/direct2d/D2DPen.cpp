@@ -2,7 +2,6 @@
 
 #include "graphics/NativeObjectCounts.h"
 #include "platform/core/Properties.h"
-#include "platform/gui/ColorUtils.h"
 
 namespace tarnwick {
 
@@ -19,11 +18,6 @@ void TD2DPen::SetPenStyle(TPenStyle Value) {
   Changed();
 }
 
-void TD2DPen::Changed() {
-  FNative = nullptr;
-  TDgrPen::Changed();
-}
-
 void TD2DPen::Assign(TPersistent* Source) {
   TDgrPen::Assign(Source);
   TPenStyle style = FPenStyle;
@@ -33,22 +27,19 @@ void TD2DPen::Assign(TPersistent* Source) {
 }
 
 const QPen& TD2DPen::Native() const {
-  if (FNative) return *FNative;
-  QColor color = ColorToQColor(GetColor());
-  color.setAlpha(GetAlpha());
+  if (const QPen* kept = CurrentNative()) return *kept;
+  const QColor color = WithAlpha(GetColor(), GetAlpha());
   // A fully transparent or clear pen strokes nothing whatever its colour or width: those
   // are left out of its key, so the leftovers of the block's outline pen do not build it
   // again.
   const bool invisible = color.alpha() == 0 || FPenStyle == psClear;
-  const TKey key = invisible ? TKey{0, 0.0, FPenStyle} : TKey{color.rgba(), GetWidth(), FPenStyle};
-  FNative = &FCache.Get(key, [this] { return Build(); }, NativeObjectCounts().Pens);
-  return *FNative;
+  const TD2DPenKey key = invisible ? TD2DPenKey{0, 0.0, FPenStyle} : TD2DPenKey{color.rgba(), GetWidth(), FPenStyle};
+  return UseNative(
+      key, [this] { return Build(); }, NativeObjectCounts().Pens);
 }
 
 QPen TD2DPen::Build() const {
-  QColor color = ColorToQColor(GetColor());
-  color.setAlpha(GetAlpha());
-  QPen pen(color, GetWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  QPen pen(WithAlpha(GetColor(), GetAlpha()), GetWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
   // A miter may reach ten half-widths from the corner, that is five widths.
   pen.setMiterLimit(5.0);
   switch (FPenStyle) {

@@ -4,18 +4,26 @@
 #include <QPen>
 
 #include "graphics/DgrPen.h"
-#include "graphics/NativeCache.h"
+#include "graphics/QtNativeTool.h"
 #include "platform/gui/Pen.h"
 
 namespace tarnwick {
 
-class TD2DPen : public TDgrPen {
+struct TD2DPenKey {
+  QRgb Color = 0;
+  double Width = 0;
+  TPenStyle Style = psSolid;
+  friend bool operator==(const TD2DPenKey&, const TD2DPenKey&) = default;
+};
+
+// A block strokes with a transparent pen for its fills and its own pen for the outline:
+// both are kept, so a repaint of an unchanged block builds neither.
+class TD2DPen : public TQtNativeTool<TDgrPen, TD2DPenKey, QPen> {
   TARNWICK_CLASS(TD2DPen)
 
  public:
   // The base copy, then the dash style of another engine pen or of a platform pen.
   void Assign(TPersistent* Source) override;
-  void Changed() override;
 
   TPenStyle GetPenStyle() const { return FPenStyle; }
   void SetPenStyle(TPenStyle Value);
@@ -26,19 +34,9 @@ class TD2DPen : public TDgrPen {
   const QPen& Native() const;
 
  private:
-  struct TKey {
-    QRgb Color = 0;
-    double Width = 0;
-    TPenStyle Style = psSolid;
-    friend bool operator==(const TKey&, const TKey&) = default;
-  };
   QPen Build() const;
 
   TPenStyle FPenStyle = psSolid;
-  // A block strokes with a transparent pen for its fills and its own pen for the outline:
-  // both are kept, so a repaint of an unchanged block builds neither.
-  mutable TNativeCache<TKey, QPen> FCache;
-  mutable const QPen* FNative = nullptr;
 };
 
 }  // namespace tarnwick

@@ -4,19 +4,8 @@
 #include "graphics/gdiplus/GdipPicture.h"
 #include "platform/core/Properties.h"
 #include "platform/gui/Brush.h"
-#include "platform/gui/ColorUtils.h"
 
 namespace tarnwick {
-
-namespace {
-
-QColor WithAlpha(TColor AColor, uint8_t AAlpha) {
-  QColor color = ColorToQColor(AColor);
-  color.setAlpha(AAlpha);
-  return color;
-}
-
-}  // namespace
 
 const TEnumTypeInfo& HatchStyleType() {
   static const TEnumTypeInfo t("THatchStyle",
@@ -36,11 +25,6 @@ void TGdipBrush::SetHatchStyle(THatchStyle Value) {
   if (Value == FHatchStyle) return;
   FHatchStyle = Value;
   Changed();
-}
-
-void TGdipBrush::Changed() {
-  FGPBrush = nullptr;
-  TDgrBrush::Changed();
 }
 
 void TGdipBrush::Assign(TPersistent* Source) {
@@ -88,7 +72,7 @@ void TGdipBrush::DoUpdateBrushPosition(const TSquare& ARect, TDot ARotCenter, do
 }
 
 const TGdipNativeBrush& TGdipBrush::GPBrush() {
-  if (FGPBrush) return *FGPBrush;
+  if (const TGdipNativeBrush* kept = CurrentNative()) return *kept;
   TGdipBrushValues values;
   values.Mode = GetBrushMode();
   values.GradientMode = GetGradientMode();
@@ -102,7 +86,7 @@ const TGdipNativeBrush& TGdipBrush::GPBrush() {
   // The key holds only what the mode paints with: a solid fill ignores the second colour
   // and a clear one everything, so the values a block leaves behind from its other fills
   // do not make a repaint build the same native again.
-  TKey key{values.Mode, gmTopBottom, HatchStyleHorizontal, 0, 0, {}, {}, 0};
+  TGdipBrushKey key{values.Mode, gmTopBottom, HatchStyleHorizontal, 0, 0, {}, {}, 0};
   if (values.Mode != bmClear) key.C1 = values.C1.rgba();
   if (values.Mode != bmSolid && values.Mode != bmClear) {
     key.GradientMode = values.GradientMode;
@@ -112,9 +96,8 @@ const TGdipNativeBrush& TGdipBrush::GPBrush() {
     key.Rot = values.Rot;
     key.Texture = values.Texture.cacheKey();
   }
-  FGPBrush = &FCache.Get(
+  return UseNative(
       key, [&] { return TGdipNativeBrush::Build(values); }, NativeObjectCounts().Brushes);
-  return *FGPBrush;
 }
 
 void TGdipBrush::Fill(QPainter& P, const QPainterPath& APath) { GPBrush().Fill(P, APath); }

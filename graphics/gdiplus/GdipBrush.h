@@ -8,7 +8,7 @@
 
 #include "graphics/DgrBrush.h"
 #include "graphics/HatchTiles.h"
-#include "graphics/NativeCache.h"
+#include "graphics/QtNativeTool.h"
 #include "graphics/gdiplus/GdipNativeBrush.h"
 
 class QPainter;
@@ -18,14 +18,27 @@ namespace tarnwick {
 
 const TEnumTypeInfo& HatchStyleType();
 
-class TGdipBrush : public TDgrBrush {
+// The values a native brush is built from; a solid or clear brush looks the same anywhere,
+// so its key leaves the position out.
+struct TGdipBrushKey {
+  TDgrBrushMode Mode = bmSolid;
+  TDgrGradientMode GradientMode = gmTopBottom;
+  THatchStyle Hatch = HatchStyleHorizontal;
+  QRgb C1 = 0;
+  QRgb C2 = 0;
+  QRectF R;
+  QTransform Rot;
+  qint64 Texture = 0;
+  friend bool operator==(const TGdipBrushKey&, const TGdipBrushKey&) = default;
+};
+
+class TGdipBrush : public TQtNativeTool<TDgrBrush, TGdipBrushKey, TGdipNativeBrush> {
   TARNWICK_CLASS(TGdipBrush)
 
  public:
   // The base assignment, then the hatch style: copied from another engine brush, taken
   // from a platform brush's hatch style (other styles keep the current one).
   void Assign(TPersistent* Source) override;
-  void Changed() override;
 
   THatchStyle GetHatchStyle() const { return FHatchStyle; }
   void SetHatchStyle(THatchStyle Value);
@@ -45,22 +58,6 @@ class TGdipBrush : public TDgrBrush {
   void DoUpdateBrushPosition(const TSquare& ARect, TDot ARotCenter, double AAngle) override;
 
  private:
-  // The values a native brush is built from; a solid or clear brush looks the same
-  // anywhere, so its key leaves the position out.
-  struct TKey {
-    TDgrBrushMode Mode = bmSolid;
-    TDgrGradientMode GradientMode = gmTopBottom;
-    THatchStyle Hatch = HatchStyleHorizontal;
-    QRgb C1 = 0;
-    QRgb C2 = 0;
-    QRectF R;
-    QTransform Rot;
-    qint64 Texture = 0;
-    friend bool operator==(const TKey&, const TKey&) = default;
-  };
-
-  TNativeCache<TKey, TGdipNativeBrush> FCache;
-  const TGdipNativeBrush* FGPBrush = nullptr;
   QRectF FGradientRect;
   THatchStyle FHatchStyle = HatchStyleHorizontal;
   QTransform FRotMatrix;

@@ -17,11 +17,6 @@ namespace tarnwick {
 
 namespace {
 
-// Coordinates reach the surface in single precision, as the stored drawings were made.
-qreal F(double V) { return static_cast<float>(V); }
-QRectF RectF(double X, double Y, double W, double H) { return QRectF(F(X), F(Y), F(W), F(H)); }
-QRectF RectF(const TSquare& R) { return RectF(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top); }
-
 // The engine's own path, or the outline of another engine's.
 QPainterPath NativePath(TDgrGraphicsPath* APath) {
   if (auto* path = dynamic_cast<TGdipGraphicsPath*>(APath)) return path->GPPath();
@@ -35,15 +30,11 @@ const TClassInfo& TGPCanvas::StaticClassInfo() {
   return info;
 }
 
+// Coordinates reach the surface in single precision, as the stored drawings were made.
 TGPCanvas::TGPCanvas(HDC AHandle)
-    : FBrush(MakeOwned<TGdipBrush>()), FInternalGraphics(AHandle), FPen(MakeOwned<TGdipPen>()) {}
+    : TQtPathCanvas(AHandle, cpSingle), FBrush(MakeOwned<TGdipBrush>()), FPen(MakeOwned<TGdipPen>()) {}
 
 TGPCanvas::~TGPCanvas() = default;
-
-void TGPCanvas::SetHandle(HDC Value) {
-  if (Value == FInternalGraphics.Painter()) return;
-  FInternalGraphics = TPainterSurface(Value);
-}
 
 // ---- Primitives ----
 
@@ -53,14 +44,6 @@ void TGPCanvas::Fill(const QPainterPath& APath) {
   FBrush->Fill(scope.P(), APath);
 }
 
-namespace {
-
-// A block fills its body with a transparent pen; stroking that would compute an outline
-// that paints nothing.
-bool Strokes(const QPen& APen) { return APen.style() != Qt::NoPen && APen.color().alpha() != 0; }
-
-}  // namespace
-
 void TGPCanvas::Stroke(const QPainterPath& APath) {
   const QPen& pen = FPen->GPPen();
   if (!Strokes(pen)) return;
@@ -69,48 +52,16 @@ void TGPCanvas::Stroke(const QPainterPath& APath) {
   scope.P().strokePath(APath, pen);
 }
 
-void TGPCanvas::FillAndStroke(const QPainterPath& APath) {
-  TPainterSurface::TScope scope(GPGraphics());
-  if (!scope.Active()) return;
-  FBrush->Fill(scope.P(), APath);
-  const QPen& pen = FPen->GPPen();
-  if (Strokes(pen)) scope.P().strokePath(APath, pen);
-}
-
-void TGPCanvas::DoEllipse(double X, double Y, double W, double H) {
-  QPainterPath path;
-  path.addEllipse(RectF(X, Y, W, H));
-  FillAndStroke(path);
-}
-
 void TGPCanvas::DoDrawLine(double X1, double Y1, double X2, double Y2) {
   TPainterSurface::TScope scope(GPGraphics());
   if (!scope.Active()) return;
   scope.P().setPen(FPen->GPPen());
-  scope.P().drawLine(QLineF(F(X1), F(Y1), F(X2), F(Y2)));
+  scope.P().drawLine(QLineF(Coord(X1), Coord(Y1), Coord(X2), Coord(Y2)));
 }
 
 void TGPCanvas::DoDrawPath(TDgrGraphicsPath* APath) { Stroke(NativePath(APath)); }
 
-void TGPCanvas::DoRectangle(double X, double Y, double W, double H) {
-  QPainterPath path;
-  path.addRect(RectF(X, Y, W, H));
-  FillAndStroke(path);
-}
-
 void TGPCanvas::DoFillPath(TDgrGraphicsPath* APath) { Fill(NativePath(APath)); }
-
-void TGPCanvas::DoPolygon(const TDotArray& Points) {
-  if (Points.empty()) return;
-  QPolygonF polygon;
-  polygon.reserve(static_cast<qsizetype>(Points.size()));
-  for (const TDot& d : Points) polygon << QPointF(F(d.X), F(d.Y));
-  QPainterPath path;
-  path.setFillRule(Qt::OddEvenFill);
-  path.addPolygon(polygon);
-  path.closeSubpath();
-  FillAndStroke(path);
-}
 
 void TGPCanvas::DrawImage(const TSquare& ARect, const QImage& AImage, int ATransparency) {
   if (AImage.isNull()) return;
@@ -118,7 +69,7 @@ void TGPCanvas::DrawImage(const TSquare& ARect, const QImage& AImage, int ATrans
   if (!scope.Active()) return;
   scope.P().setOpacity(TransparencyOpacity(ATransparency));
   // The whole image, pixel for pixel, into the destination rectangle.
-  scope.P().drawImage(RectF(ARect), AImage, QRectF(AImage.rect()));
+  scope.P().drawImage(CoordRect(ARect), AImage, QRectF(AImage.rect()));
 }
 
 void TGPCanvas::DoStretchDraw(const TSquare& ARect, TGraphic* Graphic, int ATransparency, bool ABitmapTransparent) {
@@ -155,10 +106,10 @@ void TGPCanvas::Path(const QPainterPath& APath) {
 void TGPCanvas::AddRoundRectPath(QPainterPath& APath, double X1, double Y1, double X2, double Y2, double X3,
                                  double Y3) {
   // A figure of its own: the first corner starts it, the others join it.
-  AppendArc(APath, RectF(X2 - X3, Y1, X3, Y3), 270, 90, false);
-  AppendArc(APath, RectF(X2 - X3, Y2 - Y3, X3, Y3), 0, 90, true);
-  AppendArc(APath, RectF(X1, Y2 - Y3, X3, Y3), 90, 90, true);
-  AppendArc(APath, RectF(X1, Y1, X3, Y3), 180, 90, true);
+  AppendArc(APath, CoordRect(X2 - X3, Y1, X3, Y3), 270, 90, false);
+  AppendArc(APath, CoordRect(X2 - X3, Y2 - Y3, X3, Y3), 0, 90, true);
+  AppendArc(APath, CoordRect(X1, Y2 - Y3, X3, Y3), 90, 90, true);
+  AppendArc(APath, CoordRect(X1, Y1, X3, Y3), 180, 90, true);
   APath.closeSubpath();
 }
 
@@ -169,7 +120,7 @@ TSquare TGPCanvas::StringBounds(const QString& AStr, TFont* AFont, const TSquare
   TFont fallback;
   const TEngineTextFormat format =
       EngineTextFormat(EngineFont(AFont ? *AFont : fallback, true, true), AHAlign, AVAlign, AWrap, ARightToLeft);
-  const QRectF box = EngineTextBounds(format, RectF(ARect), AStr);
+  const QRectF box = EngineTextBounds(format, CoordRect(ARect), AStr);
   return TSquare{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
 }
 
@@ -183,30 +134,10 @@ void TGPCanvas::DrawString(const QString& AStr, TFont* AFont, const TSquare& ARe
   QColor color = ColorToQColor(AFont->GetColor());
   color.setAlpha(TransparencyToAlpha(ATransparency));
   scope.P().setPen(color);
-  PaintEngineText(scope.P(), format, RectF(ARect), AStr);
+  PaintEngineText(scope.P(), format, CoordRect(ARect), AStr);
 }
 
-// ---- State ----
-
-int TGPCanvas::TranslateTransform(double AX, double AY) {
-  GPGraphics().PrependWorld(QTransform::fromTranslate(F(AX), F(AY)));
-  return 0;
-}
-
-int TGPCanvas::ScaleTransform(double AX, double AY) {
-  GPGraphics().PrependWorld(QTransform::fromScale(F(AX), F(AY)));
-  return 0;
-}
-
-int TGPCanvas::RotateTransform(double AAngle) {
-  GPGraphics().PrependWorld(QTransform().rotate(F(AAngle)));
-  return 0;
-}
-
-int TGPCanvas::ResetTransform() {
-  GPGraphics().SetWorld(QTransform());
-  return 0;
-}
+// ---- Clip and saved state ----
 
 int TGPCanvas::ResetClip() {
   GPGraphics().ResetClip();
@@ -215,7 +146,7 @@ int TGPCanvas::ResetClip() {
 
 int TGPCanvas::SetClip(const TSquare& ARect) {
   QPainterPath path;
-  path.addRect(RectF(ARect));
+  path.addRect(CoordRect(ARect));
   GPGraphics().SetClip(path);
   return 0;
 }
@@ -230,7 +161,7 @@ int TGPCanvas::SetClip(const QRegion& ARegion) {
 void TGPCanvas::SaveDrawingState() { GPGraphics().SaveState(); }
 void TGPCanvas::RestoreDrawingState() { GPGraphics().RestoreState(); }
 
-// ---- Factories and the block frame ----
+// ---- Factories ----
 
 TDgrBrush* TGPCanvas::CreateBrush() { return Create<TGdipBrush>(); }
 TDgrGraphic* TGPCanvas::CreateGraphic() { return Create<TGdipGraphic>(); }
@@ -239,13 +170,5 @@ TDgrPaintEngine* TGPCanvas::CreatePaintEngine(TCanvas* ACanvas, const TRect& ARe
 }
 TDgrGraphicsPath* TGPCanvas::CreatePath() { return Create<TGdipGraphicsPath>(); }
 TDgrPen* TGPCanvas::CreatePen() { return Create<TGdipPen>(); }
-
-void TGPCanvas::UpdateRectsTransform(const TSquare& ASource, const TSquare& ADest, double AScaleX, double AScaleY) {
-  const QPointF s((ASource.Left + ASource.Right) / 2, (ASource.Top + ASource.Bottom) / 2);
-  const QPointF d((ADest.Left + ADest.Right) / 2, (ADest.Top + ADest.Bottom) / 2);
-  // Qt composes left to right: the translation to the origin applies first.
-  FTransMatrix = QTransform::fromTranslate(-s.x(), -s.y()) * QTransform::fromScale(AScaleX, AScaleY) *
-                 QTransform::fromTranslate(d.x(), d.y());
-}
 
 }  // namespace tarnwick

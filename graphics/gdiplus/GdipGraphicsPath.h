@@ -7,11 +7,11 @@
 #include <QPainterPath>
 #include <optional>
 
-#include "graphics/DgrPath.h"
+#include "graphics/QtGraphicsPath.h"
 
 namespace tarnwick {
 
-class TGdipGraphicsPath : public TDgrGraphicsPath {
+class TGdipGraphicsPath : public TQtGraphicsPath {
  public:
   int AddArc(double x, double y, double Width, double Height, double StartAngle, double SweepAngle) override;
   int AddBezier(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) override;
@@ -20,8 +20,6 @@ class TGdipGraphicsPath : public TDgrGraphicsPath {
   int AddLines(const TDotArray& Points) override;
   int AddPolygon(const TDotArray& Points) override;
   int AddRectangle(const TSquare& Rect) override;
-  // The four corner arcs, each through AddArc, so a subclass's arcs shape the corners too.
-  int AddRoundRect(double X1, double Y1, double X2, double Y2, double X3, double Y3) override;
   int CloseFigure(bool AClosePath) override;
   TDgrRegion* CreateRegion() override;
   int GetPointCount() override;

@@ -6,41 +6,10 @@
 
 namespace tarnwick {
 
-namespace {
-
-// Which quality settings anti-alias. Qt knows only on and off: the fast settings draw
-// aliased, the others smooth.
-constexpr bool SmoothAntialias[] = {
-    true,   // smAntiAlias
-    false,  // smInactive
-    false,  // smHighSpeed
-    true,   // smHighQuality
-};
-
-constexpr bool TextAntialias[] = {
-    true,   // tmAntiAlias
-    true,   // tmAntiAliasHint
-    true,   // tmDefault: the desktop's default smooths text
-    false,  // tmNormal
-    false,  // tmNormalHint
-    true,   // tmClearType
-};
-
-}  // namespace
-
-TGdipPaintEngine::TGdipPaintEngine(TCanvas* ACanvas, const TRect& ARect) : TDgrPaintEngine(ACanvas, ARect) {
+// Unknown quality settings smooth, as the default ones do.
+TGdipPaintEngine::TGdipPaintEngine(TCanvas* ACanvas, const TRect& ARect) : TQtPathPaintEngine(ACanvas, ARect, true) {
   ApplySmoothMode();
   ApplyTextRenderingMode();
-}
-
-void TGdipPaintEngine::ApplySmoothMode() {
-  const int mode = GetSmoothMode();
-  FSurface.SetAntialias(mode >= 0 && mode < 4 ? SmoothAntialias[mode] : true);
-}
-
-void TGdipPaintEngine::ApplyTextRenderingMode() {
-  const int mode = GetTextRenderingMode();
-  FSurface.SetTextAntialias(mode >= 0 && mode < 6 ? TextAntialias[mode] : true);
 }
 
 void TGdipPaintEngine::FillRect(const TRect& ARect, TColor AColor) {

@@ -2,7 +2,6 @@
 
 #include "graphics/NativeObjectCounts.h"
 #include "platform/core/Properties.h"
-#include "platform/gui/ColorUtils.h"
 #include "platform/gui/Pen.h"
 
 namespace tarnwick {
@@ -45,11 +44,6 @@ void TGdipPen::SetDashStyle(TGdipDashStyle Value) {
   Changed();
 }
 
-void TGdipPen::Changed() {
-  FGPPen = nullptr;
-  TDgrPen::Changed();
-}
-
 void TGdipPen::Assign(TPersistent* Source) {
   TDgrPen::Assign(Source);
   if (auto* pen = dynamic_cast<TGdipPen*>(Source)) {
@@ -79,16 +73,15 @@ void TGdipPen::Assign(TPersistent* Source) {
 }
 
 const QPen& TGdipPen::GPPen() {
-  if (FGPPen) return *FGPPen;
-  QColor color = ColorToQColor(GetColor());
-  color.setAlpha(GetAlpha());
+  if (const QPen* kept = CurrentNative()) return *kept;
+  const QColor color = WithAlpha(GetColor(), GetAlpha());
   // A negative or undefined width strokes as the thinnest line rather than confusing Qt.
   const double width = GetWidth() > 0 ? static_cast<float>(GetWidth()) : 0.0;
   // A fully transparent pen strokes nothing whatever its colour or width: those are left
   // out of its key, so the leftovers of the block's outline pen do not build it again.
   const bool invisible = color.alpha() == 0;
-  const TKey key = invisible ? TKey{0, 0.0, FDashStyle} : TKey{color.rgba(), width, FDashStyle};
-  FGPPen = &FCache.Get(
+  const TGdipPenKey key = invisible ? TGdipPenKey{0, 0.0, FDashStyle} : TGdipPenKey{color.rgba(), width, FDashStyle};
+  return UseNative(
       key,
       [&] {
         // Flat caps and mitred joins (limit 10): a square cap would lengthen every open
@@ -99,7 +92,6 @@ const QPen& TGdipPen::GPPen() {
         return pen;
       },
       NativeObjectCounts().Pens);
-  return *FGPPen;
 }
 
 }  // namespace tarnwick

@@ -6,7 +6,7 @@
 #include <QPen>
 
 #include "graphics/DgrPen.h"
-#include "graphics/NativeCache.h"
+#include "graphics/QtNativeTool.h"
 
 namespace tarnwick {
 
@@ -14,7 +14,14 @@ enum TGdipDashStyle { DashStyleSolid, DashStyleDash, DashStyleDot, DashStyleDash
 
 const TEnumTypeInfo& GdipDashStyleType();
 
-class TGdipPen : public TDgrPen {
+struct TGdipPenKey {
+  QRgb Color = 0;
+  double Width = 0;
+  TGdipDashStyle Dash = DashStyleSolid;
+  friend bool operator==(const TGdipPenKey&, const TGdipPenKey&) = default;
+};
+
+class TGdipPen : public TQtNativeTool<TDgrPen, TGdipPenKey, QPen> {
   TARNWICK_CLASS(TGdipPen)
 
  public:
@@ -22,7 +29,6 @@ class TGdipPen : public TDgrPen {
   // platform pen's style. A platform pen that draws nothing (psClear) turns this pen fully
   // transparent instead and leaves its dash style as it was.
   void Assign(TPersistent* Source) override;
-  void Changed() override;
 
   TGdipDashStyle GetDashStyle() const { return FDashStyle; }
   void SetDashStyle(TGdipDashStyle Value);
@@ -33,14 +39,6 @@ class TGdipPen : public TDgrPen {
 
  private:
   TGdipDashStyle FDashStyle = DashStyleSolid;
-  struct TKey {
-    QRgb Color = 0;
-    double Width = 0;
-    TGdipDashStyle Dash = DashStyleSolid;
-    friend bool operator==(const TKey&, const TKey&) = default;
-  };
-  TNativeCache<TKey, QPen> FCache;
-  const QPen* FGPPen = nullptr;
 };
 
 }  // namespace tarnwick

@@ -10,15 +10,6 @@ namespace {
 
 using D2DBrushTest = D2DTest;
 
-TEST_F(D2DBrushTest, SolidFillAtTransparency50IsHalfOpaque) {
-  TScene scene;
-  scene.Brush().SetColor(clRed);
-  scene.Brush().SetTransparency(50);
-  scene.Canvas().Rectangle(10, 10, 50, 50);
-  EXPECT_TRUE(ColorNear(scene.Pixel(30, 30), QColor(255, 127, 127), 3));
-  EXPECT_TRUE(ColorNear(scene.Pixel(60, 60), Qt::white, 0));
-}
-
 TEST_F(D2DBrushTest, HatchDrawsItsLinesOnOpaqueWhiteTiledFromTheOrigin) {
   // A transparent image shows whether the background is painted, and in which colour.
   TScene scene(64, 64, Qt::transparent);

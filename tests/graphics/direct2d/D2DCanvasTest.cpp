@@ -90,28 +90,6 @@ TEST_F(D2DCanvasTest, RestoreBringsBackTheSavedWorldTransformOnly) {
   EXPECT_TRUE(ColorNear(scene.Pixel(105, 105), Qt::white, 0));
 }
 
-TEST_F(D2DCanvasTest, CanvasPrependsWhileTheEngineAppends) {
-  TScene scene;
-  scene.Brush().SetColor(clRed);
-  scene.Engine().ScaleTransform(2, 2);
-  scene.Engine().TranslateTransform(10, 0);  // after the scale: 10 device units
-  scene.Canvas().TranslateTransform(20, 0);  // before the scale: 40 device units
-  scene.Canvas().Rectangle(0, 0, 5, 5);
-  EXPECT_TRUE(ColorNear(scene.Pixel(55, 5), Qt::red, 0));
-  EXPECT_TRUE(ColorNear(scene.Pixel(45, 5), Qt::white, 0));
-}
-
-TEST_F(D2DCanvasTest, CanvasWithoutHandleDrawsNothingAndRaisesNothing) {
-  TOwned<TD2DCanvas> canvas(MakeOwned<TD2DCanvas>(nullptr));
-  TFont font;
-  EXPECT_NO_THROW({
-    canvas->Rectangle(0, 0, 10, 10);
-    canvas->DrawString("text", &font, TSquare{0, 0, 50, 20}, taLeftJustify, vaTop, false, false, 0);
-    canvas->SetClip(TSquare{0, 0, 5, 5});
-    canvas->ResetClip();
-  });
-}
-
 // ---- Text ----
 
 TFont* BigFont(TFont& AFont, bool AUnderline) {

@@ -11,35 +11,6 @@ namespace {
 
 using D2DNativeReuse = D2DTest;
 
-// One round of the fills a block makes: body, gradient over its rectangle, clear outline.
-void BlockRound(TD2DBrush& ABrush, TD2DPen& APen, TColor ABody) {
-  APen.SetTransparency(100);
-  ABrush.SetBrushMode(bmSolid);
-  ABrush.SetColor(ABody);
-  ABrush.Native();
-  APen.Native();
-  ABrush.SetBrushMode(bmGradient);
-  ABrush.SetColor(clWhite);
-  ABrush.SetColor2(clBlue);
-  ABrush.Native();
-  APen.SetTransparency(0);
-  ABrush.SetBrushMode(bmClear);
-  ABrush.Native();
-  APen.Native();
-}
-
-TEST_F(D2DNativeReuse, ASecondRoundOfTheSameFillsBuildsNothingAndAChangeBuildsOnlyItself) {
-  TD2DBrush brush;
-  TD2DPen pen;
-  BlockRound(brush, pen, clRed);
-  const TNativeObjectCounts first = NativeObjectCounts();
-  BlockRound(brush, pen, clRed);
-  EXPECT_EQ(NativeObjectCounts().Total(), first.Total());
-  BlockRound(brush, pen, clGreen);
-  EXPECT_EQ(NativeObjectCounts().Brushes, first.Brushes + 1);
-  EXPECT_EQ(NativeObjectCounts().Pens, first.Pens);
-}
-
 TEST_F(D2DNativeReuse, AFoundBrushPaintsItsOwnColourAfterAnother) {
   TScene scene;
   scene.Brush().SetColor(clRed);

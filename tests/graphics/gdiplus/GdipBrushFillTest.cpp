@@ -31,31 +31,6 @@ TOwned<TGPCanvas> FillCanvas(TTarget& T) {
   return canvas;
 }
 
-// ---- Transparency ----
-
-struct TAlphaCase {
-  int Transparency;
-  int Grey;  // black over white
-};
-
-void PrintTo(const TAlphaCase& C, std::ostream* Os) { *Os << "T = " << C.Transparency; }
-
-class GdipSolidTransparency : public ::testing::TestWithParam<TAlphaCase> {};
-
-TEST_P(GdipSolidTransparency, BlendsBlackOverWhiteByTheAlphaRule) {
-  TTarget target;
-  TOwned<TGPCanvas> canvas = FillCanvas(target);
-  canvas->GetBrush()->SetColor(clBlack);
-  canvas->GetBrush()->SetTransparency(GetParam().Transparency);
-  canvas->Rectangle(0, 0, 100, 100);
-  const int g = GetParam().Grey;
-  EXPECT_TRUE(Near(target.At(50, 50), QColor(g, g, g), 1));
-}
-
-INSTANTIATE_TEST_SUITE_P(Alphas, GdipSolidTransparency,
-                         ::testing::Values(TAlphaCase{0, 0}, TAlphaCase{10, 25}, TAlphaCase{50, 127},
-                                           TAlphaCase{90, 229}, TAlphaCase{100, 255}));
-
 // ---- Linear gradients over a 100 x 100 rectangle, Color red, Color2 blue ----
 
 struct TProbe {

@@ -27,34 +27,6 @@ TOwned<TGPCanvas> FillCanvas(TTarget& T, TColor AColor = clRed) {
 
 // ---- The block drawer's frame ----
 
-QPointF FirstPoint(TGdipGraphicsPath& APath) { return APath.GPPath().elementAt(0); }
-
-TEST(GPBlockDrawer, FlipsWithoutRotationInsideTheSourceRectangle) {
-  TOwned<TGPBlockDrawer> drawer(MakeOwned<TGPBlockDrawer>());
-  drawer->SetSourceRect(Square(0, 0, 100, 100));
-  drawer->SetDestRect(Square(0, 0, 100, 100));
-  drawer->SetHorizontalFlip(true);
-  TOwned<TGdipGraphicsPath> path(MakeOwned<TGdipGraphicsPath>());
-  path->AddLine(10, 20, 30, 40);
-  drawer->TransformPath(path.get());
-  EXPECT_EQ(FirstPoint(*path), QPointF(90, 20));
-}
-
-TEST(GPBlockDrawer, FlipsAnOffsetSourceRectangleOntoItself) {
-  TOwned<TGPBlockDrawer> drawer(MakeOwned<TGPBlockDrawer>());
-  drawer->SetSourceRect(Square(100, 100, 201, 200));
-  drawer->SetDestRect(Square(100, 100, 201, 200));
-  drawer->SetHorizontalFlip(true);
-  drawer->SetVerticalFlip(true);
-  TOwned<TGdipGraphicsPath> path(MakeOwned<TGdipGraphicsPath>());
-  path->AddLine(100, 100, 201, 200);
-  drawer->TransformPath(path.get());
-  // The corners trade places; mirroring about the half-size point (50, 50) would have
-  // thrown the shape to negative coordinates.
-  EXPECT_EQ(FirstPoint(*path), QPointF(201, 200));
-  EXPECT_EQ(QPointF(path->GPPath().elementAt(1)), QPointF(100, 100));
-}
-
 TEST(GPBlockDrawer, MapsSourceOntoDestinationThenTurnsAboutTheCentre) {
   TOwned<TGPBlockDrawer> drawer(MakeOwned<TGPBlockDrawer>());
   drawer->SetSourceRect(Square(0, 0, 100, 100));
@@ -101,20 +73,6 @@ TEST(GPCanvas, RestoresTheStateOfTheLastOfTwoSaves) {
   EXPECT_EQ(canvas->GPGraphics().World(), QTransform::fromTranslate(30, 0));
 }
 
-TEST(GPCanvas, PrependsTransformsWhileThePaintEngineAppends) {
-  TTarget target;
-  TOwned<TGPCanvas> canvas(Create<TGPCanvas>(target.Painter()));
-  canvas->TranslateTransform(100, 0);
-  canvas->ScaleTransform(2, 2);
-  // The scaling, given last, applies first.
-  EXPECT_EQ(canvas->GPGraphics().World().map(QPointF(1, 1)), QPointF(102, 2));
-
-  TOwned<TGdipPaintEngine> engine(Create<TGdipPaintEngine>(target.Canvas(), TRect{0, 0, 100, 100}));
-  engine->TranslateTransform(100, 0);
-  engine->ScaleTransform(2, 2);
-  EXPECT_EQ(engine->GPGraphics().World().map(QPointF(1, 1)), QPointF(202, 2));
-}
-
 TEST(GPCanvas, ClipsToTheRectangleItWasLastGiven) {
   TTarget target;
   TOwned<TGPCanvas> canvas = FillCanvas(target);
@@ -150,23 +108,6 @@ TEST(GPCanvas, StrokesCentredWithAWidthInDrawingUnits) {
   EXPECT_TRUE(Near(target.At(50, 58), Qt::blue, 0));
   EXPECT_TRUE(Near(target.At(50, 62), Qt::white, 0));
   EXPECT_TRUE(Near(target.At(18, 50), Qt::white, 0));  // flat caps end at the line's ends
-}
-
-TEST(GPCanvas, WithoutAPainterDrawsNothingAndRaisesNothing) {
-  TOwned<TGPCanvas> canvas(Create<TGPCanvas>(nullptr));
-  EXPECT_EQ(canvas->GetHandle(), nullptr);
-  TFont font;
-  TOwned<TGdipImage> image(MakeOwned<TGdipImage>(QImage(4, 4, QImage::Format_ARGB32_Premultiplied)));
-  EXPECT_NO_THROW({
-    canvas->Rectangle(0, 0, 10, 10);
-    canvas->Ellipse(0, 0, 10, 10);
-    canvas->RoundRect(0, 0, 10, 10, 4, 4);
-    canvas->Polygon({Dot(0, 0), Dot(5, 5), Dot(0, 5)});
-    canvas->DrawString("text", &font, Square(0, 0, 10, 10), taLeftJustify, vaTop, false, false, 0);
-    canvas->StretchDraw(Square(0, 0, 10, 10), image.get(), 0, true);
-    canvas->SaveDrawingState();
-    canvas->RestoreDrawingState();
-  });
 }
 
 // ---- Pens ----

@@ -16,31 +16,6 @@ namespace {
 using gdiptest::Near;
 using gdiptest::TTarget;
 
-TEST(GdipNativeReuse, ASolidFillIsFoundAgainAfterAGradientChangedTheSecondColour) {
-  TOwned<TGdipBrush> brush(MakeOwned<TGdipBrush>());
-  TOwned<TGdipPen> pen(MakeOwned<TGdipPen>());
-  auto round = [&] {
-    pen->SetTransparency(100);
-    brush->SetBrushMode(bmSolid);
-    brush->SetColor(clRed);
-    brush->GPBrush();
-    pen->GPPen();
-    brush->SetBrushMode(bmGradient);
-    brush->SetColor(clWhite);
-    brush->SetColor2(clBlue);
-    brush->GPBrush();
-    pen->SetWidth(3);
-    pen->SetTransparency(0);
-    brush->SetBrushMode(bmClear);
-    brush->GPBrush();
-    pen->GPPen();
-  };
-  round();
-  const uint64_t before = NativeObjectCounts().Total();
-  round();
-  EXPECT_EQ(NativeObjectCounts().Total(), before);
-}
-
 // A canvas drawing through a surface clipped to AClip, on a painter already clipped to
 // APainterClip when one is given.
 QImage FillThroughClip(const QPainterPath& AClip, const QPainterPath* APainterClip = nullptr) {

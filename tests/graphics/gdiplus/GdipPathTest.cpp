@@ -88,24 +88,6 @@ TEST(GdipGraphicsPath, PutsArcAnglesOnTheirDirectionsFromTheCentre) {
     EXPECT_NEAR(std::pow((q.x() - 100) / 100, 2) + std::pow((q.y() - 50) / 50, 2), 1, 1e-3);
 }
 
-class TCountingPath : public TGdipGraphicsPath {
- public:
-  int Arcs = 0;
-  int AddArc(double x, double y, double W, double H, double S, double D) override {
-    ++Arcs;
-    return TGdipGraphicsPath::AddArc(x, y, W, H, S, D);
-  }
-};
-
-TEST(GdipGraphicsPath, BuildsARoundRectFromFourArcsThroughItsOwnAddArc) {
-  TOwned<TCountingPath> path(MakeOwned<TCountingPath>());
-  path->AddRoundRect(0, 0, 100, 50, 20, 10);
-  EXPECT_EQ(path->Arcs, 4);
-  EXPECT_TRUE(path->IsVisible(50, 25));
-  EXPECT_FALSE(path->IsVisible(1, 1));  // cut off by the corner arc
-  EXPECT_TRUE(path->IsVisible(8, 1));
-}
-
 // ---- Regions ----
 
 TEST(GdipRegion, MapsThroughTheCanvasTransformAndTestsRectangles) {
@@ -132,26 +114,6 @@ TEST(GdipRegion, MapsThroughTheCanvasTransformAndTestsRectangles) {
 }
 
 // ---- Paint engine ----
-
-TEST(GdipPaintEngine, SmoothsByTheQualitySettings) {
-  TTarget target;
-  TOwned<TGdipPaintEngine> engine(Create<TGdipPaintEngine>(target.Canvas(), TRect{0, 0, 100, 100}));
-  const std::pair<TDgrSmoothMode, bool> smooth[] = {
-      {smAntiAlias, true}, {smInactive, false}, {smHighSpeed, false}, {smHighQuality, true}};
-  for (auto [mode, aa] : smooth) {
-    engine->SetSmoothMode(mode);
-    EXPECT_EQ(engine->GPGraphics().GetAntialias(), aa) << mode;
-  }
-  const std::pair<TDgrTextRenderingMode, bool> text[] = {{tmAntiAlias, true},   {tmAntiAliasHint, true},
-                                                         {tmDefault, true},     {tmNormal, false},
-                                                         {tmNormalHint, false}, {tmClearType, true}};
-  for (auto [mode, aa] : text) {
-    engine->SetTextRenderingMode(mode);
-    EXPECT_EQ(engine->GPGraphics().GetTextAntialias(), aa) << mode;
-  }
-  engine->SetPageUnit(dpuMillimeter);
-  EXPECT_EQ(engine->GetPageUnit(), dpuMillimeter);
-}
 
 // ---- Picture loaders ----
 
@@ -199,14 +161,6 @@ class GdipNativeObjects : public ::testing::Test {
   TColor BodyColor = clRed;
   double Angle = 15;
 };
-
-TEST_F(GdipNativeObjects, ARepaintOfAnUnchangedControlBuildsNothing) {
-  TTarget target;
-  PaintControl(target);
-  const TNativeObjectCounts before = NativeObjectCounts();
-  PaintControl(target);
-  EXPECT_EQ(NativeObjectCounts().Total(), before.Total());
-}
 
 TEST_F(GdipNativeObjects, AColourChangeBuildsExactlyOneBrush) {
   TTarget target;
