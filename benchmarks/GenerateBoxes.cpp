@@ -15,6 +15,7 @@
 
 #include "diagram/lines/LineArrow.h"
 #include "diagram/lines/LineClasses.h"
+#include "diagram/Registration.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
@@ -67,7 +68,7 @@ void NewArrow(TComponent* AForm, TdvDiagram* ADiagram, int AIndex, TLinkPoint* A
 }
 
 int Generate(int ACount, const QString& AFileName) {
-  RegisterBlockClasses();
+  RegisterAllClasses();
   // Never freed: the process ends right after saving, and freeing anchored controls one
   // by one costs more than building them.
   auto* form = Create<TComponent>(nullptr);
