@@ -13,9 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "diagram/Registration.h"
 #include "diagram/lines/LineArrow.h"
 #include "diagram/lines/LineClasses.h"
-#include "diagram/Registration.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"

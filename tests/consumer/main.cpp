@@ -16,11 +16,12 @@ int main(int argc, char** argv) {
   std::printf("%s %d %g %g\n", qPrintable(owner->FindComponent("block1")->GetName()), Round(2.5), mid.X, mid.Y);
 
   auto* diagram = Create<TdvDiagram>(owner);
-  TMemoryStream document(QByteArray("object TdvDiagram\n"
-                                    "  object Box: TDiagramBlock\n  end\n"
-                                    "  object Label: TTextBlock\n  end\n"
-                                    "  object Link: TDiagramBezier\n  end\n"
-                                    "end\n"));
+  TMemoryStream document(
+      QByteArray("object TdvDiagram\n"
+                 "  object Box: TDiagramBlock\n  end\n"
+                 "  object Label: TTextBlock\n  end\n"
+                 "  object Link: TDiagramBezier\n  end\n"
+                 "end\n"));
   diagram->LoadFromStream(document, true);
   for (int i = 0; i < diagram->DControlCount(); ++i)
     std::printf("%s ", qPrintable(diagram->GetDControls(i)->ClassInfo().ClassName()));
