@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "AllocationCounter.h"
+#include "diagram/Registration.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/view/Diagram.h"
 
@@ -124,7 +125,7 @@ BENCHMARK(BM_HitTest)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  RegisterBlockClasses();
+  RegisterAllClasses();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "diagram/Registration.h"
 #include "diagram/lines/LineArrow.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/DiagramBlock.h"
@@ -67,7 +68,7 @@ void NewArrow(TComponent* AForm, TdvDiagram* ADiagram, int AIndex, TLinkPoint* A
 }
 
 int Generate(int ACount, const QString& AFileName) {
-  RegisterBlockClasses();
+  RegisterAllClasses();
   // Never freed: the process ends right after saving, and freeing anchored controls one
   // by one costs more than building them.
   auto* form = Create<TComponent>(nullptr);

@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "AllocationCounter.h"
+#include "diagram/Registration.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/Gradient.h"
 #include "diagram/view/Diagram.h"
@@ -118,7 +119,7 @@ BENCHMARK(BM_WindowRepaint)
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  RegisterBlockClasses();
+  RegisterAllClasses();
   SetDirect2DSupported(true);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

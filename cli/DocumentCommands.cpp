@@ -8,7 +8,7 @@
 
 #include "cli/Commands.h"
 #include "diagram/lines/CustomLine.h"
-#include "diagram/model/DiagramBlock.h"
+#include "diagram/model/CustomBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Stream.h"
@@ -24,7 +24,6 @@ struct TLoadedDiagram {
   TdvDiagram* Diagram = Create<TdvDiagram>(Owner.get());
 
   explicit TLoadedDiagram(const QString& FileName) {
-    RegisterBlockClasses();
     TMemoryStream content;
     content.LoadFromFile(FileName);
     content.SetPosition(0);

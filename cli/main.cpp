@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "diagram/Registration.h"
 #include "platform/core/Exception.h"
 
 namespace {
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
   else
     app = std::make_unique<QCoreApplication>(argc, argv);
 
+  tarnwick::RegisterAllClasses();
   QStringList args;
   for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   try {

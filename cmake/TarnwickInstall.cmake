@@ -1,4 +1,4 @@
-# Installs the libraries, their headers (keeping the source tree's layout under
+# Installs the libraries, their public headers (keeping the source tree's layout under
 # include/tarnwick) and a CMake package "Tarnwick" exporting Tarnwick::tarnwick.
 include(CMakePackageConfigHelpers)
 
@@ -8,15 +8,20 @@ install(TARGETS tarnwick ${_tw_targets} EXPORT TarnwickTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
-foreach(_dir platform geometry streaming graphics diagram blocks layout)
-  if(EXISTS ${PROJECT_SOURCE_DIR}/${_dir})
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/${_dir}
-      DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarnwick
-      FILES_MATCHING PATTERN "*.h")
-  endif()
-endforeach()
+# Public headers only: the umbrella header and what it reaches (see TarnwickPublicHeaders).
+# The closure is taken when installing, so it always matches the sources being installed.
 install(FILES ${PROJECT_SOURCE_DIR}/include/tarnwick/tarnwick.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarnwick)
+install(CODE "
+  include(\"${PROJECT_SOURCE_DIR}/cmake/TarnwickPublicHeaders.cmake\")
+  tarnwick_public_headers(_tw_headers \"${PROJECT_SOURCE_DIR}\"
+    \"${PROJECT_SOURCE_DIR}/include/tarnwick/tarnwick.h\")
+  foreach(_tw_header IN LISTS _tw_headers)
+    get_filename_component(_tw_dir \"\${_tw_header}\" DIRECTORY)
+    file(INSTALL \"${PROJECT_SOURCE_DIR}/\${_tw_header}\"
+      DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_INCLUDEDIR}/tarnwick/\${_tw_dir}\")
+  endforeach()
+")
 
 set(_tw_cmakedir ${CMAKE_INSTALL_LIBDIR}/cmake/Tarnwick)
 install(EXPORT TarnwickTargets NAMESPACE Tarnwick:: DESTINATION ${_tw_cmakedir})

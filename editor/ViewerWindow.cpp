@@ -9,14 +9,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "diagram/model/DiagramBlock.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
 
 TViewerWindow::TViewerWindow() : FForm(Create<TComponent>(nullptr)) {
-  RegisterBlockClasses();
   FDiagram = Create<TdvDiagram>(FForm.get());
   FDiagram->SetName(QStringLiteral("Diagram"));
   auto* central = new QWidget(this);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "diagram/Registration.h"
 #include "editor/ViewerWindow.h"
 #include "platform/core/Exception.h"
 #include "platform/widgets/WinControl.h"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+  tarnwick::RegisterAllClasses();
   tarnwick::TViewerWindow window;
   // Errors inside event handlers end in a message box; the program stays usable.
   tarnwick::SetApplicationExceptionHandler([&window](const tarnwick::Exception& e) {

@@ -2,7 +2,6 @@
 
 #include "diagram/model/DiagramHost.h"
 #include "geometry/Conversions.h"
-#include "platform/core/ClassRegistry.h"
 #include "platform/core/Properties.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Font.h"
@@ -169,14 +168,6 @@ const TClassInfo& TDiagramBezier::StaticClassInfo() {
 TDiagramBezier::TDiagramBezier(TComponent* AOwner) : TBaseDiagramLine(AOwner) {
   SetTextCellsMode(tmSingle);
   SetLineStyle(lsBezier);
-}
-
-void RegisterLineClasses() {
-  RegisterClass<TDiagramLine>();
-  RegisterClass<TDiagramPolyLine>();
-  RegisterClass<TDiagramSideLine>();
-  RegisterClass<TDiagramArc>();
-  RegisterClass<TDiagramBezier>();
 }
 
 }  // namespace tarnwick

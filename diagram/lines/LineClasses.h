@@ -59,8 +59,4 @@ class TDiagramBezier : public TBaseDiagramLine {
   explicit TDiagramBezier(TComponent* AOwner);
 };
 
-// Registers the line classes with the streaming registry so documents can name them.
-// Safe to call more than once.
-void RegisterLineClasses();
-
 }  // namespace tarnwick

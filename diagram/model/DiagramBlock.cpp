@@ -1,9 +1,5 @@
 #include "diagram/model/DiagramBlock.h"
 
-#include "diagram/lines/LineClasses.h"
-#include "diagram/model/TextBlock.h"
-#include "platform/core/ClassRegistry.h"
-
 namespace tarnwick {
 
 const TClassInfo& TDiagramBlock::StaticClassInfo() {
@@ -13,11 +9,5 @@ const TClassInfo& TDiagramBlock::StaticClassInfo() {
 }
 
 TDiagramBlock::TDiagramBlock(TComponent* AOwner) : TCustomDiagramBlock(AOwner) { SetShape(bsRectangle); }
-
-void RegisterBlockClasses() {
-  RegisterClass<TDiagramBlock>();
-  RegisterClass<TTextBlock>();
-  RegisterLineClasses();
-}
 
 }  // namespace tarnwick

@@ -11,8 +11,4 @@ class TDiagramBlock : public TCustomDiagramBlock {
   explicit TDiagramBlock(TComponent* AOwner);
 };
 
-// Registers the block classes with the streaming registry so documents can name them.
-// Safe to call more than once; the program calls it before it loads its first document.
-void RegisterBlockClasses();
-
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <limits>
 
+#include "diagram/Registration.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
@@ -19,6 +20,8 @@ TDiagramHost* DiagramHostOf(TdvDiagram* ADiagram) { return ADiagram; }
 TdvDiagram* DiagramFromComponent(TComponent* AComponent) { return dynamic_cast<TdvDiagram*>(AComponent); }
 
 TdvDiagram::TdvDiagram(TComponent* AOwner) : TWinControl(AOwner) {
+  // A diagram can load any document of built-in controls without its user registering them.
+  RegisterAllClasses();
   FLayers = MakeOwned<TDiagramLayers>(this);
   // Without a printer layer the page settings know no printer and use the fallback
   // resolution and the built-in paper table.

@@ -54,7 +54,10 @@
 #include "geometry/DiagramUtils.h"
 
 // Diagram component: the diagram and its view objects (rulers, snap grid, scroll bars,
-// background, page settings and page lines).
+// background, page settings and page lines), the built-in blocks and lines, and the
+// registration of the built-in classes (a TdvDiagram does it when constructed).
+#include "diagram/Registration.h"
+#include "diagram/lines/LineClasses.h"
 #include "diagram/printing/PageLines.h"
 #include "diagram/printing/PageSettings.h"
 #include "diagram/model/CustomBlock.h"

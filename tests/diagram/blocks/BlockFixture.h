@@ -1,13 +1,14 @@
 #pragma once
 // A diagram on a form, and blocks owned by the form like interactively inserted ones.
 #include "../TestControls.h"
+#include "diagram/Registration.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/TextBlock.h"
 
 namespace tarnwick::test {
 
 struct TBlockFixture : TDiagramFixture {
-  TBlockFixture() { RegisterBlockClasses(); }
+  TBlockFixture() { RegisterAllClasses(); }
 
   template <class T = TDiagramBlock>
   T* NewBlock(double L, double T_, double W, double H, double AAngle = 0) {

@@ -1,13 +1,14 @@
 #pragma once
 // A diagram on a form with real blocks and lines, owned like interactively inserted ones.
 #include "../TestControls.h"
+#include "diagram/Registration.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/DiagramBlock.h"
 
 namespace tarnwick::test {
 
 struct TLineFixture : TDiagramFixture {
-  TLineFixture() { RegisterBlockClasses(); }
+  TLineFixture() { RegisterAllClasses(); }
 
   // A block with one link point in the middle of each side.
   TDiagramBlock* NewBlock(double L, double T, double W, double H) {
