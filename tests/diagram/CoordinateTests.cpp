@@ -327,7 +327,7 @@ TEST(Extent, ScrollRangesCoverTheContentAndTheRulers) {
   TDiagramFixture f;
   f.AddBlock(0, 0, 500, 400);
   f.Diagram->UpdateScrollRanges();
-  EXPECT_EQ(Ranges(*f.Diagram), (TPoint{0, 0})) << "without a parent window nothing is maintained";
+  EXPECT_EQ(Ranges(*f.Diagram), (TPoint{501, 401})) << "a diagram without a window works its ranges out too";
   f.ShowInWindow();
   // Sizes above what the labels need, so the rulers keep them.
   ShowRulers(*f.Diagram, 40, 30);
@@ -431,7 +431,8 @@ TEST(Scrolling, APositionBeyondRangeMinusTheVisibleExtentStopsAtTheLimit) {
 
 TEST(Scrolling, AGrowingWindowPullsThePositionBackAndTheViewFollowsIt) {
   TDiagramFixture f;
-  f.Diagram->GetHorzScrollBar()->SetRange(1000);
+  f.AddBlock(0, 0, 999, 10);
+  ASSERT_EQ(f.Diagram->GetHorzScrollBar()->GetRange(), 1000);
   f.Diagram->GetHorzScrollBar()->SetPosition(700);
   EXPECT_EQ(f.Diagram->ClientToCanvas(TDot{700, 0}).X, 0);
   f.Diagram->SetBounds(0, 0, 600, 200);
