@@ -175,7 +175,12 @@ TSquare TPolygonOutline::ToBounds(const TSquare& AR) const {
   return TSquare{a.X, a.Y, b.X, b.Y};
 }
 
-void TPolygonOutline::Append(const TDotArray& APart) { FPts.insert(FPts.end(), APart.begin(), APart.end()); }
+TDotArray& TPolygonOutline::Part() { return FPts.empty() ? FPts : ScratchB(); }
+
+void TPolygonOutline::Append(const TDotArray& APart) {
+  // The first figure was written in place.
+  if (&APart != &FPts) FPts.insert(FPts.end(), APart.begin(), APart.end());
+}
 
 void TPolygonOutline::Rectangle(const TSquare& R) {
   const TSquare B = ToBounds(R);
@@ -186,7 +191,7 @@ void TPolygonOutline::Rectangle(const TSquare& R) {
 
 void TPolygonOutline::Ellipse(const TSquare& R) {
   const TSquare B = ToBounds(R);
-  TDotArray& arc = ScratchB();
+  TDotArray& arc = Part();
   EllipseArcPoints(0, 360, true, B.Left, B.Top, B.Right, B.Bottom, arc);
   Append(arc);
 }
@@ -198,7 +203,7 @@ void TPolygonOutline::RoundRect(const TSquare& R, double CW, double CH) {
   // The built-in shapes ask for a quarter of the rectangle: taken on the bounds directly,
   // as the canvas scales it.
   const bool quarter = SameSquare(R, FOriginal) && CW == Width(R) / 4 && CH == Height(R) / 4;
-  TDotArray& pts = ScratchB();
+  TDotArray& pts = Part();
   RoundRectPoints(B.Left, B.Top, B.Right, B.Bottom, quarter ? Width(B) / 4 : CW * kx, quarter ? Height(B) / 4 : CH * ky,
                   pts);
   Append(pts);
@@ -206,7 +211,7 @@ void TPolygonOutline::RoundRect(const TSquare& R, double CW, double CH) {
 
 void TPolygonOutline::FixedRoundRect(const TSquare& R, double ACorner) {
   const TSquare B = ToBounds(R);
-  TDotArray& pts = ScratchB();
+  TDotArray& pts = Part();
   if (ACorner > 0)
     RoundRectPoints(B.Left, B.Top, B.Right, B.Bottom, ACorner, ACorner, pts);
   else

@@ -97,6 +97,9 @@ class TPolygonOutline final : public TOutlineSink {
  private:
   TSquare ToBounds(const TSquare& R) const;
   TDot ToBounds(TDot P) const;
+  // Where the next curved figure is flattened: straight into the outline while it is
+  // empty, else into a scratch array that Append copies from.
+  TDotArray& Part();
   void Append(const TDotArray& APart);
 
   TDotArray& FPts;
