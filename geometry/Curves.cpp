@@ -76,7 +76,8 @@ void EllipseArcPoints(int StartDeg, int EndDeg, bool Ascending, double X1, doubl
 
 void RoundRectPoints(double X1, double Y1, double X2, double Y2, double CornerW, double CornerH, TDotArray& Pts) {
   Pts.clear();
-  TDotArray Arc;
+  // Kept between calls: hit tests flatten a rounded outline on every mouse move.
+  thread_local TDotArray Arc;
   const auto Append = [&] { Pts.insert(Pts.end(), Arc.begin(), Arc.end()); };
   EllipseArcPoints(181, 269, true, X1, Y1, X1 + CornerW - 1, Y1 + CornerH - 1, Arc);
   Append();

@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "geometry/Curves.h"
 #include "platform/core/Math.h"
 
 namespace tarnwick {
@@ -22,50 +21,6 @@ const TEnumTypeInfo& BitmapModeType() {
 const TEnumTypeInfo& PictureModeType() {
   static const TEnumTypeInfo t("TPictureMode", {"pmStretch", "pmCenter", "pmTile", "pmStretchProportional"});
   return t;
-}
-
-namespace {
-
-TDotArray RectOutline(const TSquare& B) {
-  return {{B.Left, B.Top}, {B.Right, B.Top}, {B.Right, B.Bottom}, {B.Left, B.Bottom}, {B.Left, B.Top}};
-}
-
-TDotArray DiamondOutline(const TSquare& B) {
-  const double mx = (B.Left + B.Right) / 2, my = (B.Top + B.Bottom) / 2;
-  return {{B.Left, my}, {mx, B.Top}, {B.Right, my}, {mx, B.Bottom}, {B.Left, my}};
-}
-
-TDotArray EllipseOutline(const TSquare& B) {
-  TDotArray pts;
-  EllipseArcPoints(0, 360, true, B.Left, B.Top, B.Right, B.Bottom, pts);
-  return pts;
-}
-
-TDotArray RoundRectOutline(const TSquare& B, double CW, double CH) {
-  TDotArray pts;
-  RoundRectPoints(B.Left, B.Top, B.Right, B.Bottom, CW, CH, pts);
-  return pts;
-}
-
-}  // namespace
-
-TDotArray ShapeOutline(TBlockShape AShape, const TSquare& ABounds, double ACornerRadius) {
-  const double w = ABounds.Right - ABounds.Left, h = ABounds.Bottom - ABounds.Top;
-  switch (AShape) {
-    case bsEllipse:
-      return EllipseOutline(ABounds);
-    case bsRoundRect:
-      return RoundRectOutline(ABounds, w / 4, h / 4);
-    case bsSquareRound:
-      return ACornerRadius > 0 ? RoundRectOutline(ABounds, ACornerRadius, ACornerRadius)
-                               : RoundRectOutline(ABounds, w / 2, h / 2);
-    case bsDiamond:
-      return DiamondOutline(ABounds);
-    case bsNoShape:
-    case bsRectangle:
-      break;
-  }
-  return RectOutline(ABounds);
 }
 
 TCursor SizeHandleCursor(int AData, double AAngle) noexcept {

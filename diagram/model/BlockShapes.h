@@ -1,7 +1,7 @@
 #pragma once
-// The vocabulary of block outlines: the shape, bitmap and picture modes, the outline of
-// each shape as a polygon (a table, so hit tests and clipping agree with one another), and
-// the size-handle cursors that turn with the block.
+// The vocabulary of block outlines: the shape, bitmap and picture modes, the hit test on an
+// outline polygon, and the size-handle cursors that turn with the block. The outline of
+// each shape is in BlockOutline.h.
 #include "geometry/Dot.h"
 #include "platform/core/Colors.h"
 #include "platform/core/TypeInfo.h"
@@ -15,11 +15,6 @@ enum TPictureMode { pmStretch, pmCenter, pmTile, pmStretchProportional };
 const TEnumTypeInfo& BlockShapeType();
 const TEnumTypeInfo& BitmapModeType();
 const TEnumTypeInfo& PictureModeType();
-
-// The unrotated closed outline of AShape over ABounds (diagram units); the caller turns it.
-// Shapes without an outline of their own (bsNoShape and unknown values) give the bounds
-// rectangle, so a borderless block can still be picked.
-TDotArray ShapeOutline(TBlockShape AShape, const TSquare& ABounds, double ACornerRadius);
 
 // The cursor of size handle AData (1..8) for a block turned by AAngle degrees: each 45
 // degrees moves every handle one entry on in the cursor cycle. Other handles get crDefault.

@@ -2,12 +2,14 @@
 // TCustomDiagramBlock: the base of every shape a user places in a diagram. A rectangle in
 // diagram units turned by an angle about its centre, with an outline, fill, pattern brush,
 // gradient, shadow and pictures, a default text cell, ten stretch handles and link points.
-// Block sets derive from it and change the outline (DefaultSurroundPts, DrawShape), the
-// painting (DrawBlock) or the parts they create.
+// Block sets derive from it and state their outline once (BuildOutline): the legacy
+// canvas, the engines, hit testing and clipping all follow from it. They may still change
+// the painting (DrawBlock, DrawShape) or the parts they create.
 #include <QPainterPath>
 #include <QString>
 #include <array>
 
+#include "diagram/model/BlockOutline.h"
 #include "diagram/model/BlockShapes.h"
 #include "diagram/model/DiagramControl.h"
 #include "graphics/DgrGraphic.h"
@@ -22,6 +24,7 @@ class TPicture;
 class TStringList;
 class TStrings;
 class TGraphic;
+class TBlockPaintBackEnd;
 
 class TCustomDiagramBlock : public TDiagramControl {
   TARNWICK_CLASS(TCustomDiagramBlock)
@@ -142,10 +145,12 @@ class TCustomDiagramBlock : public TDiagramControl {
   virtual void AfterBoundsChange() {}
   virtual void MouseEnterHook() {}
   virtual void MouseLeaveHook() {}
+  // The block's outline as figures in its original rectangle: by Shape here; a block class
+  // with an outline of its own overrides this alone.
+  virtual void BuildOutline(TOutlineSink& AOutline);
   virtual void DefaultSurroundPts(TDotArray& Pts);
-  // Engine paths: the engines are not linked in yet, so these hooks have no path object
-  // to fill; the legacy drawer paints and hit-tests every block meanwhile.
-  virtual void GetBlockPath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer);
+  // The outline as an engine path in diagram units, and the same with the bounds
+  // rectangle for a block without an outline.
   virtual void BuildDrawPath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer);
   virtual void BuildOutlinePath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer);
   virtual void DrawCursor(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
@@ -201,8 +206,11 @@ class TCustomDiagramBlock : public TDiagramControl {
   bool HandlesNeedLayout(TdvDiagram* ADiagram) const;
   void FrameFor(TBlockDrawer& D, const TSquare& ABounds, double AAngle) const;
   TDot MapOriginal(TDot P) const;
-  void PaintPictures(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
-  void PaintGraphic(TCanvas* ACanvas, TGraphic* AGraphic, const TRect& D, int AMode);
+  // The body in its one order (shadow, fill, gradient, pattern, pictures, outline) on
+  // either back end (BlockPaintSequence.h).
+  void PaintBody(TBlockPaintBackEnd& ABackEnd);
+  friend class TCanvasBlockPainter;
+  friend class TEngineBlockPainter;
   void PaintGradient(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
   // The published getters of the graphics: while the block is written, a graphic never
   // made is left out (it would be empty); otherwise the graphic, made when needed.
@@ -226,8 +234,6 @@ class TCustomDiagramBlock : public TDiagramControl {
 
   // ---- Engine painting (CustomBlockEngine.cpp) ----
   void DrawBlockOnEngine(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo);
-  void PaintPicturesOnEngine(const TDiagramDrawInfo& AInfo);
-  void DrawGraphicOnEngine(TDgrCanvas* ACanvas, TDgrGraphic* AGraphic, const TSquare& D, int AMode);
   // The engine outline in canvas pixels, for clipping the canvas the pass paints on.
   QPainterPath EngineOutlineOnCanvas();
   // Engine copies of Bitmap, Metafile and Picture, remade after any of them changed: the

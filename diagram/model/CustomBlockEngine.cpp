@@ -1,9 +1,9 @@
 // Painting, clipping and hit testing of a block through an engine drawer: the outline as an
-// engine path in the block's source coordinates (or directly on its bounds for the shapes
-// that keep round corners round), and the body painted in the same order as on the legacy
-// canvas: shadow, fill, gradient, pattern, pictures, outline.
+// engine path, and the engine back end of the block's one paint sequence.
 #include <QPainter>
+#include <optional>
 
+#include "diagram/model/BlockPaintSequence.h"
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/DiagramHost.h"
 #include "diagram/model/Gradient.h"
@@ -26,10 +26,6 @@ namespace tarnwick {
 
 namespace {
 
-// Tiles of a picture smaller than this many per block are drawn one by one; beyond it a
-// tiny picture in a huge block would cost millions of draws, so tiling stops there.
-constexpr int MaxTiles = 4096;
-
 // The affine map from diagram units to the canvas of the pass, read off three points.
 QTransform ClientToCanvasTransform(const TDiagramHost& AHost) {
   const TDot o = AHost.ClientToCanvas(TDot{0, 0});
@@ -37,6 +33,8 @@ QTransform ClientToCanvasTransform(const TDiagramHost& AHost) {
   const TDot y = AHost.ClientToCanvas(TDot{0, 1});
   return QTransform(x.X - o.X, x.Y - o.Y, y.X - o.X, y.Y - o.Y, o.X, o.Y);
 }
+
+}  // namespace
 
 // Draws under a block clip with the painter already anti-aliased as the engine draws.
 // The raster painter rebuilds every clip in force when anti-aliasing changes, so a clip
@@ -60,8 +58,6 @@ class TEngineClipHints {
   QPainter* FPainter;
 };
 
-}  // namespace
-
 // ---- Drawer and paths ----
 
 void TCustomDiagramBlock::SetupDgrDrawer(TDgrBlockDrawer* ADrawer) {
@@ -74,45 +70,10 @@ void TCustomDiagramBlock::SetupDgrDrawer(TDgrBlockDrawer* ADrawer) {
   ADrawer->SetVerticalFlip(FVerticalFlip);
 }
 
-void TCustomDiagramBlock::GetBlockPath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer) {
-  const TSquare s = ADrawer->GetSourceRect();
-  const double w = s.Right - s.Left, h = s.Bottom - s.Top;
-  switch (FShape) {
-    case bsNoShape:
-    case bsSquareRound:  // built on the bounds by BuildDrawPath
-      break;
-    case bsRectangle:
-      APath->AddRectangle(s);
-      break;
-    case bsEllipse:
-      APath->AddEllipse(s.Left, s.Top, w, h);
-      break;
-    case bsRoundRect:
-      APath->StartFigure();
-      APath->AddRoundRect(s.Left, s.Top, s.Right, s.Bottom, w / 4, h / 4);
-      APath->CloseFigure(true);
-      break;
-    case bsDiamond: {
-      const double mx = (s.Left + s.Right) / 2, my = (s.Top + s.Bottom) / 2;
-      APath->AddPolygon({TDot{s.Left, my}, TDot{mx, s.Top}, TDot{s.Right, my}, TDot{mx, s.Bottom}});
-      break;
-    }
-  }
-}
-
 void TCustomDiagramBlock::BuildDrawPath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer) {
-  if (FShape != bsSquareRound) {
-    GetBlockPath(APath, ADrawer);
-    ADrawer->TransformPath(APath);
-    return;
-  }
-  // Round corners stay round whatever the block's proportions: the path is made on the
-  // bounds in diagram units and only turned.
-  const TSquare d = ADrawer->GetDestRect();
-  const double w = d.Right - d.Left, h = d.Bottom - d.Top;
-  const double corner = FCornerRadius > 0 && FCornerRadius < std::min(w, h) ? FCornerRadius : h / 2;
-  ADrawer->GetCanvas()->AddRoundRectPath(APath, d.Left, d.Top, d.Right, d.Bottom, corner, corner);
-  ADrawer->RotatePath(APath);
+  TPathOutline outline(*APath, *ADrawer);
+  BuildOutline(outline);
+  outline.Finish();
 }
 
 void TCustomDiagramBlock::BuildOutlinePath(TDgrGraphicsPath* APath, TDgrBlockDrawer* ADrawer) {
@@ -137,64 +98,105 @@ QPainterPath TCustomDiagramBlock::EngineOutlineOnCanvas() {
 
 // ---- Painting ----
 
-void TCustomDiagramBlock::DrawBlockOnEngine(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
-  TDgrBlockDrawer* drawer = AInfo.DgrDrawer;
-  TDgrCanvas* canvas = drawer->GetCanvas();
-  TDgrPen* pen = canvas->GetPen();
-  TDgrBrush* brush = canvas->GetBrush();
-  const bool selected = GetSelected();
+// The body through the engine drawer: the block's transparency on every brush and pen,
+// the shadow's combined with it, pictures drawn as engine graphics kept by the block.
+class TEngineBlockPainter final : public TBlockPaintBackEnd {
+ public:
+  TEngineBlockPainter(TCustomDiagramBlock& ABlock, const TDiagramDrawInfo& AInfo,
+                      const TDiagramDrawBlockInfo& ABlockInfo)
+      : FBlock(ABlock),
+        FInfo(AInfo),
+        FBlockInfo(ABlockInfo),
+        FDrawer(AInfo.DgrDrawer),
+        FCanvas(FDrawer->GetCanvas()),
+        FPen(FCanvas->GetPen()),
+        FBrush(FCanvas->GetBrush()) {}
 
-  if (FShadow->GetVisible()) {
-    pen->SetTransparency(100);
-    brush->SetBrushMode(bmSolid);
-    brush->SetColor(FShadow->GetColor());
-    brush->SetTransparency(ShadowPaintTransparency(FShadow->GetTransparency(), GetTransparency()));
-    const TSquare r = drawer->GetDestRect();
-    drawer->SetDestRect(OffsetSquare(r, FShadow->GetHOffset(), FShadow->GetVOffset()));
-    DrawShape(AInfo, ABlockInfo);
-    drawer->SetDestRect(r);
+  void Shadow(const TBlockShadow& AShadow) override {
+    FPen->SetTransparency(100);
+    FBrush->SetBrushMode(bmSolid);
+    FBrush->SetColor(AShadow.GetColor());
+    FBrush->SetTransparency(ShadowPaintTransparency(AShadow.GetTransparency(), FBlock.GetTransparency()));
+    const TSquare r = FDrawer->GetDestRect();
+    FDrawer->SetDestRect(OffsetSquare(r, AShadow.GetHOffset(), AShadow.GetVOffset()));
+    FBlock.DrawShape(FInfo, FBlockInfo);
+    FDrawer->SetDestRect(r);
   }
-  if (!FTransparent) {
-    pen->SetTransparency(100);
-    brush->SetBrushMode(bmSolid);
-    brush->SetColor(selected ? FSelColor : FColor);
-    brush->SetTransparency(GetTransparency());
-    DrawShape(AInfo, ABlockInfo);
+  void Fill(TColor AColor) override {
+    FPen->SetTransparency(100);
+    FBrush->SetBrushMode(bmSolid);
+    FBrush->SetColor(AColor);
+    FBrush->SetTransparency(FBlock.GetTransparency());
+    FBlock.DrawShape(FInfo, FBlockInfo);
   }
-  if (FGradient->GetVisible()) {
-    brush->SetTransparency(GetTransparency());
-    if (TDgrGraphicsPath* path = GetTempPath()) {
+  void Gradient(const TDiagramGradient& AGradient) override {
+    FBrush->SetTransparency(FBlock.GetTransparency());
+    if (TDgrGraphicsPath* path = FBlock.GetTempPath()) {
       // Laid out over the block's rectangle and painted through the block's outline: the
       // pixels of the rectangle clipped to the outline, without building a clip for every
       // block on every paint.
-      pen->SetTransparency(100);
-      brush->SetBrushMode(bmGradient);
-      brush->SetGradientMode(static_cast<TDgrGradientMode>(FGradient->GetDirection()));
-      brush->SetColor(FGradient->GetStartColor());
-      brush->SetColor2(FGradient->GetEndColor());
+      FPen->SetTransparency(100);
+      FBrush->SetBrushMode(bmGradient);
+      FBrush->SetGradientMode(static_cast<TDgrGradientMode>(AGradient.GetDirection()));
+      FBrush->SetColor(AGradient.GetStartColor());
+      FBrush->SetColor2(AGradient.GetEndColor());
       path->Reset();
-      BuildOutlinePath(path, drawer);
-      canvas->Path(path);
+      FBlock.BuildOutlinePath(path, FDrawer);
+      FCanvas->Path(path);
     } else {
-      const TEngineClipHints hints(AInfo, GetPassEngine());
-      ClipToBlock(AInfo);
-      DrawGradientOnEngine(*FGradient, drawer, nullptr);
-      UnclipBlock(AInfo);
+      const TEngineClipHints hints(FInfo, FBlock.GetPassEngine());
+      FBlock.ClipToBlock(FInfo);
+      DrawGradientOnEngine(AGradient, FDrawer, nullptr);
+      FBlock.UnclipBlock(FInfo);
     }
   }
-  TBrush* pattern = selected ? FSelBrush.get() : FBrush.get();
-  if (pattern->GetStyle() != bsClear) {
-    pen->SetTransparency(100);
-    brush->Assign(pattern);
-    DrawShape(AInfo, ABlockInfo);
+  void Pattern(TBrush* ABrush) override {
+    FPen->SetTransparency(100);
+    FBrush->Assign(ABrush);
+    FBlock.DrawShape(FInfo, FBlockInfo);
   }
-  PaintPicturesOnEngine(AInfo);
-  pen->Assign(FPen.get());
-  // A clear platform pen has made the engine pen invisible; the block's transparency must
-  // not bring it back.
-  if (FPen->GetStyle() != psClear) pen->SetTransparency(GetTransparency());
-  brush->SetBrushMode(bmClear);
-  DrawShape(AInfo, ABlockInfo);
+  void BeginPictures() override {
+    FHints.emplace(FInfo, FBlock.GetPassEngine());
+    FBlock.ClipToBlock(FInfo);
+    // Pictures turn with the block: the canvas is turned about the block's centre for them.
+    FCanvas->SaveDrawingState();
+    if (FBlock.GetAngle() != 0) FCanvas->RotateTransform(FBlock.GetAngle(), FDrawer->GetRotationCenter());
+  }
+  void Picture(int ASlot, TGraphic* AGraphic, int AMode) override {
+    TDgrGraphic* graphic = FBlock.EngineGraphic(ASlot, AGraphic);
+    const bool keyed = graphic->GetTransparent();
+    const int transparency = FBlock.GetTransparency();
+    PlacePicture(AMode, FDrawer->GetDestRect(), graphic->GetWidth(), graphic->GetHeight(), false,
+                 [&](const TSquare& R) { FCanvas->StretchDraw(R, graphic, transparency, keyed); });
+  }
+  void EndPictures() override {
+    FCanvas->RestoreDrawingState();
+    FBlock.UnclipBlock(FInfo);
+    FHints.reset();
+  }
+  void Outline(TPen* APen) override {
+    FPen->Assign(APen);
+    // A clear platform pen has made the engine pen invisible; the block's transparency must
+    // not bring it back.
+    if (APen->GetStyle() != psClear) FPen->SetTransparency(FBlock.GetTransparency());
+    FBrush->SetBrushMode(bmClear);
+    FBlock.DrawShape(FInfo, FBlockInfo);
+  }
+
+ private:
+  TCustomDiagramBlock& FBlock;
+  const TDiagramDrawInfo& FInfo;
+  const TDiagramDrawBlockInfo& FBlockInfo;
+  TDgrBlockDrawer* FDrawer;
+  TDgrCanvas* FCanvas;
+  TDgrPen* FPen;
+  TDgrBrush* FBrush;
+  std::optional<TEngineClipHints> FHints;
+};
+
+void TCustomDiagramBlock::DrawBlockOnEngine(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
+  TEngineBlockPainter painter(*this, AInfo, ABlockInfo);
+  PaintBody(painter);
 }
 
 TDgrGraphic* TCustomDiagramBlock::EngineGraphic(int AIndex, TGraphic* ASource) {
@@ -208,59 +210,6 @@ TDgrGraphic* TCustomDiagramBlock::EngineGraphic(int AIndex, TGraphic* ASource) {
     slot->Assign(ASource);
   }
   return slot.get();
-}
-
-void TCustomDiagramBlock::DrawGraphicOnEngine(TDgrCanvas* ACanvas, TDgrGraphic* AGraphic, const TSquare& D,
-                                              int AMode) {
-  const double gw = AGraphic->GetWidth(), gh = AGraphic->GetHeight();
-  const double dw = D.Right - D.Left, dh = D.Bottom - D.Top;
-  const bool keyed = AGraphic->GetTransparent();
-  auto draw = [&](const TSquare& r) { ACanvas->StretchDraw(r, AGraphic, GetTransparency(), keyed); };
-  switch (AMode) {
-    case pmStretch:
-      draw(D);
-      break;
-    case pmCenter: {
-      const double l = D.Left + (dw - gw) / 2, t = D.Top + (dh - gh) / 2;
-      draw(TSquare{l, t, l + gw, t + gh});
-      break;
-    }
-    case pmTile: {
-      if (gw <= 0 || gh <= 0) return;
-      int tiles = 0;
-      for (double y = D.Top; y < D.Bottom && tiles < MaxTiles; y += gh)
-        for (double x = D.Left; x < D.Right && tiles < MaxTiles; x += gw, ++tiles) draw(TSquare{x, y, x + gw, y + gh});
-      break;
-    }
-    case pmStretchProportional: {
-      if (gw <= 0 || gh <= 0) return;
-      const double scale = std::min(dw / gw, dh / gh);
-      const double w = gw * scale, h = gh * scale;
-      const double l = D.Left + (dw - w) / 2, t = D.Top + (dh - h) / 2;
-      draw(TSquare{l, t, l + w, t + h});
-      break;
-    }
-  }
-}
-
-void TCustomDiagramBlock::PaintPicturesOnEngine(const TDiagramDrawInfo& AInfo) {
-  const bool bitmap = FBitmap && !FBitmap->GetEmpty();
-  const bool metafile = FMetafile && !FMetafile->GetEmpty();
-  const bool picture = FPicture && !FPicture->GetEmpty();
-  if (!bitmap && !metafile && !picture) return;
-  TDgrBlockDrawer* drawer = AInfo.DgrDrawer;
-  TDgrCanvas* canvas = drawer->GetCanvas();
-  const TSquare D = drawer->GetDestRect();
-  const TEngineClipHints hints(AInfo, GetPassEngine());
-  ClipToBlock(AInfo);
-  // Pictures turn with the block: the canvas is turned about the block's centre for them.
-  canvas->SaveDrawingState();
-  if (GetAngle() != 0) canvas->RotateTransform(GetAngle(), drawer->GetRotationCenter());
-  if (bitmap) DrawGraphicOnEngine(canvas, EngineGraphic(0, FBitmap.get()), D, FBitmapMode);
-  if (metafile) DrawGraphicOnEngine(canvas, EngineGraphic(1, FMetafile.get()), D, pmStretch);
-  if (picture) DrawGraphicOnEngine(canvas, EngineGraphic(2, FPicture->GetGraphic()), D, FPictureMode);
-  canvas->RestoreDrawingState();
-  UnclipBlock(AInfo);
 }
 
 }  // namespace tarnwick

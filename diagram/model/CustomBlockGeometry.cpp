@@ -250,11 +250,9 @@ void TCustomDiagramBlock::DefaultSurroundPts(TDotArray& Pts) {
 }
 
 void TCustomDiagramBlock::LegacySurroundPts(TDotArray& Pts) {
-  Pts = ShapeOutline(FShape, GetBoundsRect(), FCornerRadius);
-  if (GetAngle() == 0) return;
-  TBlockDrawer d;
-  FrameFor(d, GetBoundsRect(), GetAngle());
-  for (TDot& p : Pts) p = d.RotX(p);
+  TPolygonOutline outline(Pts, GetOriginalRect(), GetBoundsRect(), FHorizontalFlip, FVerticalFlip);
+  BuildOutline(outline);
+  outline.Finish(GetAngle());
 }
 
 void TCustomDiagramBlock::GetSurroundPts(TDotArray& Pts) { DefaultSurroundPts(Pts); }
@@ -268,7 +266,9 @@ bool TCustomDiagramBlock::PointInControl(TPoint Pos) {
   const double radius = std::sqrt(FWidth * FWidth + FHeight * FHeight) / 2 + 1;
   bool hit = false;
   if (dx * dx + dy * dy <= radius * radius) {
-    TDotArray pts;
+    // One array kept for every hit test: the outline of an ellipse has hundreds of points,
+    // and a hit test runs for every block under the mouse on every move.
+    thread_local TDotArray pts;
     GetSurroundPts(pts);
     if (!pts.empty()) {
       hit = PointInPolygon(pts, p);

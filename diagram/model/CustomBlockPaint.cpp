@@ -1,11 +1,13 @@
-// Painting a block on the legacy canvas: shadow, fill, gradient, pattern brush, pictures
-// and outline in that order, the drag preview, clipping to the outline, and the frame of
-// the handles. A block with an engine drawer paints through it (CustomBlockEngine.cpp).
+// Painting a block: the one paint sequence (shadow, fill, gradient, pattern brush, pictures,
+// outline) and its legacy canvas back end, the outline drawn on the canvas, the drag
+// preview, clipping to the outline, and the frame of the handles. A block with an engine
+// drawer paints the same sequence through it (CustomBlockEngine.cpp).
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
 #include <algorithm>
 
+#include "diagram/model/BlockPaintSequence.h"
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/DiagramHost.h"
 #include "diagram/model/Gradient.h"
@@ -97,48 +99,113 @@ void TCustomDiagramBlock::DrawBlockInCanvas(TCanvas* Canvas, const TRect& ARect)
   DrawBlock(info, TDiagramDrawBlockInfo{d.GetCurRect(), GetAngle()});
 }
 
-void TCustomDiagramBlock::DrawBlock(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
-  if (AInfo.DgrDrawer) {
-    DrawBlockOnEngine(AInfo, ABlockInfo);
-    return;
-  }
-  TCanvas* canvas = AInfo.Canvas;
-  TBlockDrawer* drawer = AInfo.Drawer;
-  if (!canvas || !drawer) return;
-  TCanvasToolsKeeper keep(canvas);
-  const bool selected = GetSelected();
+// The body on the legacy canvas: each step sets the canvas pen and brush and draws the
+// outline through DrawShape; pictures are drawn turned about the block's centre.
+class TCanvasBlockPainter final : public TBlockPaintBackEnd {
+ public:
+  TCanvasBlockPainter(TCustomDiagramBlock& ABlock, const TDiagramDrawInfo& AInfo,
+                      const TDiagramDrawBlockInfo& ABlockInfo)
+      : FBlock(ABlock), FInfo(AInfo), FBlockInfo(ABlockInfo), FCanvas(AInfo.Canvas), FDrawer(AInfo.Drawer) {}
 
-  if (FShadow->GetVisible()) {
-    UsePen(canvas, psClear);
-    UseSolidBrush(canvas, FShadow->GetColor());
-    double dx = FShadow->GetHOffset(), dy = FShadow->GetVOffset();
-    if (TDiagramHost* host = GetDiagramHost()) {
+  void Shadow(const TBlockShadow& AShadow) override {
+    UsePen(FCanvas, psClear);
+    UseSolidBrush(FCanvas, AShadow.GetColor());
+    double dx = AShadow.GetHOffset(), dy = AShadow.GetVOffset();
+    if (TDiagramHost* host = FBlock.GetDiagramHost()) {
       // Offsets are diagram units; the drawer works in canvas pixels.
       const TDot o = host->ClientToCanvas(TDot{0, 0}), p = host->ClientToCanvas(TDot{dx, dy});
       dx = p.X - o.X;
       dy = p.Y - o.Y;
     }
-    const TSquare r = drawer->GetCurRect();
-    drawer->SetCurRect(OffsetSquare(r, dx, dy));
-    DrawShape(AInfo, TDiagramDrawBlockInfo{drawer->GetCurRect(), ABlockInfo.Angle});
-    drawer->SetCurRect(r);
+    const TSquare r = FDrawer->GetCurRect();
+    FDrawer->SetCurRect(OffsetSquare(r, dx, dy));
+    FBlock.DrawShape(FInfo, TDiagramDrawBlockInfo{FDrawer->GetCurRect(), FBlockInfo.Angle});
+    FDrawer->SetCurRect(r);
   }
-  if (!FTransparent) {
-    UsePen(canvas, psClear);
-    UseSolidBrush(canvas, selected ? FSelColor : FColor);
-    DrawShape(AInfo, ABlockInfo);
+  void Fill(TColor AColor) override {
+    UsePen(FCanvas, psClear);
+    UseSolidBrush(FCanvas, AColor);
+    FBlock.DrawShape(FInfo, FBlockInfo);
   }
-  if (FGradient->GetVisible()) PaintGradient(AInfo, ABlockInfo);
+  void Gradient(const TDiagramGradient&) override { FBlock.PaintGradient(FInfo, FBlockInfo); }
+  void Pattern(TBrush* ABrush) override {
+    UsePen(FCanvas, psClear);
+    FCanvas->SetBrush(ABrush);
+    FBlock.DrawShape(FInfo, FBlockInfo);
+  }
+  void BeginPictures() override {
+    FBlock.ClipToBlock(FInfo);
+    // The canvas draws rasters upright; turning the painter about the block's centre turns
+    // them with the block, as the engines do.
+    QPainter* painter = FCanvas->GetPainter();
+    FTurned = painter && FBlockInfo.Angle != 0;
+    if (!FTurned) return;
+    const TDot c = SquareCenter(FBlockInfo.Rect);
+    painter->save();
+    painter->translate(c.X, c.Y);
+    painter->rotate(FBlockInfo.Angle);
+    painter->translate(-c.X, -c.Y);
+  }
+  void Picture(int, TGraphic* AGraphic, int AMode) override {
+    const TRect r = SquareToRect(FBlockInfo.Rect);
+    const TSquare D{double(r.Left), double(r.Top), double(r.Right), double(r.Bottom)};
+    PlacePicture(AMode, D, AGraphic->GetWidth(), AGraphic->GetHeight(), true, [&](const TSquare& P) {
+      FCanvas->StretchDraw(TRect{int(P.Left), int(P.Top), int(P.Right), int(P.Bottom)}, AGraphic);
+    });
+  }
+  void EndPictures() override {
+    if (FTurned) FCanvas->GetPainter()->restore();
+    FBlock.UnclipBlock(FInfo);
+  }
+  void Outline(TPen* APen) override {
+    FCanvas->SetPen(APen);
+    FCanvas->GetBrush()->SetStyle(bsClear);
+    FBlock.DrawShape(FInfo, FBlockInfo);
+  }
+
+ private:
+  TCustomDiagramBlock& FBlock;
+  const TDiagramDrawInfo& FInfo;
+  const TDiagramDrawBlockInfo& FBlockInfo;
+  TCanvas* FCanvas;
+  TBlockDrawer* FDrawer;
+  bool FTurned = false;
+};
+
+void TCustomDiagramBlock::PaintBody(TBlockPaintBackEnd& ABackEnd) {
+  const bool selected = GetSelected();
+  if (FShadow->GetVisible()) ABackEnd.Shadow(*FShadow);
+  if (!FTransparent) ABackEnd.Fill(selected ? FSelColor : FColor);
+  if (FGradient->GetVisible()) ABackEnd.Gradient(*FGradient);
   TBrush* pattern = selected ? FSelBrush.get() : FBrush.get();
-  if (pattern->GetStyle() != bsClear) {
-    UsePen(canvas, psClear);
-    canvas->SetBrush(pattern);
-    DrawShape(AInfo, ABlockInfo);
+  if (pattern->GetStyle() != bsClear) ABackEnd.Pattern(pattern);
+  const bool bitmap = FBitmap && !FBitmap->GetEmpty();
+  const bool metafile = FMetafile && !FMetafile->GetEmpty();
+  const bool picture = FPicture && !FPicture->GetEmpty();
+  if (bitmap || metafile || picture) {
+    ABackEnd.BeginPictures();
+    // Bitmap modes are the first three picture modes; a metafile is always stretched.
+    if (bitmap) ABackEnd.Picture(0, FBitmap.get(), FBitmapMode);
+    if (metafile) ABackEnd.Picture(1, FMetafile.get(), pmStretch);
+    if (picture) ABackEnd.Picture(2, FPicture->GetGraphic(), FPictureMode);
+    ABackEnd.EndPictures();
   }
-  PaintPictures(AInfo, ABlockInfo);
-  canvas->SetPen(FPen.get());
-  canvas->GetBrush()->SetStyle(bsClear);
-  DrawShape(AInfo, ABlockInfo);
+  ABackEnd.Outline(FPen.get());
+}
+
+void TCustomDiagramBlock::DrawBlock(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
+  if (AInfo.DgrDrawer) {
+    DrawBlockOnEngine(AInfo, ABlockInfo);
+    return;
+  }
+  if (!AInfo.Canvas || !AInfo.Drawer) return;
+  TCanvasToolsKeeper keep(AInfo.Canvas);
+  TCanvasBlockPainter painter(*this, AInfo, ABlockInfo);
+  PaintBody(painter);
+}
+
+void TCustomDiagramBlock::BuildOutline(TOutlineSink& AOutline) {
+  BuildShapeOutline(FShape, AOutline, GetOriginalRect(), FCornerRadius);
 }
 
 void TCustomDiagramBlock::DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
@@ -155,34 +222,10 @@ void TCustomDiagramBlock::DrawShape(const TDiagramDrawInfo& AInfo, const TDiagra
   TBlockDrawer* d = AInfo.Drawer;
   if (!d || !d->GetCanvas()) return;
   const TSquare o = GetOriginalRect();
-  const double L = o.Left, T = o.Top, R = o.Right, B = o.Bottom;
-  switch (FShape) {
-    case bsNoShape:
-      break;
-    case bsRectangle:
-      d->AutoRotRect(L, T, R, B);
-      break;
-    case bsEllipse:
-      d->AutoEllipse(L, T, R, B);
-      break;
-    case bsRoundRect:
-      d->AutoRoundRect(L, T, R, B, (R - L) / 4, (B - T) / 4);
-      break;
-    case bsDiamond: {
-      const double mx = (L + R) / 2, my = (T + B) / 2;
-      d->DrawRotPoly({d->PP(L, my), d->PP(mx, T), d->PP(R, my), d->PP(mx, B), d->PP(L, my)});
-      break;
-    }
-    case bsSquareRound:
-      if (FCornerRadius > 0) {
-        // The corner is diagram units; the drawer wants it in the original system.
-        const double sx = FWidth != 0 ? (R - L) / FWidth : 1, sy = FHeight != 0 ? (B - T) / FHeight : 1;
-        d->AutoRoundRect(L, T, R, B, FCornerRadius * sx, FCornerRadius * sy);
-      } else {
-        d->AutoRoundRect(L, T, R, B, (R - L) / 2, (B - T) / 2);
-      }
-      break;
-  }
+  // Fixed corners are diagram units; the drawer wants them in the original system.
+  const double ux = FWidth != 0 ? (o.Right - o.Left) / FWidth : 1, uy = FHeight != 0 ? (o.Bottom - o.Top) / FHeight : 1;
+  TCanvasOutline outline(*d, o, ux, uy, FHorizontalFlip, FVerticalFlip);
+  BuildOutline(outline);
 }
 
 void TCustomDiagramBlock::DrawCursor(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
@@ -211,7 +254,7 @@ void TCustomDiagramBlock::DrawCursor(const TDiagramDrawInfo& AInfo, const TDiagr
   d->PopState();
 }
 
-// ---- Gradient and pictures ----
+// ---- Gradient ----
 
 void TCustomDiagramBlock::PaintGradient(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
   TCanvas* canvas = AInfo.Canvas;
@@ -231,48 +274,6 @@ void TCustomDiagramBlock::PaintGradient(const TDiagramDrawInfo& AInfo, const TDi
   };
   for (int band = 0; band < bands.Count(); ++band) fill(bands.BandRects(band), bands.BandColor(band));
   fill(bands.ClosingRects(), bands.LastColor());
-  UnclipBlock(AInfo);
-}
-
-void TCustomDiagramBlock::PaintGraphic(TCanvas* ACanvas, TGraphic* AGraphic, const TRect& D, int AMode) {
-  const int gw = AGraphic->GetWidth(), gh = AGraphic->GetHeight();
-  const int dw = D.Right - D.Left, dh = D.Bottom - D.Top;
-  switch (AMode) {
-    case pmStretch:
-      ACanvas->StretchDraw(D, AGraphic);
-      break;
-    case pmCenter:
-      ACanvas->Draw(D.Left + (dw - gw) / 2, D.Top + (dh - gh) / 2, AGraphic);
-      break;
-    case pmTile:
-      if (gw <= 0 || gh <= 0) return;
-      for (int y = D.Top; y < D.Bottom; y += gh)
-        for (int x = D.Left; x < D.Right; x += gw) ACanvas->Draw(x, y, AGraphic);
-      break;
-    case pmStretchProportional: {
-      if (gw <= 0 || gh <= 0) return;
-      const double scale = std::min(static_cast<double>(dw) / gw, static_cast<double>(dh) / gh);
-      const int w = Round(gw * scale), h = Round(gh * scale);
-      const int l = D.Left + (dw - w) / 2, t = D.Top + (dh - h) / 2;
-      ACanvas->StretchDraw(TRect{l, t, l + w, t + h}, AGraphic);
-      break;
-    }
-  }
-}
-
-void TCustomDiagramBlock::PaintPictures(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
-  const bool bitmap = FBitmap && !FBitmap->GetEmpty();
-  const bool metafile = FMetafile && !FMetafile->GetEmpty();
-  const bool picture = FPicture && !FPicture->GetEmpty();
-  if (!bitmap && !metafile && !picture) return;
-  // The legacy canvas cannot turn a raster: pictures fill the unturned block rectangle,
-  // clipped to the turned outline.
-  const TRect D = SquareToRect(ABlockInfo.Rect);
-  ClipToBlock(AInfo);
-  // Bitmap modes are the first three picture modes.
-  if (bitmap) PaintGraphic(AInfo.Canvas, FBitmap.get(), D, FBitmapMode);
-  if (metafile) PaintGraphic(AInfo.Canvas, FMetafile.get(), D, pmStretch);
-  if (picture) PaintGraphic(AInfo.Canvas, FPicture->GetGraphic(), D, FPictureMode);
   UnclipBlock(AInfo);
 }
 

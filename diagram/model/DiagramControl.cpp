@@ -306,7 +306,12 @@ void TDiagramControl::SetGraphicLib(TDgrGraphicLib Value) {
 
 TSquare TDiagramControl::GetOriginalRect() const { return FDrawer->GetOriginalRect(); }
 
-void TDiagramControl::SetOriginalRect(const TSquare& R) { FDrawer->SetOriginalRect(R); }
+void TDiagramControl::SetOriginalRect(const TSquare& R) {
+  FDrawer->SetOriginalRect(R);
+  // The engine drawer's source rectangle is the same space: a shape stated in it must land
+  // on the block alike in every engine.
+  if (FDgrDrawer) FDgrDrawer->SetSourceRect(R);
+}
 
 // ---- Groups ----
 

@@ -228,6 +228,11 @@ class TDiagramControl : public TComponent {
   bool HasCustomDControlID() const;
 
   // ---- The virtual contract ----
+  // Every control states where it is (ControlRect) and how it moves (MoveBy); everything
+  // else has a default that suits a plain control, so a new class overrides only what
+  // differs: hooks and drag steps do nothing, the surround rectangle is the control
+  // rectangle, a hit is a point inside it (or on a selectable text cell), and painting
+  // paints the text cells.
   virtual TSquare ToOriginalRect(const TSquare& R) { return R; }
   virtual void NotifyHandleDestroying(TStretchHandle* AHandle);
   // A cell is being freed; the in-place editor, once the diagram has one, closes on it.
@@ -239,18 +244,18 @@ class TDiagramControl : public TComponent {
   virtual void SetupDgrDrawer(TDgrBlockDrawer* ADrawer);
   virtual void SetupDrawer(TBlockDrawer* ADrawer);
   virtual void TextCellsChanged();
-  virtual void HandlesChanged() = 0;
+  virtual void HandlesChanged() {}
   virtual TSquare CellRectToDiagram(TTextCell* ACell, const TSquare& R);
   virtual void LinkAdded(TDiagramControl* ALink, TLinkPoint* ALinkPoint);
   virtual void LinkRemoved(TDiagramControl* ALink, TLinkPoint* ALinkPoint);
   virtual void SyncAngle();
   virtual void AngleChanged(double ANew, double AOld);
-  virtual void AnchorLinkChanged(TLinkPoint* ALinkPoint) = 0;
-  virtual void LinkedAnchorChanged(TLinkPoint* ALinkPoint, TAnchorChange AChange) = 0;
+  virtual void AnchorLinkChanged(TLinkPoint*) {}
+  virtual void LinkedAnchorChanged(TLinkPoint*, TAnchorChange) {}
   virtual void Redraw();
-  virtual void Draw(const TDiagramDrawInfo& AInfo) = 0;
+  virtual void Draw(const TDiagramDrawInfo& AInfo);
   // Pos in diagram units rounded to integers.
-  virtual bool PointInControl(TPoint Pos) = 0;
+  virtual bool PointInControl(TPoint Pos);
   virtual bool PointInTextCells(TPoint Pos);
   virtual void DblClickHook() {}
   virtual void ClickHook() {}
@@ -260,13 +265,13 @@ class TDiagramControl : public TComponent {
   virtual void MouseUpHook(TMouseButton, TShiftState, int, int) {}
   virtual void MoveBy(double ADeltaX, double ADeltaY) = 0;
   virtual TSquare ControlRect() = 0;
-  virtual TSquare SurroundRect() = 0;
-  virtual void StartMove() = 0;
-  virtual void UpdateMove(TControlMoveInfo& AInfo) = 0;
-  virtual void UpdateInsert(TControlInsertInfo& AInfo) = 0;
-  virtual void UpdateDraw(TControlDrawInfo& AInfo) = 0;
-  virtual void StartResize() = 0;
-  virtual void UpdateHandleMove(THandleMoveInfo& AInfo) = 0;
+  virtual TSquare SurroundRect() { return ControlRect(); }
+  virtual void StartMove() {}
+  virtual void UpdateMove(TControlMoveInfo&) {}
+  virtual void UpdateInsert(TControlInsertInfo&) {}
+  virtual void UpdateDraw(TControlDrawInfo&) {}
+  virtual void StartResize() {}
+  virtual void UpdateHandleMove(THandleMoveInfo&) {}
   virtual void DrawHandles(const TDiagramDrawInfo& AInfo);
   virtual void DrawHandle(const TDiagramDrawInfo& AInfo, TStretchHandle* AHandle);
   virtual TDot GetHandlePoint(TStretchHandle* AHandle);

@@ -1,8 +1,10 @@
 // The text cells of a control as a whole: the default cell, hit testing on painted cell
-// rectangles, and moving between cells with Tab.
+// rectangles, moving between cells with Tab, and the plain control's defaults that rest
+// on them (a hit inside the control rectangle or on a cell; painting paints the cells).
 #include <vector>
 
 #include "diagram/model/DiagramControl.h"
+#include "diagram/model/TextCellPainter.h"
 #include "geometry/Conversions.h"
 #include "geometry/Predicates.h"
 
@@ -44,6 +46,15 @@ bool TDiagramControl::PointInTextCells(TPoint Pos) {
   for (int i = 0; i < FTextCells->Count(); ++i)
     if (PointInSquare(FTextCells->GetItems(i)->GetPaintedRect(), p, 5)) return true;
   return false;
+}
+
+bool TDiagramControl::PointInControl(TPoint Pos) {
+  if (PointInSquare(ControlRect(), PointToDot(Pos), 0)) return true;
+  return GetSelectableTextCells() && PointInTextCells(Pos);
+}
+
+void TDiagramControl::Draw(const TDiagramDrawInfo& AInfo) {
+  if (AInfo.Canvas) DrawTextCells(AInfo.Canvas, this);
 }
 
 TTextCell* TDiagramControl::SelectNextCell(TTextCell* ACell, bool AForward) {

@@ -10,6 +10,7 @@
 #include "diagram/model/DiagramControl.h"
 #include "diagram/model/DiagramHost.h"
 #include "geometry/BlockDrawer.h"
+#include "graphics/Transparency.h"
 #include "platform/core/Math.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Canvas.h"
@@ -210,7 +211,17 @@ void DrawTextCell(TCanvas* ACanvas, TTextCell* ACell, const TDot* ABlockCenter) 
     ACanvas->SetBrush(savedBrush.get());
   }
 
+  // The text is blended by the cell's transparency (or its control's, while the cell
+  // follows it) with the engines' alpha rule, so the text looks alike on every path.
+  const int transparency =
+      ACell->GetParentTransparency() && control ? control->GetTransparency() : ACell->GetTransparency();
+  QPainter* painter = transparency != 0 ? ACanvas->GetPainter() : nullptr;
+  if (painter) {
+    painter->save();
+    painter->setOpacity(painter->opacity() * TransparencyToAlpha(transparency) / 255.0);
+  }
   DrawCellText(ACanvas, ACell->GetFont(), ACell->GetText(), params, true);
+  if (painter) painter->restore();
 }
 
 void DrawTextCells(TCanvas* ACanvas, TDiagramControl* AControl, const TDot* ABlockCenter, TTextCell* AEditing) {

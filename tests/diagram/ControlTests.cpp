@@ -7,7 +7,12 @@
 
 #include <map>
 
+#include <QImage>
+#include <QPainter>
+
 #include "TestControls.h"
+#include "geometry/Squares.h"
+#include "platform/gui/Canvas.h"
 #include "platform/core/Filer.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Font.h"
@@ -342,4 +347,47 @@ TEST(ControlLifetime, FreeingAControlTakesItOutOfItsGroupAndEveryDiagramList) {
   EXPECT_EQ(f.Diagram->LinkCount(), 0);
   EXPECT_EQ(f.Diagram->SelectedCount(), 0);
   EXPECT_EQ(f.Diagram->FindDControl(nameA), nullptr);
+}
+
+namespace {
+
+// All a plain control has to state: where it is and how it moves.
+class TPlainControl : public TDiagramControl {
+ public:
+  using TDiagramControl::TDiagramControl;
+  TSquare Bounds{10, 10, 110, 60};
+  TSquare ControlRect() override { return Bounds; }
+  void MoveBy(double ADeltaX, double ADeltaY) override { Bounds = OffsetSquare(Bounds, ADeltaX, ADeltaY); }
+};
+
+}  // namespace
+
+TEST(ControlDefaults, APlainControlIsHitInItsRectangleAndPaintsItsCells) {
+  auto* c = Create<TPlainControl>(nullptr);
+  EXPECT_TRUE(c->PointInControl(TPoint{60, 30}));
+  EXPECT_FALSE(c->PointInControl(TPoint{60, 70}));
+  EXPECT_FALSE(c->PointInControl(TPoint{110, 30})) << "the right edge is outside";
+  EXPECT_EQ(c->SurroundRect().Right, 110);
+
+  TTextCell* cell = c->DefaultTextCell();
+  cell->SetBoundsRect(TSquare{0, 100, 100, 140});
+  EXPECT_FALSE(c->PointInControl(TPoint{50, 120}));
+  c->SetSelectableTextCells(true);
+  EXPECT_TRUE(c->PointInControl(TPoint{50, 120})) << "a selectable cell outside the rectangle is hit";
+
+  cell->SetText(QStringLiteral("Hello"));
+  QImage image(200, 200, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    TCanvas canvas(&painter);
+    TDiagramDrawInfo info;
+    info.Canvas = &canvas;
+    c->Draw(info);
+  }
+  bool ink = false;
+  for (int y = 100; y < 140 && !ink; ++y)
+    for (int x = 0; x < 100 && !ink; ++x) ink = image.pixel(x, y) != qRgb(255, 255, 255);
+  EXPECT_TRUE(ink) << "the cell's text is painted";
+  c->Free();
 }

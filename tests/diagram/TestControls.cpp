@@ -82,7 +82,7 @@ TDot TTestLine::GetLinkPointPoint(TLinkPoint* ALinkPoint) {
   }
 }
 
-TSquare TTestLine::SurroundRect() { return DotsToSquare(P1, P2); }
+TSquare TTestLine::ControlRect() { return DotsToSquare(P1, P2); }
 
 bool TTestLine::PointInControl(TPoint Pos) {
   return PointNearSegment(Pos, 3, P1.X, P1.Y, P2.X, P2.Y) || PointNearPoint(PointToDot(Pos), P1, 3);

@@ -25,20 +25,9 @@ class TTestBlock : public TDiagramControl {
   void SetBounds(double L, double T, double R, double B) { Bounds = TSquare{L, T, R, B}; }
   void SetLeftTop(double L, double T);
 
-  void HandlesChanged() override {}
-  void AnchorLinkChanged(TLinkPoint*) override {}
-  void LinkedAnchorChanged(TLinkPoint*, TAnchorChange) override {}
-  void Draw(const TDiagramDrawInfo&) override {}
   bool PointInControl(TPoint Pos) override;
   void MoveBy(double ADeltaX, double ADeltaY) override;
   TSquare ControlRect() override { return Bounds; }
-  TSquare SurroundRect() override { return Bounds; }
-  void StartMove() override {}
-  void UpdateMove(TControlMoveInfo&) override {}
-  void UpdateInsert(TControlInsertInfo&) override {}
-  void UpdateDraw(TControlDrawInfo&) override {}
-  void StartResize() override {}
-  void UpdateHandleMove(THandleMoveInfo&) override {}
   TDot GetHandlePoint(TStretchHandle* AHandle) override { return Map(AHandle->GetOrPoint()); }
   TDot GetLinkPointPoint(TLinkPoint* ALinkPoint) override { return Map(ALinkPoint->GetOrPoint()); }
   void DiagramChanged(TdvDiagram* AOld, TdvDiagram* ANew) override;
@@ -63,22 +52,13 @@ class TTestLine : public TDiagramControl {
   TLinkPoint* Source() const { return GetLinkPoints()->GetItems(0); }
   TLinkPoint* Target() const { return GetLinkPoints()->GetItems(1); }
 
-  void HandlesChanged() override {}
   void AnchorLinkChanged(TLinkPoint*) override { Log.push_back("anchorlink"); }
   void LinkedAnchorChanged(TLinkPoint*, TAnchorChange AChange) override {
     Log.push_back(AChange == acPosition ? "position" : "removal");
   }
-  void Draw(const TDiagramDrawInfo&) override {}
   bool PointInControl(TPoint Pos) override;
   void MoveBy(double ADeltaX, double ADeltaY) override;
-  TSquare ControlRect() override { return SurroundRect(); }
-  TSquare SurroundRect() override;
-  void StartMove() override {}
-  void UpdateMove(TControlMoveInfo&) override {}
-  void UpdateInsert(TControlInsertInfo&) override {}
-  void UpdateDraw(TControlDrawInfo&) override {}
-  void StartResize() override {}
-  void UpdateHandleMove(THandleMoveInfo&) override {}
+  TSquare ControlRect() override;
   TDot GetLinkPointPoint(TLinkPoint* ALinkPoint) override;
   void DiagramChanged(TdvDiagram* AOld, TdvDiagram* ANew) override;
 };
