@@ -25,26 +25,30 @@ bool Resizable(const TCustomDiagramBlock* B) {
 double Right(const TCustomDiagramBlock* B) { return B->GetLeft() + B->GetWidth(); }
 double Bottom(const TCustomDiagramBlock* B) { return B->GetTop() + B->GetHeight(); }
 
+// The two directions spacing works in: a block's position and size along one axis.
+struct TAxis {
+  double (TCustomDiagramBlock::*Pos)() const;
+  void (TCustomDiagramBlock::*SetPos)(double);
+  double (TCustomDiagramBlock::*Size)() const;
+  void (TBlockList::*Sort)();
+};
+constexpr TAxis Horizontal{&TCustomDiagramBlock::GetLeft, &TCustomDiagramBlock::SetLeft, &TCustomDiagramBlock::GetWidth,
+                           &TBlockList::SortByLeft};
+constexpr TAxis Vertical{&TCustomDiagramBlock::GetTop, &TCustomDiagramBlock::SetTop, &TCustomDiagramBlock::GetHeight,
+                         &TBlockList::SortByTop};
+
+double Pos(const TCustomDiagramBlock* B, const TAxis& A) { return (B->*A.Pos)(); }
+double End(const TCustomDiagramBlock* B, const TAxis& A) { return (B->*A.Pos)() + (B->*A.Size)(); }
+
 // The first and last blocks stay; the inner ones are placed so every gap is the same.
 // Restrictions are not consulted: spacing moves blocks the user chose to space.
-void DistributeHorizontally(TBlockList& AList) {
-  AList.SortByLeft();
+void Distribute(TBlockList& AList, const TAxis& A) {
+  (AList.*A.Sort)();
   const int n = AList.Count();
-  if (n < 2) return;
-  double widths = 0;
-  for (int i = 0; i < n; ++i) widths += AList.GetBlock(i)->GetWidth();
-  const double gap = (Right(AList.GetBlock(n - 1)) - AList.GetBlock(0)->GetLeft() - widths) / (n - 1);
-  for (int i = 1; i < n - 1; ++i) AList.GetBlock(i)->SetLeft(Right(AList.GetBlock(i - 1)) + gap);
-}
-
-void DistributeVertically(TBlockList& AList) {
-  AList.SortByTop();
-  const int n = AList.Count();
-  if (n < 2) return;
-  double heights = 0;
-  for (int i = 0; i < n; ++i) heights += AList.GetBlock(i)->GetHeight();
-  const double gap = (Bottom(AList.GetBlock(n - 1)) - AList.GetBlock(0)->GetTop() - heights) / (n - 1);
-  for (int i = 1; i < n - 1; ++i) AList.GetBlock(i)->SetTop(Bottom(AList.GetBlock(i - 1)) + gap);
+  double sizes = 0;
+  for (int i = 0; i < n; ++i) sizes += (AList.GetBlock(i)->*A.Size)();
+  const double gap = (End(AList.GetBlock(n - 1), A) - Pos(AList.GetBlock(0), A) - sizes) / (n - 1);
+  for (int i = 1; i < n - 1; ++i) (AList.GetBlock(i)->*A.SetPos)(End(AList.GetBlock(i - 1), A) + gap);
 }
 
 // Every block takes something from the champion, whose values are read again for each
@@ -132,41 +136,35 @@ bool AlignBlocks(TdvDiagram* ADiagram, TBlocksAlignment AAlignment, TBlockList& 
   // The spacing steps follow the grid as the user sees it at the current zoom, active or not.
   const int stepX = Round(ADiagram->GetZoom() * ADiagram->GetSnapGrid()->GetSizeX() / 100);
   const int stepY = Round(ADiagram->GetZoom() * ADiagram->GetSnapGrid()->GetSizeY() / 100);
-  auto last = [&AList] { return AList.GetBlock(AList.Count() - 1); };
+  // Moves the last block by ADelta along the axis, then spaces the blocks again; spacing
+  // cannot go below nothing, so once the last block reaches the first they line up.
+  auto step = [&AList](const TAxis& A, double ADelta, bool AIncrement, TBlocksAlignment ALineUp) {
+    (AList.*A.Sort)();
+    TCustomDiagramBlock* last = AList.GetBlock(AList.Count() - 1);
+    (last->*A.SetPos)(Pos(last, A) + ADelta);
+    if (AIncrement || Pos(last, A) > Pos(AList.GetBlock(0), A))
+      Distribute(AList, A);
+    else
+      AlignEdges(AList, ALineUp);
+  };
   switch (AAlignment) {
     case baSameSpaceHorz:
-      DistributeHorizontally(AList);
+      Distribute(AList, Horizontal);
       break;
     case baSameSpaceVert:
-      DistributeVertically(AList);
+      Distribute(AList, Vertical);
       break;
     case baIncHorzSpace:
-      AList.SortByLeft();
-      last()->SetLeft(last()->GetLeft() + stepX);
-      DistributeHorizontally(AList);
+      step(Horizontal, stepX, true, baLeft);
       break;
     case baIncrVertSpace:
-      AList.SortByTop();
-      last()->SetTop(last()->GetTop() + stepY);
-      DistributeVertically(AList);
+      step(Vertical, stepY, true, baTop);
       break;
     case baDecHorzSpace:
-      AList.SortByLeft();
-      last()->SetLeft(last()->GetLeft() - stepX);
-      // Spacing cannot go below nothing: once the last block reaches the first, the
-      // blocks line up on their left edges instead.
-      if (last()->GetLeft() > AList.GetBlock(0)->GetLeft())
-        DistributeHorizontally(AList);
-      else
-        AlignEdges(AList, baLeft);
+      step(Horizontal, -stepX, false, baLeft);
       break;
     case baDecVertSpace:
-      AList.SortByTop();
-      last()->SetTop(last()->GetTop() - stepY);
-      if (last()->GetTop() > AList.GetBlock(0)->GetTop())
-        DistributeVertically(AList);
-      else
-        AlignEdges(AList, baTop);
+      step(Vertical, -stepY, false, baTop);
       break;
     default:
       AlignEdges(AList, AAlignment);
