@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "diagram/Registration.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
@@ -209,7 +210,7 @@ void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
   FNameHints.clear();  // its name, and lower numbers, may be free again
   const bool destroying = IsDestroying();
   if (!destroying) Fire(OnRemoveDControl, this, AControl);
-  if (!destroying && FUpdatingPos == 0) {
+  if (!destroying && !FUpdates->Inside(ukPosition)) {
     UpdateScrollRanges();
     RequestRedraw();
   }
@@ -272,13 +273,11 @@ TDiagramControl* TdvDiagram::CreateDControl(const TClassInfo* ADControlClass, co
   TComponent* owner = GetChildOwner() ? GetChildOwner() : this;
   auto* control = dynamic_cast<TDiagramControl*>(ADControlClass->CreateInstance(owner));
   if (!control) return nullptr;
-  try {
-    control->SetName(FindCompName(control, baseName));
-    control->SetDControlID(ADControlID);
-  } catch (...) {
-    control->Free();
-    throw;
-  }
+  // A control that cannot be named is not handed out half made.
+  TScopeExit freeControl([control] { control->Free(); });
+  control->SetName(FindCompName(control, baseName));
+  control->SetDControlID(ADControlID);
+  freeControl.Dismiss();
   return control;
 }
 

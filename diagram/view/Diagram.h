@@ -25,6 +25,7 @@
 #include "diagram/view/DiagramScrollBar.h"
 #include "diagram/view/DiagramTypes.h"
 #include "diagram/view/SnapGrid.h"
+#include "diagram/view/UpdateGuard.h"
 #include "diagram/view/WindowProperties.h"
 #include "platform/core/Stream.h"
 #include "platform/core/List.h"
@@ -131,11 +132,14 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void SetGroupSelected(TDiagramControl* AControl, bool AValue);
 
   // ---- Updates and notifications ----
+  // Brackets: TDiagramUpdate (UpdateGuard.h) opens one for a scope; these are the same
+  // update bracket for callers that open and close it themselves.
   void BeginUpdate();
   // Outermost level: recomputes the extent; with AOptimize repaints only when redraws were
   // requested and returns their number, else repaints and returns -1. Nested: -1.
   int EndUpdate(bool AOptimize = false);
-  bool IsUpdating() const { return FUpdateCount > 0; }
+  bool IsUpdating() const { return FUpdates->Inside(ukUpdate); }
+  TDiagramUpdates& GetUpdates() { return *FUpdates; }
   // Inside an update bracket only counted; otherwise the window is invalidated (unless
   // it is painting or has no parent).
   void RequestRedraw() override;
@@ -496,6 +500,10 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TFindDControlNameEvent OnFindDControlName;
   // Private hooks of companion components (design-time tracking, mouse-down with handle).
   TDiagramDesignEvent OnDesignEvent;
+  // Called once when the outermost bracket of a user operation closes (also when the
+  // operation failed part-way), with the operation's label: the point where the undo
+  // stack records the document's state.
+  std::function<void(TdvDiagram* Sender, const QString& ALabel)> OnOperationEnd;
   TDControlMouseEventEx OnDControlMouseDownEx;
 
  protected:
@@ -524,16 +532,13 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
  private:
+  friend class TDiagramUpdates;
   struct TContentExtent {
     double MinL = 0, MinT = 0, MaxR = 0, MaxB = 0, ExtW = 0, ExtH = 0;
   };
   // Runs a programmatic batch of moves: extent and repaint once, anchored lines told
   // once per control at the end; the counters close even when a move throws.
   void ProgrammaticMove(const std::function<void()>& AMoves);
-  void BeginInternalUpdate() { ++FInternalUpdating; }
-  void EndInternalUpdate();
-  void BeginPosUpdate() { ++FUpdatingPos; }
-  void EndPosUpdate();
   TContentExtent CalcContentExtent();
   // A ruler strip covers the canvas point (its edge row and column included).
   bool IsRulerAt(TDot ACanvasPoint) const;
@@ -587,19 +592,20 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   bool FKeepInserting = false;
   int FConnOff = 10;
 
-  // Counters.
-  int FUpdateCount = 0;
-  int FRedrawRequestCount = 0;
+  // Update brackets.
+  std::unique_ptr<TDiagramUpdates> FUpdates = std::make_unique<TDiagramUpdates>(*this);
   // Naming many new controls must stay linear: per base name, the numbers below the
   // hint are known to be taken (forgotten whenever a control leaves), and controls owned
   // outside the owners FindCompName asks are counted, so the list walk of FindDControl
   // is needed only when there are any.
   QHash<QString, int> FNameHints;
   int FForeignOwnedControls = 0;
-  int FInternalUpdating = 0;
-  int FUpdatingPos = 0;
-  int FUpdatingSel = 0;
   bool FPainting = false;
+  // The clip square of the control passes in progress on one canvas: the same for every
+  // control of a pass, and asking the canvas once per control costs as much as the test
+  // it serves. A paint nested in a control's paint (another canvas) measures its own.
+  const TCanvas* FPassClipCanvas = nullptr;
+  TSquare FPassClip;
   TOwned<TBitmap> FCacheImage;
   QPointer<QScrollBar> FHorzBarWidget;
   QPointer<QScrollBar> FVertBarWidget;

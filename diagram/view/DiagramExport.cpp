@@ -19,6 +19,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/List.h"
 #include "platform/core/Math.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/BandedExport.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/BmpWriter.h"
@@ -255,18 +256,10 @@ void TdvDiagram::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
   painter.translate(0, -ATop);
   painter.setClipRect(0, ATop, ABand.width(), ABand.height());
   TCanvas canvas(&painter);
-  FExportBand = TSquare{0, double(ATop), double(ABand.width()), double(ATop + ABand.height())};
-  const double previewZoom = FPreviewZoom;
-  FPreviewZoom = FZoomRatio;
-  try {
-    PaintAs(canvas, psBitmap, AOffset);
-  } catch (...) {
-    FExportBand.reset();
-    FPreviewZoom = previewZoom;
-    throw;
-  }
-  FExportBand.reset();
-  FPreviewZoom = previewZoom;
+  const TScopedValue<std::optional<TSquare>> band(
+      FExportBand, TSquare{0, double(ATop), double(ABand.width()), double(ATop + ABand.height())});
+  const TScopedValue<double> previewZoom(FPreviewZoom, FZoomRatio);
+  PaintAs(canvas, psBitmap, AOffset);
 }
 
 void TdvDiagram::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {

@@ -5,6 +5,7 @@
 
 #include "diagram/view/Diagram.h"
 #include "geometry/Squares.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -33,7 +34,7 @@ TdvDiagram::TContentExtent TdvDiagram::CalcContentExtent() {
 void TdvDiagram::UpdateScrollRanges() {
   // A diagram without a window (an export, the command-line tool) works its ranges out
   // just as a shown one does, so every framing gives the same image either way.
-  if (FUpdateCount > 0 || FInternalUpdating > 0 || IsDestroying()) return;
+  if (FUpdates->Inside(ukUpdate) || FUpdates->Inside(ukInternal) || IsDestroying()) return;
   TContentExtent e = CalcContentExtent();
   // A shown view brings content at negative coordinates into reach of its scroll bars by
   // moving it. Without a window nobody scrolls, and the controls keep the coordinates the
@@ -71,8 +72,8 @@ void TdvDiagram::UpdateScrollRanges() {
 
 void TdvDiagram::UpdateScrollBars() {
   if (FUpdatingScrollBars || IsDestroying()) return;
-  FUpdatingScrollBars = true;
-  try {
+  {
+    const TScopedValue<bool> busy(FUpdatingScrollBars, true);
     // The bar that is certainly shown is settled first, as it takes room from the other.
     const TScrollBarLayout layout =
         LayoutScrollBars(GetClientWidth(), GetClientHeight(), ScrollBarThickness(), FHorzScrollBar->GetRange(),
@@ -84,16 +85,12 @@ void TdvDiagram::UpdateScrollBars() {
       FVertScrollBar->Update(layout.VertExtent);
       FHorzScrollBar->Update(layout.HorzExtent);
     }
-  } catch (...) {
-    FUpdatingScrollBars = false;
-    throw;
   }
-  FUpdatingScrollBars = false;
   SyncWindowScrollBars();
 }
 
 void TdvDiagram::KeepInBounds() {
-  if (FCanMoveOutOfBounds || FUpdateCount > 0 || !HasParentWindow()) return;
+  if (FCanMoveOutOfBounds || FUpdates->Inside(ukUpdate) || !HasParentWindow()) return;
   const TContentExtent e = CalcContentExtent();
   if (e.MinL >= 0 && e.MinT >= 0) return;
   const double s = ContentScale();

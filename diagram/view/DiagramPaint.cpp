@@ -13,49 +13,11 @@
 #include "platform/core/Math.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
 namespace {
-
-// Restores a flag when a scope ends, also by an exception.
-class TFlagScope {
- public:
-  TFlagScope(bool& AFlag, bool AValue) : FFlag(AFlag), FOld(AFlag) { FFlag = AValue; }
-  ~TFlagScope() { FFlag = FOld; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FOld;
-};
-
-// The clip square of the control passes in progress: it stays the same for every control
-// of a pass, and asking the canvas for it once per control costs as much as the test it
-// serves. Kept per diagram and canvas, so a paint nested in a control's paint (another
-// diagram, another canvas) measures its own.
-struct TPassClip {
-  const TdvDiagram* Diagram = nullptr;
-  const TCanvas* Canvas = nullptr;
-  TSquare Clip;
-};
-TPassClip* GPassClip = nullptr;
-
-class TPassClipScope {
- public:
-  TPassClipScope(const TdvDiagram* ADiagram, const TCanvas* ACanvas, const TSquare& AClip)
-      : FClip{ADiagram, ACanvas, AClip}, FOuter(GPassClip) {
-    GPassClip = &FClip;
-  }
-  ~TPassClipScope() { GPassClip = FOuter; }
-  TPassClipScope(const TPassClipScope&) = delete;
-  TPassClipScope& operator=(const TPassClipScope&) = delete;
-
- private:
-  TPassClip FClip;
-  TPassClip* FOuter;
-};
 
 bool InCursorState(const TDiagramControl* C) {
   return C->GetIntPaintMode() == pmNormalCursor || C->GetIntPaintMode() == pmCursorOnly;
@@ -67,13 +29,8 @@ void TdvDiagram::PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset) {
   TPrintConv conv;
   if (AStyle == psPreview || AStyle == psPrint) conv = PrintConv();
   SetPaintPass(AStyle, AOffset, conv.X, conv.Y);
-  try {
-    DrawDiagram(ACanvas);
-  } catch (...) {
-    FPaintStyle = psScreen;
-    throw;
-  }
-  FPaintStyle = psScreen;
+  TScopeExit backToScreen([this] { FPaintStyle = psScreen; });
+  DrawDiagram(ACanvas);
 }
 
 TRect TdvDiagram::PaintEngineRect(TCanvas& ACanvas) {
@@ -117,7 +74,7 @@ void TdvDiagram::SetupEngineTransform(TDgrPaintEngine& AEngine) {
 }
 
 void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
-  TFlagScope painting(FPainting, true);
+  const TScopedValue<bool> painting(FPainting, true);
   TOwned<TDgrPaintEngine> engine;
   if (FGraphicLib != dglGDI) {
     // A diagram stored with an engine this platform lacks paints with GDI+.
@@ -175,7 +132,8 @@ void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
 }
 
 void TdvDiagram::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) {
-  const TPassClipScope passClip(this, &ACanvas, PaintClipSquare(ACanvas));
+  const TScopedValue<TSquare> passClip(FPassClip, PaintClipSquare(ACanvas));
+  const TScopedValue<const TCanvas*> passCanvas(FPassClipCanvas, &ACanvas);
   // An export band paints only the controls that reach into it, in z-order.
   const TList<TDiagramControl*>& controls = FPaintList ? *FPaintList : FDControls;
   if (!FUseCache) {
@@ -215,8 +173,7 @@ void TdvDiagram::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APr
   if (!inMask || !AControl->IsVisible()) return;
   AControl->CalcSize(&ACanvas);
   const TSquare r = ClientToCanvas(AControl->GetAngle() != 0 ? AControl->SurroundRect() : AControl->ControlRect());
-  const bool passClip = GPassClip && GPassClip->Diagram == this && GPassClip->Canvas == &ACanvas;
-  if (!SquaresIntersect(passClip ? GPassClip->Clip : PaintClipSquare(ACanvas), r)) return;
+  if (!SquaresIntersect(FPassClipCanvas == &ACanvas ? FPassClip : PaintClipSquare(ACanvas), r)) return;
   AControl->Paint(&ACanvas, AEngine, FPaintStyle == psScreen, FShowLinkPoints);
 }
 
@@ -281,7 +238,7 @@ void TdvDiagram::BuildCache() {
   const int w = GetClientWidth(), h = GetClientHeight();
   if (FCacheImage->GetWidth() != w || FCacheImage->GetHeight() != h) FCacheImage->SetSize(w, h);
   {
-    TFlagScope doing(FDoingCache, true);
+    const TScopedValue<bool> doing(FDoingCache, true);
     PaintAs(*FCacheImage->GetCanvas(), psScreen, TDot{0, 0});
   }
   FUseCache = true;
@@ -290,15 +247,10 @@ void TdvDiagram::BuildCache() {
 void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
   TCanvas canvas(&Painter);
   Painter.save();
+  TScopeExit restore([&Painter] { Painter.restore(); });
   Painter.setClipRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height());
-  try {
-    PaintAs(canvas, psScreen, TDot{0, 0});
-    PaintBorder(canvas);
-  } catch (...) {
-    Painter.restore();
-    throw;
-  }
-  Painter.restore();
+  PaintAs(canvas, psScreen, TDot{0, 0});
+  PaintBorder(canvas);
 }
 
 void TdvDiagram::PaintBorder(TCanvas& ACanvas) {

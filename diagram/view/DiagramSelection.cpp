@@ -20,18 +20,6 @@ bool PassesFilter(const TDiagramControl* c, TDiagramControlFilter AFilter) {
   return true;
 }
 
-// Closes a selection bracket also when a handler throws.
-class TSelBracket {
- public:
-  explicit TSelBracket(TdvDiagram& ADiagram) : FDiagram(ADiagram) { FDiagram.BeginUpdateSel(); }
-  ~TSelBracket() { FDiagram.EndUpdateSel(); }
-  TSelBracket(const TSelBracket&) = delete;
-  TSelBracket& operator=(const TSelBracket&) = delete;
-
- private:
-  TdvDiagram& FDiagram;
-};
-
 }  // namespace
 
 int TdvDiagram::SelectedCount(TDiagramControlFilter AFilter) const {
@@ -57,7 +45,7 @@ int TdvDiagram::SelectedLinkCount() const {
 }
 
 void TdvDiagram::SelectAll() {
-  TSelBracket bracket(*this);
+  TDiagramUpdate bracket(*this, ukSelection);
   // A copy: selecting may run handlers that change the lists.
   const std::vector<TDiagramControl*> controls = FDControls.Vector();
   for (TDiagramControl* c : controls)
@@ -65,17 +53,11 @@ void TdvDiagram::SelectAll() {
 }
 
 void TdvDiagram::UnselectAll() {
-  TSelBracket bracket(*this);
-  BeginUpdate();
-  try {
-    const std::vector<TDiagramControl*> controls = FDControls.Vector();
-    for (TDiagramControl* c : controls)
-      if (FDControls.Contains(c) && c->IsVisible() && c->GetSelected()) c->SetSelected(false);
-  } catch (...) {
-    EndUpdate(false);
-    throw;
-  }
-  EndUpdate(false);
+  TDiagramUpdate bracket(*this, ukSelection);
+  TDiagramUpdate update(*this, ukUpdate);
+  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  for (TDiagramControl* c : controls)
+    if (FDControls.Contains(c) && c->IsVisible() && c->GetSelected()) c->SetSelected(false);
 }
 
 void TdvDiagram::UnselectInvisibleControls() {
@@ -84,33 +66,20 @@ void TdvDiagram::UnselectInvisibleControls() {
     if (FSelecteds.Contains(c) && !c->IsVisible()) c->SetSelected(false);
 }
 
-void TdvDiagram::BeginUpdateSel() {
-  if (FUpdatingSel == 0) {
-    Fire(OnSelectionChanging, this);
-    DesignEvent(etSelectionChanging);
-  }
-  ++FUpdatingSel;
-}
+void TdvDiagram::BeginUpdateSel() { FUpdates->Enter(ukSelection); }
 
-void TdvDiagram::EndUpdateSel() {
-  if (FUpdatingSel > 0) --FUpdatingSel;
-  if (FUpdatingSel == 0) {
-    UpdateSelBlock();
-    Fire(OnSelectionChanged, this);
-    DesignEvent(etSelectionChanged);
-  }
-}
+void TdvDiagram::EndUpdateSel() { FUpdates->Leave(ukSelection); }
 
 void TdvDiagram::DControlSelected(TDiagramControl* AControl) {
   if (!FSelecteds.Contains(AControl)) FSelecteds.Add(AControl);
-  TSelBracket bracket(*this);
+  TDiagramUpdate bracket(*this, ukSelection);
   Fire(OnSelectDControl, this, AControl);
   DesignEvent(etControlSelected);
 }
 
 void TdvDiagram::DControlUnselected(TDiagramControl* AControl) {
   FSelecteds.Remove(AControl);
-  TSelBracket bracket(*this);
+  TDiagramUpdate bracket(*this, ukSelection);
   Fire(OnUnselectDControl, this, AControl);
   DesignEvent(etControlUnselected);
 }
@@ -121,7 +90,7 @@ void TdvDiagram::DesignEvent(TDiagramEventType AType) {
 
 void TdvDiagram::SetGroupSelected(TDiagramControl* AControl, bool AValue) {
   if (!AControl) return;
-  TSelBracket bracket(*this);
+  TDiagramUpdate bracket(*this, ukSelection);
   // The flag is written directly: a group's members follow it whatever their own
   // restrictions say.
   if (AControl->FSelected != AValue) {

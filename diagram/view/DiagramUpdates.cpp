@@ -4,62 +4,27 @@
 
 namespace tarnwick {
 
-void TdvDiagram::BeginUpdate() {
-  if (FUpdateCount == 0) FRedrawRequestCount = 0;
-  ++FUpdateCount;
-}
+void TdvDiagram::BeginUpdate() { FUpdates->Enter(ukUpdate); }
 
-int TdvDiagram::EndUpdate(bool AOptimize) {
-  if (FUpdateCount > 0) --FUpdateCount;
-  if (FUpdateCount > 0) return -1;
-  FUpdateCount = 0;
-  UpdateScrollRanges();
-  if (!AOptimize) {
-    RequestRedraw();
-    return -1;
-  }
-  const int requests = FRedrawRequestCount;
-  FRedrawRequestCount = 0;
-  if (requests > 0) RequestRedraw();
-  return requests;
-}
+int TdvDiagram::EndUpdate(bool AOptimize) { return FUpdates->Leave(ukUpdate, AOptimize); }
 
 void TdvDiagram::RequestRedraw() {
-  if (FUpdateCount > 0)
-    ++FRedrawRequestCount;
-  else if (!FPainting)
-    InvalidateWindow();
+  if (FUpdates->CountRedraw()) return;
+  if (!FPainting) InvalidateWindow();
 }
 
 void TdvDiagram::Modified() {
-  if (FInternalUpdating > 0 || IsLoading() || IsDestroying()) return;
+  if (FUpdates->Inside(ukInternal) || IsLoading() || IsDestroying()) return;
+  if (FUpdates->HoldModified()) return;
   Fire(OnModified, this);
 }
 
-void TdvDiagram::EndInternalUpdate() {
-  if (FInternalUpdating > 0) --FInternalUpdating;
-}
-
-void TdvDiagram::EndPosUpdate() {
-  if (FUpdatingPos <= 0) return;
-  if (--FUpdatingPos == 0 && !IsDestroying()) {
-    UpdateScrollRanges();
-    RequestRedraw();
-  }
-}
-
 void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
-  BeginInternalUpdate();
-  BeginPosUpdate();
-  try {
+  {
+    TDiagramUpdate internal(*this, ukInternal);
+    TDiagramUpdate positions(*this, ukPosition);
     AMoves();
-  } catch (...) {
-    EndPosUpdate();
-    EndInternalUpdate();
-    throw;
   }
-  EndPosUpdate();
-  EndInternalUpdate();
   // Anchored lines follow once, after the whole batch moved.
   const std::vector<TDiagramControl*> controls = FDControls.Vector();
   for (TDiagramControl* c : controls)
@@ -68,6 +33,7 @@ void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
 
 void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable) {
   if (ADeltaX == 0 && ADeltaY == 0) return;
+  TDiagramUpdate operation(*this, QStringLiteral("Move"));
   ProgrammaticMove([&] {
     const std::vector<TDiagramControl*> controls = FDControls.Vector();
     for (TDiagramControl* c : controls) {

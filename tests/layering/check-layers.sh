@@ -68,6 +68,7 @@ classify() {
 rules=(
   "diagram/model:widgets view"
   "diagram/lines:widgets view"
+  "diagram/printing:view"
   "geometry:widgets view"
   "streaming:widgets view"
   "graphics:widgets view"
