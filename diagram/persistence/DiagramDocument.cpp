@@ -95,7 +95,7 @@ void TdvDiagram::SaveToStream(TStream& AStream, bool TextFormat) {
 void TdvDiagram::DropUnresolvedAnchors() {
   // A line end whose anchor named no control of the document would wait for it for ever
   // and never follow its other end again; it becomes a free end where it was stored.
-  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  const std::vector<TDiagramControl*> controls = FControls->FDControls.Vector();
   for (TDiagramControl* c : controls) {
     TLinkPoints* points = c->GetLinkPoints();
     bool dropped = false;

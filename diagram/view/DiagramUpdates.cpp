@@ -2,15 +2,22 @@
 // subscribers and link acceptance.
 #include "diagram/view/Diagram.h"
 
+#include "diagram/view/DiagramPainter.h"
+#include "diagram/view/DiagramSelection.h"
+
 namespace tarnwick {
 
 void TdvDiagram::BeginUpdate() { FUpdates->Enter(ukUpdate); }
+
+bool TdvDiagram::IsUpdating() const { return FUpdates->Inside(ukUpdate); }
+
+TDiagramUpdates& TdvDiagram::GetUpdates() { return *FUpdates; }
 
 int TdvDiagram::EndUpdate(bool AOptimize) { return FUpdates->Leave(ukUpdate, AOptimize); }
 
 void TdvDiagram::RequestRedraw() {
   if (FUpdates->CountRedraw()) return;
-  if (!FPainting) InvalidateWindow();
+  if (!FPainter->FPainting) InvalidateWindow();
 }
 
 void TdvDiagram::Modified() {
@@ -26,16 +33,17 @@ void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
     AMoves();
   }
   // Anchored lines follow once, after the whole batch moved.
-  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  const TList<TDiagramControl*>& list = FControls->FDControls;
+  const std::vector<TDiagramControl*> controls = list.Vector();
   for (TDiagramControl* c : controls)
-    if (FDControls.Contains(c)) c->NotifyAnchoreds(acPosition);
+    if (list.Contains(c)) c->NotifyAnchoreds(acPosition);
 }
 
 void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable) {
   if (ADeltaX == 0 && ADeltaY == 0) return;
   TDiagramUpdate operation(*this, QStringLiteral("Move"));
   ProgrammaticMove([&] {
-    const std::vector<TDiagramControl*> controls = FDControls.Vector();
+    const std::vector<TDiagramControl*> controls = FControls->FDControls.Vector();
     for (TDiagramControl* c : controls) {
       if (AOnlySelected && !c->GetSelected()) continue;
       if (AOnlyMovable && !c->CanMove()) continue;
@@ -43,7 +51,7 @@ void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, 
       if (c->IsMember() && !(AOnlySelected && !c->GetGroupBlock()->GetSelected())) continue;
       c->MoveBy(ADeltaX, ADeltaY);
     }
-    if (SelBlockInUse()) FSelBlock->MoveBy(ADeltaX, ADeltaY);
+    if (FSelection->SelBlockInUse()) FSelection->FSelBlock->MoveBy(ADeltaX, ADeltaY);
   });
   Modified();
 }
@@ -51,10 +59,7 @@ void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, 
 // ---- Z-order ----
 
 void TdvDiagram::MoveControlIndex(TDiagramControl* ADControl, int NewIndex) {
-  const int index = FDControls.IndexOf(ADControl);
-  if (index < 0) return;
-  FDControls.Move(index, NewIndex);
-  RequestRedraw();
+  if (FControls->MoveIndex(ADControl, NewIndex)) RequestRedraw();
 }
 
 void TdvDiagram::BringToFront(TDiagramControl* ADControl) {
@@ -63,7 +68,7 @@ void TdvDiagram::BringToFront(TDiagramControl* ADControl) {
     group->MoveMember(ADControl, group->GetMemberCount() - 1);
     RequestRedraw();
   } else {
-    MoveControlIndex(ADControl, FDControls.Count() - 1);
+    MoveControlIndex(ADControl, FControls->FDControls.Count() - 1);
   }
 }
 
@@ -78,13 +83,13 @@ void TdvDiagram::SendToBack(TDiagramControl* ADControl) {
 }
 
 void TdvDiagram::BringToFront() {
-  const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
+  const std::vector<TDiagramControl*> selected = FSelection->FSelecteds.Vector();
   for (TDiagramControl* c : selected)
     if (!c->AsMember()) BringToFront(c);
 }
 
 void TdvDiagram::SendToBack() {
-  const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
+  const std::vector<TDiagramControl*> selected = FSelection->FSelecteds.Vector();
   for (TDiagramControl* c : selected)
     if (!c->AsMember()) SendToBack(c);
 }
@@ -156,18 +161,6 @@ void TdvDiagram::DoLinkAdded(TDiagramControl* AControl, TDiagramControl* ALink, 
 
 void TdvDiagram::DoLinkRemoved(TDiagramControl* AControl, TDiagramControl* ALink, TLinkPoint* ALinkPoint) {
   if (!IsDestroying()) Fire(OnLinkRemoved, this, AControl, ALink, ALinkPoint);
-}
-
-TDiagramControl* TdvDiagram::LinkBetweenBlocks(TDiagramControl* ABlock1, TDiagramControl* ABlock2) const {
-  if (!ABlock1 || !ABlock2) return nullptr;
-  for (TDiagramControl* line : FLinks) {
-    TLinkPoints* points = line->GetLinkPoints();
-    if (points->Count() < 2) continue;
-    TDiagramControl* source = points->GetItems(0)->GetAnchor();
-    TDiagramControl* target = points->GetItems(1)->GetAnchor();
-    if ((source == ABlock1 && target == ABlock2) || (source == ABlock2 && target == ABlock1)) return line;
-  }
-  return nullptr;
 }
 
 }  // namespace tarnwick
