@@ -5,6 +5,7 @@
 #include "diagram/lines/CustomLine.h"
 #include "geometry/Vectors.h"
 #include "platform/core/Math.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -48,9 +49,9 @@ void TCustomDiagramLine::UpdateTextCells() {
   if (FUpdatingCells || FTextCellsMode == tmManual || IsDestroying()) return;
   TTextCells* cells = GetTextCells();
   if (!cells) return;
-  FUpdatingCells = true;
-  cells->BeginUpdate();
-  try {
+  const TScopedValue<bool> updating(FUpdatingCells, true);
+  const TUpdateScope update(cells);
+  {
     CalcPoints(ActiveHandles());
     const int n = static_cast<int>(FPoints.size());
     switch (FTextCellsMode) {
@@ -96,13 +97,7 @@ void TCustomDiagramLine::UpdateTextCells() {
       case tmManual:
         break;
     }
-  } catch (...) {
-    cells->EndUpdate();
-    FUpdatingCells = false;
-    throw;
   }
-  cells->EndUpdate();
-  FUpdatingCells = false;
 }
 
 void TCustomDiagramLine::PlaceCenterCell(TTextCell* ACell) {

@@ -5,6 +5,7 @@
 #include "diagram/model/DiagramHost.h"
 #include "geometry/Conversions.h"
 #include "geometry/Vectors.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Pen.h"
@@ -27,17 +28,11 @@ TLinkPoint* MovingAnchorOf(TLinkPoint* AEnd) {
 
 void TCustomDiagramLine::MoveBy(double ADeltaX, double ADeltaY) {
   TStretchHandles* h = GetHandles();
-  h->BeginUpdate();
-  try {
-    for (int i = 0; i < h->Count(); ++i) {
-      TStretchHandle* handle = h->GetItems(i);
-      handle->SetOrPoint(TDot{handle->GetOrX() + ADeltaX, handle->GetOrY() + ADeltaY});
-    }
-  } catch (...) {
-    h->EndUpdate();
-    throw;
+  const TUpdateScope update(h);
+  for (int i = 0; i < h->Count(); ++i) {
+    TStretchHandle* handle = h->GetItems(i);
+    handle->SetOrPoint(TDot{handle->GetOrX() + ADeltaX, handle->GetOrY() + ADeltaY});
   }
-  h->EndUpdate();
 }
 
 void TCustomDiagramLine::StartMove() { FTempHandles->Assign(GetHandles()); }
@@ -174,15 +169,11 @@ void TCustomDiagramLine::DrawOutline(TCanvas* ACanvas, TStretchHandles* AHandles
   // Outlines always go to the canvas: inverting twice must give the picture back.
   TDiagramDrawInfo info;
   info.Canvas = ACanvas;
-  try {
-    DrawLinePath(info, AHandles, false);
-  } catch (...) {
+  TScopeExit restore([&] {
     ACanvas->SetPen(&savedPen);
     ACanvas->SetBrush(&savedBrush);
-    throw;
-  }
-  ACanvas->SetPen(&savedPen);
-  ACanvas->SetBrush(&savedBrush);
+  });
+  DrawLinePath(info, AHandles, false);
 }
 
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 #include "diagram/model/DiagramHost.h"
 #include "geometry/Conversions.h"
 #include "platform/core/Properties.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Pen.h"
@@ -58,23 +59,17 @@ void TDiagramPolyLine::CalcHandles(TStretchHandles* AHandles, const TLineHandles
     TDiagramLine::CalcHandles(AHandles, AInfo);
     return;
   }
-  AHandles->BeginUpdate();
-  try {
-    while (AHandles->Count() < 2) AHandles->Add(0, 0, crSizeNWSE, 0, hsSize);
-    const int last = AHandles->Count() - 1;
-    AHandles->GetItems(0)->SetOrPoint(AInfo.P1);
-    AHandles->GetItems(last)->SetOrPoint(AInfo.P2);
-    const int dragged = AInfo.Handle ? AInfo.Handle->GetIndex() : -1;
-    for (int i = 1; i < last; ++i) {
-      TStretchHandle* h = AHandles->GetItems(i);
-      if (AInfo.Mode == lhmMove || (AInfo.Mode == lhmHandle && i == dragged))
-        h->SetOrPoint(TDot{h->GetOrX() + AInfo.Delta.X, h->GetOrY() + AInfo.Delta.Y});
-    }
-  } catch (...) {
-    AHandles->EndUpdate();
-    throw;
+  const TUpdateScope update(AHandles);
+  while (AHandles->Count() < 2) AHandles->Add(0, 0, crSizeNWSE, 0, hsSize);
+  const int last = AHandles->Count() - 1;
+  AHandles->GetItems(0)->SetOrPoint(AInfo.P1);
+  AHandles->GetItems(last)->SetOrPoint(AInfo.P2);
+  const int dragged = AInfo.Handle ? AInfo.Handle->GetIndex() : -1;
+  for (int i = 1; i < last; ++i) {
+    TStretchHandle* h = AHandles->GetItems(i);
+    if (AInfo.Mode == lhmMove || (AInfo.Mode == lhmHandle && i == dragged))
+      h->SetOrPoint(TDot{h->GetOrX() + AInfo.Delta.X, h->GetOrY() + AInfo.Delta.Y});
   }
-  AHandles->EndUpdate();
 }
 
 void TDiagramPolyLine::UpdateDraw(TControlDrawInfo& AInfo) {

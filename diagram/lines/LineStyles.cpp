@@ -9,6 +9,7 @@
 #include "geometry/Curves.h"
 #include "geometry/Predicates.h"
 #include "geometry/Vectors.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -52,14 +53,8 @@ int DraggedIndex(const TLineHandlesInfo& AInfo) {
 // Runs AWork inside an update bracket of the collection, so its owner hears once.
 template <class F>
 void Bracket(TStretchHandles* H, F&& AWork) {
-  H->BeginUpdate();
-  try {
-    AWork();
-  } catch (...) {
-    H->EndUpdate();
-    throw;
-  }
-  H->EndUpdate();
+  const TUpdateScope update(H);
+  AWork();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "diagram/model/DiagramHost.h"
 #include "diagram/model/Layers.h"
 #include "platform/core/Consts.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Pen.h"
@@ -193,14 +194,8 @@ void TDiagramControl::ApplyDiagramFont() {
   if (!FHost || !FFont) return;
   TFont* diagramFont = FHost->GetFont();
   if (!diagramFont) return;
-  FApplyingDiagramFont = true;
-  try {
-    FFont->Assign(diagramFont);
-  } catch (...) {
-    FApplyingDiagramFont = false;
-    throw;
-  }
-  FApplyingDiagramFont = false;
+  const TScopedValue<bool> applying(FApplyingDiagramFont, true);
+  FFont->Assign(diagramFont);
 }
 
 void TDiagramControl::FontChanged() {

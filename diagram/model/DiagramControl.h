@@ -297,6 +297,8 @@ class TDiagramControl : public TComponent {
 
  private:
   friend class TdvDiagram;
+  friend class TDiagramControlList;
+  friend class TDiagramSelection;
   void FontChanged();
   void UnselectIfHidden();
 

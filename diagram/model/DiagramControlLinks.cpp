@@ -5,13 +5,14 @@
 #include "diagram/model/DiagramHost.h"
 #include "platform/core/Events.h"
 #include "platform/core/List.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
 void TDiagramControl::NotifyAnchoreds(TAnchorChange AChangeType) {
   if (FNotifying > 0 || !FLinkPoints) return;
-  ++FNotifying;
-  try {
+  const TScopedCount notifying(FNotifying);
+  {
     // Collect first and notify afterwards: a notified line may re-anchor and so change
     // the anchored lists being walked.
     TDiagramControl* master = IsMember() ? GetMasterGroup() : nullptr;
@@ -29,11 +30,7 @@ void TDiagramControl::NotifyAnchoreds(TAnchorChange AChangeType) {
       }
     }
     for (TLinkPoint* p : points) p->AnchorChanged(AChangeType);
-  } catch (...) {
-    --FNotifying;
-    throw;
   }
-  --FNotifying;
 }
 
 void TDiagramControl::UnlinkFromUnselected() {

@@ -7,6 +7,7 @@
 #include "graphics/DgrPaintEngine.h"
 #include "graphics/DgrPath.h"
 #include "graphics/EngineFactory.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Canvas.h"
 
 namespace tarnwick {
@@ -43,7 +44,12 @@ void TDiagramControl::Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool ASc
   const bool engine = UsesEngine() && FDgrDrawer && AEngine;
   if (engine) FDgrDrawer->SetPaintEngine(AEngine);
   FPassEngine = engine ? AEngine : nullptr;
-  try {
+  // The pass's engine is the drawers' only while this control paints.
+  TScopeExit endPass([this, engine] {
+    FPassEngine = nullptr;
+    if (engine) FDgrDrawer->SetPaintEngine(nullptr);
+  });
+  {
     TDiagramDrawInfo info;
     info.Canvas = ACanvas;
     info.Drawer = FDrawer.get();
@@ -56,13 +62,7 @@ void TDiagramControl::Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool ASc
       };
       DrawControlLinkPoints(ACanvas, this, AShowLinkPoints, host ? hook : TLinkPointDrawHook{});
     }
-  } catch (...) {
-    FPassEngine = nullptr;
-    if (engine) FDgrDrawer->SetPaintEngine(nullptr);
-    throw;
   }
-  FPassEngine = nullptr;
-  if (engine) FDgrDrawer->SetPaintEngine(nullptr);
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "diagram/model/DrawPoints.h"
 
 #include "platform/core/Properties.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -45,16 +46,10 @@ const TClassInfo& TDrawPoints::StaticClassInfo() {
 }
 
 TDrawPoint* TDrawPoints::Add(double AX, double AY) {
-  BeginUpdate();
+  const TUpdateScope update(this);
   TDrawPoint* p = nullptr;
-  try {
-    p = Add();
-    p->SetP(TDot{AX, AY});
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  p = Add();
+  p->SetP(TDot{AX, AY});
   return p;
 }
 
@@ -62,14 +57,8 @@ void TDrawPoints::Append(TDrawPoints* APoints) {
   if (!APoints) return;
   // The count is taken first, so appending a collection to itself doubles it once.
   const int count = APoints->Count();
-  BeginUpdate();
-  try {
-    for (int i = 0; i < count; ++i) Add()->Assign(APoints->GetItems(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TUpdateScope update(this);
+  for (int i = 0; i < count; ++i) Add()->Assign(APoints->GetItems(i));
 }
 
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 #include "diagram/model/DiagramControl.h"
 #include "diagram/model/DiagramHost.h"
 #include "platform/core/Properties.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -320,18 +321,12 @@ TLinkPoints::TLinkPoints(TDiagramControl* AControl, const TClassInfo& ItemClass)
     : TOwnedCollection(AControl, ItemClass), FDControl(AControl) {}
 
 TLinkPoint* TLinkPoints::Add(double AOrX, double AOrY, TAnchorOrientation AOr) {
-  BeginUpdate();
+  const TUpdateScope update(this);
   TLinkPoint* p = nullptr;
-  try {
-    p = Add();
-    p->SetOrX(AOrX);
-    p->SetOrY(AOrY);
-    p->SetOrientation(AOr);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  p = Add();
+  p->SetOrX(AOrX);
+  p->SetOrY(AOrY);
+  p->SetOrientation(AOr);
   return p;
 }
 

@@ -3,6 +3,7 @@
 #include "diagram/model/DiagramControl.h"
 #include "diagram/model/DiagramHost.h"
 #include "platform/core/Properties.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -109,19 +110,13 @@ TStretchHandles::TStretchHandles(TDiagramControl* AControl)
     : TOwnedCollection(AControl, TStretchHandle::StaticClassInfo()), FDControl(AControl) {}
 
 TStretchHandle* TStretchHandles::Add(double AOrX, double AOrY, TCursor ACursor, int AData, THandleStyle AStyle) {
-  BeginUpdate();
+  const TUpdateScope update(this);
   TStretchHandle* h = nullptr;
-  try {
-    h = Add();
-    h->SetOrPoint(TDot{AOrX, AOrY});
-    h->SetCursor(ACursor);
-    h->SetData(AData);
-    h->SetStyle(AStyle);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  h = Add();
+  h->SetOrPoint(TDot{AOrX, AOrY});
+  h->SetCursor(ACursor);
+  h->SetData(AData);
+  h->SetStyle(AStyle);
   return h;
 }
 
@@ -147,21 +142,15 @@ void TStretchHandles::Assign(TPersistent* Source) {
     return;
   }
   if (src == this) return;
-  BeginUpdate();
-  try {
-    GetItems(0)->Assign(src->GetItems(0));
-    GetItems(Count() - 1)->Assign(src->GetItems(src->Count() - 1));
-    const int srcInner = src->Count() - 2;
-    // Surplus inner handles go from just before the last one.
-    while (Count() - 2 > srcInner) Delete(Count() - 2);
-    // Missing inner handles are added just before the last one.
-    while (Count() - 2 < srcInner) Add()->SetIndex(Count() - 2);
-    for (int i = 1; i <= srcInner; ++i) GetItems(i)->Assign(src->GetItems(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TUpdateScope update(this);
+  GetItems(0)->Assign(src->GetItems(0));
+  GetItems(Count() - 1)->Assign(src->GetItems(src->Count() - 1));
+  const int srcInner = src->Count() - 2;
+  // Surplus inner handles go from just before the last one.
+  while (Count() - 2 > srcInner) Delete(Count() - 2);
+  // Missing inner handles are added just before the last one.
+  while (Count() - 2 < srcInner) Add()->SetIndex(Count() - 2);
+  for (int i = 1; i <= srcInner; ++i) GetItems(i)->Assign(src->GetItems(i));
 }
 
 void TStretchHandles::Update(TCollectionItem*) {

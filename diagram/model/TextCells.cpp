@@ -5,6 +5,7 @@
 #include "diagram/model/DiagramControl.h"
 #include "geometry/Squares.h"
 #include "platform/core/Properties.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Pen.h"
@@ -180,14 +181,8 @@ void TTextCell::FontChanged() {
 
 void TTextCell::FollowControlFont(TFont* AFont) {
   if (!AFont) return;
-  FFollowingFont = true;
-  try {
-    FFont->Assign(AFont);
-  } catch (...) {
-    FFollowingFont = false;
-    throw;
-  }
-  FFollowingFont = false;
+  const TScopedValue<bool> following(FFollowingFont, true);
+  FFont->Assign(AFont);
 }
 
 void TTextCell::FollowControlAngle(double AAngle) {

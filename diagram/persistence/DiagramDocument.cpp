@@ -7,12 +7,14 @@
 // diagram is touched, and a read that fails half-way is rolled back from a snapshot.
 #include <QFileInfo>
 #include <QSaveFile>
+#include <exception>
 
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
+#include "platform/core/ScopeGuard.h"
 #include "streaming/ObjectStream.h"
 #include "streaming/TextConvert.h"
 
@@ -28,19 +30,16 @@ const QString OwnerMarker = QStringLiteral("__DSOwner___");
 // when the scope is left by an error.
 class TTemporaryName {
  public:
-  TTemporaryName(TComponent* AComponent, const QString& AName) : FComponent(AComponent) {
+  TTemporaryName(TComponent* AComponent, const QString& AName)
+      : FComponent(AComponent), FUncaught(std::uncaught_exceptions()) {
     if (!FComponent) return;
     FSaved = FComponent->GetName();
     FComponent->SetName(AName);
     FActive = true;
   }
-  ~TTemporaryName() {
-    if (!FActive) return;
-    try {
-      FComponent->SetName(FSaved);
-    } catch (...) {
-      // The old name was valid a moment ago; nothing can have taken it meanwhile.
-    }
+  ~TTemporaryName() noexcept(false) {
+    // The old name was valid a moment ago; nothing can have taken it meanwhile.
+    if (FActive) CloseScope(FUncaught, [this] { FComponent->SetName(FSaved); });
   }
   TTemporaryName(const TTemporaryName&) = delete;
   TTemporaryName& operator=(const TTemporaryName&) = delete;
@@ -48,6 +47,7 @@ class TTemporaryName {
  private:
   TComponent* FComponent = nullptr;
   QString FSaved;
+  int FUncaught;
   bool FActive = false;
 };
 
@@ -69,19 +69,6 @@ class TOwnerLookup {
   int FHandle = 0;
 };
 
-// Sets a flag for a scope.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& AFlag) : FFlag(AFlag), FSaved(AFlag) { FFlag = true; }
-  ~TFlagScope() { FFlag = FSaved; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FSaved;
-};
-
 void ReadDiagram(TStream& AStream, TdvDiagram* ADiagram) {
   TOwnerLookup lookup(ADiagram->GetOwner());
   ReadComponent(AStream, ADiagram);
@@ -97,7 +84,7 @@ void TdvDiagram::SaveToStream(TStream& AStream, bool TextFormat) {
     ConvertBinaryToText(binary, AStream);
     return;
   }
-  TFlagScope streaming(FInternalStreaming);
+  const TScopedValue<bool> streaming(FInternalStreaming, true);
   TTemporaryName blank(this, QString());
   TComponent* owner = GetOwner();
   const bool markOwner = owner && !IsDesigning() && owner->GetName() != OwnerMarker;
@@ -108,7 +95,7 @@ void TdvDiagram::SaveToStream(TStream& AStream, bool TextFormat) {
 void TdvDiagram::DropUnresolvedAnchors() {
   // A line end whose anchor named no control of the document would wait for it for ever
   // and never follow its other end again; it becomes a free end where it was stored.
-  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  const std::vector<TDiagramControl*> controls = FControls->FDControls.Vector();
   for (TDiagramControl* c : controls) {
     TLinkPoints* points = c->GetLinkPoints();
     bool dropped = false;
@@ -130,28 +117,28 @@ void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
   TMemoryStream snapshot;
   SaveToStream(snapshot, false);
 
-  BeginInternalUpdate();
-  try {
-    {
-      Clear(true);
-      TTemporaryName blank(this, QString());
-      ReadDiagram(*source, this);
-    }
-    DropUnresolvedAnchors();
-  } catch (...) {
+  {
+    TDiagramUpdate internal(*this, ukInternal);
     try {
-      Clear(true);
-      snapshot.SetPosition(0);
-      TTemporaryName blank(this, QString());
-      ReadDiagram(snapshot, this);
+      {
+        Clear(true);
+        TTemporaryName blank(this, QString());
+        ReadDiagram(*source, this);
+      }
+      DropUnresolvedAnchors();
     } catch (...) {
-      // The snapshot was written by this diagram a moment ago and reads back; should it
-      // not, the caller still hears of the original error below.
+      try {
+        Clear(true);
+        snapshot.SetPosition(0);
+        TTemporaryName blank(this, QString());
+        ReadDiagram(snapshot, this);
+      } catch (...) {
+        // The snapshot was written by this diagram a moment ago and reads back; should it
+        // not, the caller still hears of the original error below.
+      }
+      throw;
     }
-    EndInternalUpdate();
-    throw;
   }
-  EndInternalUpdate();
   // The scroll ranges follow the loaded extent, with or without a window: every export
   // framing depends on them.
   UpdateScrollRanges();
@@ -183,14 +170,10 @@ void TdvDiagram::LoadFromFile(const QString& AFileName) {
 }
 
 void TdvDiagram::Clear(bool RestoreDefaults) {
-  BeginPosUpdate();
-  try {
+  {
+    TDiagramUpdate positions(*this, ukPosition);
     ClearDControls();
-  } catch (...) {
-    EndPosUpdate();
-    throw;
   }
-  EndPosUpdate();
   if (RestoreDefaults) ResetToDefaults();
   CancelInsertingBlock();
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "diagram/view/Diagram.h"
+#include "diagram/model/DiagramHost.h"
 #include "platform/core/Properties.h"
 #include "platform/gui/Pen.h"
 
@@ -42,7 +42,7 @@ TPageLines::TPageLines(TdvDiagram* ADiagram) : FDiagram(ADiagram), FPen(Create<T
 TPageLines::~TPageLines() = default;
 
 void TPageLines::RequestRedraw() {
-  if (FDiagram) FDiagram->RequestRedraw();
+  if (FDiagram) DiagramHostOf(FDiagram)->RequestRedraw();
 }
 
 void TPageLines::SetVisible(bool Value) {

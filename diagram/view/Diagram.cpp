@@ -1,12 +1,19 @@
-// The diagram as a container: construction and teardown, the control lists, membership,
-// naming, and the controls pending insertion.
+// The diagram as a container: construction and teardown, membership, the controls
+// pending insertion, streaming hooks, and the window's events handed to the collaborators.
 #include "diagram/view/Diagram.h"
 
 #include <QPainter>
 #include <QWidget>
-#include <limits>
 
 #include "diagram/Registration.h"
+#include "diagram/view/DiagramExporter.h"
+#include "diagram/view/DiagramPainter.h"
+#include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramViewport.h"
+#include "diagram/view/DiagramWindow.h"
+#include "diagram/view/interaction/DiagramTools.h"
+#include "platform/core/ScopeGuard.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
@@ -19,7 +26,16 @@ TDiagramHost* DiagramHostOf(TdvDiagram* ADiagram) { return ADiagram; }
 
 TdvDiagram* DiagramFromComponent(TComponent* AComponent) { return dynamic_cast<TdvDiagram*>(AComponent); }
 
-TdvDiagram::TdvDiagram(TComponent* AOwner) : TWinControl(AOwner) {
+TdvDiagram::TdvDiagram(TComponent* AOwner)
+    : TWinControl(AOwner),
+      FUpdates(std::make_unique<TDiagramUpdates>(*this)),
+      FControls(std::make_unique<TDiagramControlList>(*this)),
+      FSelection(std::make_unique<TDiagramSelection>(*this)),
+      FViewport(std::make_unique<TDiagramViewport>(*this)),
+      FPainter(std::make_unique<TDiagramPainter>(*this)),
+      FExporter(std::make_unique<TDiagramExporter>(*this)),
+      FWindow(std::make_unique<TDiagramWindow>(*this)),
+      FTools(std::make_unique<TDiagramTools>(*this)) {
   // A diagram can load any document of built-in controls without its user registering them.
   RegisterAllClasses();
   FLayers = MakeOwned<TDiagramLayers>(this);
@@ -31,12 +47,12 @@ TdvDiagram::TdvDiagram(TComponent* AOwner) : TWinControl(AOwner) {
   FFont->OnChange = [this](TObject*) {
     FParentFont = false;
     // Controls that follow the diagram's font take it over.
-    for (TDiagramControl* c : FDControls)
+    for (TDiagramControl* c : FControls->FDControls)
       if (c->GetDiagramFont()) c->ApplyDiagramFont();
     RequestRedraw();
   };
   FGraphicLib = DefaultGraphicLib();
-  FCurrentPPI = GetScreenPPI();
+  FViewport->FCurrentPPI = GetScreenPPI();
   FHorzScrollBar = MakeOwned<TDiagramScrollBar>(this, sbHorizontal);
   FVertScrollBar = MakeOwned<TDiagramScrollBar>(this, sbVertical);
   FSnapGrid = MakeOwned<TSnapGrid>(this);
@@ -57,7 +73,7 @@ TdvDiagram::~TdvDiagram() = default;
 
 void TdvDiagram::BeforeDestruction() {
   Destroying();
-  FInsertDControl = nullptr;
+  FTools->FInsertDControl = nullptr;
   FPageSettings.reset();
   ClearDControls();
   FSubList.clear();
@@ -80,11 +96,11 @@ void TdvDiagram::BeforeDestruction() {
 }
 
 void TdvDiagram::ResetToDefaults() {
-  FOriginalPPI = 96;
-  FMouseState = msBrowsing;
+  FViewport->FOriginalPPI = 96;
+  FTools->FMouseState = msBrowsing;
   FShowLinkPoints = true;
-  FPreviewZoom = 1.0;
-  ApplyZoomRatio(1.0);
+  FViewport->FPreviewZoom = 1.0;
+  FViewport->ApplyZoomRatio(1.0);
   FPageSettings->ResetToDefaults();
   FBackground->SetVisible(false);
   FBackground->GetBitmap()->SetSize(0, 0);
@@ -95,85 +111,21 @@ void TdvDiagram::ResetToDefaults() {
   RequestRedraw();
 }
 
-// ---- Lists ----
+// ---- Lists and finding ----
 
-int TdvDiagram::GetDiagramWidth() {
-  int result = 0;
-  for (TDiagramControl* c : FDControls) result = std::max(result, Round(c->SurroundRect().Right));
-  return result;
-}
-
-int TdvDiagram::GetDiagramHeight() {
-  int result = 0;
-  for (TDiagramControl* c : FDControls) result = std::max(result, Round(c->SurroundRect().Bottom));
-  return result;
-}
-
-int TdvDiagram::MinLeft() {
-  int result = std::numeric_limits<int>::max();
-  for (TDiagramControl* c : FDControls) result = std::min(result, Round(c->SurroundRect().Left));
-  return result;
-}
-
-int TdvDiagram::MinTop() {
-  int result = std::numeric_limits<int>::max();
-  for (TDiagramControl* c : FDControls) result = std::min(result, Round(c->SurroundRect().Top));
-  return result;
-}
-
-// ---- Finding and naming ----
-
-TDiagramControl* TdvDiagram::FindDControl(const QString& AName) const {
-  for (TDiagramControl* c : FDControls)
-    if (c->GetName().compare(AName, Qt::CaseInsensitive) == 0) return c;
-  return nullptr;
-}
-
-TDiagramControl* TdvDiagram::FindBlock(const QString& AName) const {
-  for (TDiagramControl* c : FBlocks)
-    if (c->GetName().compare(AName, Qt::CaseInsensitive) == 0) return c;
-  return nullptr;
-}
-
-bool TdvDiagram::IsForeignOwned(TDiagramControl* AControl) const {
-  TComponent* owner = AControl->GetOwner();
-  return owner != GetOwner() && owner != this;
-}
-
+int TdvDiagram::GetDiagramWidth() { return FControls->MaxRight(); }
+int TdvDiagram::GetDiagramHeight() { return FControls->MaxBottom(); }
+TDiagramControl* TdvDiagram::FindDControl(const QString& AName) const { return FControls->FindDControl(AName); }
+TDiagramControl* TdvDiagram::FindBlock(const QString& AName) const { return FControls->FindBlock(AName); }
+bool TdvDiagram::IsForeignOwned(TDiagramControl* AControl) const { return FControls->IsForeignOwned(AControl); }
 QString TdvDiagram::FindCompName(TComponent* AComponent, QString ABaseName) {
-  if (ABaseName.isEmpty() && AComponent) {
-    ABaseName = AComponent->ClassName();
-    if (ABaseName.startsWith(u'T')) ABaseName.remove(0, 1);
-  }
-  // Names are taken by the components of the component's owner, of the diagram's owner
-  // and of the diagram, and by the controls on the diagram.
-  std::vector<TComponent*> owners;
-  if (AComponent && AComponent->GetOwner()) owners.push_back(AComponent->GetOwner());
-  if (GetOwner()) owners.push_back(GetOwner());
-  owners.push_back(this);
-  auto taken = [&](const QString& name) {
-    for (TComponent* o : owners)
-      if (o->FindComponent(name)) return true;
-    // A miscount (an owner changed while on the diagram) only costs the walk.
-    return FForeignOwnedControls != 0 && FindDControl(name) != nullptr;
-  };
-  // Every taken name is carried by one of finitely many components, so one of the first
-  // (count + 1) numbers is free.
-  int limit = FDControls.Count() + 1;
-  for (TComponent* o : owners) limit += o->GetComponentCount();
-  const QString hintKey = ABaseName.toCaseFolded();
-  QString result;
-  for (int n = FNameHints.value(hintKey, 0) + 1; n <= limit + 1; ++n) {
-    QString candidate = ABaseName + QString::number(n);
-    if (!taken(candidate)) {
-      result = candidate;
-      FNameHints.insert(hintKey, n - 1);
-      break;
-    }
-  }
-  if (OnFindDControlName) OnFindDControlName(this, AComponent, ABaseName, result);
-  return result;
+  return FControls->FindCompName(AComponent, std::move(ABaseName));
 }
+TDiagramControl* TdvDiagram::LinkBetweenBlocks(TDiagramControl* ABlock1, TDiagramControl* ABlock2) const {
+  return FControls->LinkBetween(ABlock1, ABlock2);
+}
+TSquare TdvDiagram::ContentBounds() { return FControls->ContentBounds(); }
+void TdvDiagram::ClearDControls() { FControls->Clear(); }
 
 // ---- Membership ----
 
@@ -181,12 +133,8 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
   if (!AControl) return;
   const bool loading = IsLoading();
   if (AControl->GetName().isEmpty() && !loading) AControl->SetName(FindCompName(AControl, QString()));
-  if (!AControl->FInControlList) {
-    FDControls.Add(AControl);
-    AControl->FInControlList = true;
-    if (IsForeignOwned(AControl)) ++FForeignOwnedControls;
-  }
-  if (AControl->GetSelected() && !FSelecteds.Contains(AControl)) FSelecteds.Add(AControl);
+  FControls->AddDControl(AControl);
+  FSelection->Adopt(AControl);
   if (!loading) Fire(OnInsertDControl, this, AControl);
   if (!loading && FSnapGrid->GetActive() && FSnapGrid->GetForce() && AControl->FInBlockList)
     AControl->SnapToGrid(FSnapGrid->GetSizeX(), FSnapGrid->GetSizeY());
@@ -196,20 +144,12 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
-  if (FPreviousDControl == AControl) FPreviousDControl = nullptr;
-  if (FDControlClicked == AControl) FDControlClicked = nullptr;
-  if (FLinkPoint && FLinkPoint->GetDControl() == AControl) FLinkPoint = nullptr;
-  if (FHandle && FHandle->GetDControl() == AControl) FHandle = nullptr;
-  if (AControl->FInControlList) {
-    FDControls.RemoveUnique(AControl);
-    AControl->FInControlList = false;
-    if (IsForeignOwned(AControl)) --FForeignOwnedControls;
-  }
-  FSelecteds.RemoveUnique(AControl);
-  FNameHints.clear();  // its name, and lower numbers, may be free again
+  FTools->Forget(AControl);
+  FControls->RemoveDControl(AControl);
+  FSelection->FSelecteds.RemoveUnique(AControl);
   const bool destroying = IsDestroying();
   if (!destroying) Fire(OnRemoveDControl, this, AControl);
-  if (!destroying && FUpdatingPos == 0) {
+  if (!destroying && !FUpdates->Inside(ukPosition)) {
     UpdateScrollRanges();
     RequestRedraw();
   }
@@ -217,48 +157,23 @@ void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::AddBlock(TDiagramControl* ABlock) {
-  if (!ABlock || ABlock->FInBlockList) return;
-  FBlocks.Add(ABlock);
-  ABlock->FInBlockList = true;
+  if (!FControls->AddBlock(ABlock)) return;
   if (!IsLoading()) Fire(OnInsertBlock, this, ABlock);
   Modified();
 }
 
 void TdvDiagram::RemoveBlock(TDiagramControl* ABlock) {
-  if (!ABlock || !ABlock->FInBlockList) return;
-  FBlocks.RemoveUnique(ABlock);
-  ABlock->FInBlockList = false;
+  FControls->RemoveBlock(ABlock);
 }
 
 void TdvDiagram::AddLink(TDiagramControl* ALink) {
-  if (!ALink || ALink->FInLinkList) return;
-  FLinks.Add(ALink);
-  ALink->FInLinkList = true;
+  if (!FControls->AddLink(ALink)) return;
   if (!IsLoading()) Fire(OnInsertLink, this, ALink);
   Modified();
 }
 
 void TdvDiagram::RemoveLink(TDiagramControl* ALink) {
-  if (!ALink || !ALink->FInLinkList) return;
-  FLinks.RemoveUnique(ALink);
-  ALink->FInLinkList = false;
-}
-
-void TdvDiagram::ClearDControls() {
-  while (!FDControls.Empty()) {
-    TDiagramControl* c = FDControls[0];
-    if (c->IsMember())
-      if (TDiagramControl* master = c->GetMasterGroup()) c = master;
-    const int before = FDControls.Count();
-    c->Free();
-    // A control always leaves the lists while it is freed; should an override keep it
-    // from doing so, it is dropped here rather than freed again.
-    if (FDControls.Count() < before) continue;
-    FDControls.Remove(c);
-    FBlocks.Remove(c);
-    FLinks.Remove(c);
-    FSelecteds.Remove(c);
-  }
+  FControls->RemoveLink(ALink);
 }
 
 // ---- Inserting ----
@@ -272,13 +187,11 @@ TDiagramControl* TdvDiagram::CreateDControl(const TClassInfo* ADControlClass, co
   TComponent* owner = GetChildOwner() ? GetChildOwner() : this;
   auto* control = dynamic_cast<TDiagramControl*>(ADControlClass->CreateInstance(owner));
   if (!control) return nullptr;
-  try {
-    control->SetName(FindCompName(control, baseName));
-    control->SetDControlID(ADControlID);
-  } catch (...) {
-    control->Free();
-    throw;
-  }
+  // A control that cannot be named is not handed out half made.
+  TScopeExit freeControl([control] { control->Free(); });
+  control->SetName(FindCompName(control, baseName));
+  control->SetDControlID(ADControlID);
+  freeControl.Dismiss();
   return control;
 }
 
@@ -287,35 +200,43 @@ void TdvDiagram::StartInsertingControl(const TClassInfo* ADControlClass, bool AK
 }
 
 void TdvDiagram::StartInsertingControl(TDiagramControl* ADControl, bool AKeepInserting) {
-  FKeepInserting = AKeepInserting;
-  if (FInsertDControl && FInsertDControl != ADControl) {
-    TDiagramControl* pending = FInsertDControl;
-    FInsertDControl = nullptr;
+  TDiagramTools& t = *FTools;
+  t.FKeepInserting = AKeepInserting;
+  if (t.FInsertDControl && t.FInsertDControl != ADControl) {
+    TDiagramControl* pending = t.FInsertDControl;
+    t.FInsertDControl = nullptr;
     pending->Free();
   }
-  FInsertDControl = ADControl;
+  t.FInsertDControl = ADControl;
   if (ADControl) ADControl->FreeNotification(this);
   UnselectAll();
-  FMouseState = ADControl && ADControl->GetInsertStyle() == isDraw ? msToDraw : msToInsert;
+  t.FMouseState = ADControl && ADControl->GetInsertStyle() == isDraw ? msToDraw : msToInsert;
 }
 
 void TdvDiagram::CancelInsertingBlock() {
-  TDiagramControl* pending = FInsertDControl;
-  FInsertDControl = nullptr;
+  TDiagramControl* pending = FTools->FInsertDControl;
+  FTools->FInsertDControl = nullptr;
   if (pending) pending->Free();
-  FMouseState = msBrowsing;
+  FTools->FMouseState = msBrowsing;
 }
+
+TDiagramControl* TdvDiagram::GetInsertDControl() const { return FTools->FInsertDControl; }
+TMouseState TdvDiagram::GetMouseState() const { return FTools->FMouseState; }
+void TdvDiagram::SetMouseState(TMouseState Value) { FTools->FMouseState = Value; }
+TDot TdvDiagram::GetMovingStartPoint() const { return FTools->FDragStart; }
+void TdvDiagram::RegisterTool(std::unique_ptr<TDiagramTool> ATool) { FTools->Register(std::move(ATool)); }
+TDiagramTool& TdvDiagram::GetActiveTool() const { return FTools->Active(); }
 
 void TdvDiagram::Notification(TComponent* AComponent, TOperation Operation) {
   TWinControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent && AComponent == FInsertDControl) FInsertDControl = nullptr;
+  if (Operation == opRemove && AComponent && AComponent == FTools->FInsertDControl) FTools->FInsertDControl = nullptr;
 }
 
 // ---- Streaming hooks ----
 
 void TdvDiagram::GetChildren(const TGetChildProc& Proc, TComponent*) {
   if (!IsDesigning() && !FInternalStreaming && !FClipboardStreaming) return;
-  for (TDiagramControl* c : FDControls)
+  for (TDiagramControl* c : FControls->FDControls)
     if (!FClipboardStreaming || c->GetName().contains(FClipPrefix)) Proc(c);
 }
 
@@ -323,7 +244,7 @@ void TdvDiagram::DefineProperties(TFiler* Filer) {
   TWinControl::DefineProperties(Filer);
   // Older documents carry the screen density they were made at; it has no effect.
   Filer->DefineProperty(
-      "OriginalPPI", [this](TReader& R) { FOriginalPPI = R.ReadInteger(); }, nullptr, false);
+      "OriginalPPI", [this](TReader& R) { FViewport->FOriginalPPI = R.ReadInteger(); }, nullptr, false);
   // Documents saved by a diagram hosted in a docked window carry the window's last
   // explicit bounds; they describe the window, not the document, so they are accepted and
   // not written back.
@@ -342,7 +263,7 @@ void TdvDiagram::DefineProperties(TFiler* Filer) {
 
 void TdvDiagram::Loaded() {
   TWinControl::Loaded();
-  for (TDiagramControl* c : FDControls) {
+  for (TDiagramControl* c : FControls->FDControls) {
     if (c->GetName().isEmpty()) c->SetName(FindCompName(c, QString()));
     // A layer name read before its layer existed is resolved against the loaded layers.
     if (!c->GetPendingLayerName().isEmpty()) {
@@ -357,15 +278,19 @@ void TdvDiagram::Loaded() {
   UpdateScrollRanges();
 }
 
-// ---- Window ----
+// ---- Window and input ----
 
-bool TdvDiagram::HasParentWindow() const {
-  if (!HandleAllocated()) return false;
-  return const_cast<TdvDiagram*>(this)->GetHandle()->parentWidget() != nullptr;
-}
+bool TdvDiagram::HasParentWindow() const { return FWindow->HasParentWindow(); }
 
 void TdvDiagram::InvalidateWindow() {
   if (HasParentWindow()) Invalidate();
+}
+
+int TdvDiagram::ScrollBarThickness() const { return FWindow->PlatformScrollBarThickness(); }
+
+void TdvDiagram::CreateWnd() {
+  TWinControl::CreateWnd();
+  FWindow->CreateScrollBars();
 }
 
 void TdvDiagram::Resize() {
@@ -373,7 +298,42 @@ void TdvDiagram::Resize() {
   UpdateScrollRanges();
   // The drawing area changed size: the bars re-clamp also where no ranges are worked out.
   UpdateScrollBars();
-  LayoutWindowScrollBars();
+  FWindow->LayoutScrollBars();
+}
+
+void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
+  TCanvas canvas(&Painter);
+  Painter.save();
+  TScopeExit restore([&Painter] { Painter.restore(); });
+  Painter.setClipRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height());
+  PaintAs(canvas, psScreen, TDot{0, 0});
+  FPainter->PaintBorder(canvas);
+}
+
+void TdvDiagram::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TWinControl::MouseDown(Button, Shift, X, Y);
+  FTools->Active().MouseDown(Button, Shift, TPoint{X, Y});
+}
+
+void TdvDiagram::MouseMove(TShiftState Shift, int X, int Y) {
+  TWinControl::MouseMove(Shift, X, Y);
+  FTools->Active().MouseMove(Shift, TPoint{X, Y});
+}
+
+void TdvDiagram::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TWinControl::MouseUp(Button, Shift, X, Y);
+  FTools->Active().MouseUp(Button, Shift, TPoint{X, Y});
+}
+
+void TdvDiagram::KeyDown(uint16_t& Key, TShiftState Shift) {
+  TWinControl::KeyDown(Key, Shift);
+  // A key the application's handler consumed (set to 0) never reaches the tool.
+  if (Key != 0 && FTools->Active().KeyDown(Key, Shift)) Key = 0;
+}
+
+bool TdvDiagram::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  return FTools->Active().MouseWheel(Shift, WheelDelta, MousePos);
 }
 
 }  // namespace tarnwick

@@ -1,17 +1,15 @@
 #pragma once
-// TdvDiagram: the diagram component. It owns the document (every control placed on it),
-// knows which controls are selected, names them, counts updates and repaint requests,
-// converts between diagram units and canvas pixels, zooms, and finds controls, link points
-// and handles by position. It works without a window: a document can be built, searched
-// and streamed headless.
-#include <QHash>
-#include <QPointer>
-#include <QScrollBar>
-#include <QImage>
+// TdvDiagram: the diagram component. It owns the document (every control placed on it)
+// and is the one interface to it, with the names documents and programs use. The work is
+// done by collaborators it owns, each in its own file: the control lists and naming
+// (DiagramControlList.h), the selection (DiagramSelection.h), the viewport with zoom,
+// scrolling and coordinates (DiagramViewport.h), the paint pipeline (DiagramPainter.h),
+// the exporter (DiagramExporter.h), the window's widgets (DiagramWindow.h), the update
+// brackets (UpdateGuard.h) and the mouse tools (interaction/). It works without a window:
+// a document can be built, searched, streamed and exported headless.
 #include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "diagram/model/DiagramControl.h"
@@ -21,10 +19,12 @@
 #include "diagram/printing/PageSettings.h"
 #include "diagram/printing/Pagination.h"
 #include "diagram/view/DiagramBackground.h"
+#include "diagram/view/DiagramControlList.h"
 #include "diagram/view/DiagramRuler.h"
 #include "diagram/view/DiagramScrollBar.h"
 #include "diagram/view/DiagramTypes.h"
 #include "diagram/view/SnapGrid.h"
+#include "diagram/view/UpdateGuard.h"
 #include "diagram/view/WindowProperties.h"
 #include "platform/core/Stream.h"
 #include "platform/core/List.h"
@@ -33,7 +33,13 @@
 namespace tarnwick {
 
 class TBitmap;
-class TDgrPaintEngine;
+class TDiagramExporter;
+class TDiagramPainter;
+class TDiagramSelection;
+class TDiagramTool;
+class TDiagramTools;
+class TDiagramViewport;
+class TDiagramWindow;
 class TFont;
 
 class TdvDiagram : public TWinControl, public TDiagramHost {
@@ -47,13 +53,13 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void ResetToDefaults();
 
   // ---- Lists ----
-  int DControlCount() const override { return FDControls.Count(); }
-  int BlockCount() const { return FBlocks.Count(); }
-  int LinkCount() const { return FLinks.Count(); }
-  TDiagramControl* GetDControls(int Index) const override { return FDControls[Index]; }
-  TDiagramControl* GetBlocks(int Index) const { return FBlocks[Index]; }
-  TDiagramControl* GetLinks(int Index) const { return FLinks[Index]; }
-  TDiagramControl* GetSelecteds(int Index) const { return FSelecteds[Index]; }
+  int DControlCount() const override { return FControls->FDControls.Count(); }
+  int BlockCount() const { return FControls->FBlocks.Count(); }
+  int LinkCount() const { return FControls->FLinks.Count(); }
+  TDiagramControl* GetDControls(int Index) const override { return FControls->FDControls[Index]; }
+  TDiagramControl* GetBlocks(int Index) const { return FControls->FBlocks[Index]; }
+  TDiagramControl* GetLinks(int Index) const { return FControls->FLinks[Index]; }
+  TDiagramControl* GetSelecteds(int Index) const;
   int SelectedCount(TDiagramControlFilter AFilter = cfAll) const;
   int SelectedBlockCount(TDiagramControlFilter AFilter = cfAll) const;
   int SelectedLinkCount() const;
@@ -103,10 +109,13 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void StartInsertingControl(const TClassInfo* ADControlClass, bool AKeepInserting);
   void StartInsertingControl(TDiagramControl* ADControl, bool AKeepInserting);
   void CancelInsertingBlock();
-  TDiagramControl* GetInsertDControl() const { return FInsertDControl; }
-  TMouseState GetMouseState() const { return FMouseState; }
-  void SetMouseState(TMouseState Value) { FMouseState = Value; }
-  TDot GetMovingStartPoint() const { return FDragStart; }
+  TDiagramControl* GetInsertDControl() const;
+  TMouseState GetMouseState() const;
+  void SetMouseState(TMouseState Value);
+  TDot GetMovingStartPoint() const;
+  // The mouse tools: the window's input goes to the one serving the mouse state.
+  void RegisterTool(std::unique_ptr<TDiagramTool> ATool);
+  TDiagramTool& GetActiveTool() const;
 
   // ---- Z-order ----
   void MoveControlIndex(TDiagramControl* ADControl, int NewIndex);
@@ -125,17 +134,20 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void DControlUnselected(TDiagramControl* AControl) override;
   void UnselectInvisibleControls() override;
   bool IsShowingGroupSelection() const override;
-  TDiagramControl* GetSelBlockControl() const override { return FSelBlock; }
+  TDiagramControl* GetSelBlockControl() const override;
   // Selects or unselects a control and, for a group, all its members at any depth, in one
   // selection bracket; the flags are written directly, bypassing CanSelect.
   void SetGroupSelected(TDiagramControl* AControl, bool AValue);
 
   // ---- Updates and notifications ----
+  // Brackets: TDiagramUpdate (UpdateGuard.h) opens one for a scope; these are the same
+  // update bracket for callers that open and close it themselves.
   void BeginUpdate();
   // Outermost level: recomputes the extent; with AOptimize repaints only when redraws were
   // requested and returns their number, else repaints and returns -1. Nested: -1.
   int EndUpdate(bool AOptimize = false);
-  bool IsUpdating() const { return FUpdateCount > 0; }
+  bool IsUpdating() const;
+  TDiagramUpdates& GetUpdates();
   // Inside an update bracket only counted; otherwise the window is invalidated (unless
   // it is painting or has no parent).
   void RequestRedraw() override;
@@ -229,15 +241,12 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   int GetPageCount();
 
   // ---- Painting state ----
-  TPaintStyle GetPaintStyle() const { return FPaintStyle; }
+  TPaintStyle GetPaintStyle() const;
   // Set by preview, print and export passes; every pass restores psScreen.
   void SetPaintPass(TPaintStyle AStyle, TDot AOffset, double APrintConvX = 1, double APrintConvY = 1);
-  void SetPreviewZoom(double Value) { FPreviewZoom = Value; }
-  void SetAdjustRatio(double AX, double AY) {
-    FAdjustRatioX = AX;
-    FAdjustRatioY = AY;
-  }
-  bool IsPainting() const { return FPainting; }
+  void SetPreviewZoom(double Value);
+  void SetAdjustRatio(double AX, double AY);
+  bool IsPainting() const;
   // One pass of the whole diagram onto ACanvas in a paint style; the style returns to
   // psScreen afterwards, also when painting fails.
   void PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset);
@@ -269,12 +278,12 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
 
   // The controls the normal passes paint instead of all of them (a subset in z-order, for
   // one band of an export); nullptr paints all.
-  void SetPaintList(const TList<TDiagramControl*>* AList) { FPaintList = AList; }
+  void SetPaintList(const TList<TDiagramControl*>* AList);
 
   // The drag snapshot: while it is in use a repaint copies it and paints only what moves.
   void BuildCache();
-  void DropCache() { FUseCache = false; }
-  bool UsingCache() const { return FUseCache; }
+  void DropCache();
+  bool UsingCache() const;
   // The canvas-pixel rectangle outside which the pass in progress paints no control: the
   // canvas's clip on screen, the printable page in preview and print, the whole drawing
   // (at least the canvas's clip) in an export.
@@ -413,7 +422,7 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void SetConnectionLineId(const QString& Value) { FConnectionLineId = Value; }
   TMovementRestrictions GetRestrictMovementWithCtrl() const { return FRestrictMovementWithCtrl; }
   void SetRestrictMovementWithCtrl(TMovementRestrictions Value) { FRestrictMovementWithCtrl = Value; }
-  int GetOriginalPPI() const { return FOriginalPPI; }
+  int GetOriginalPPI() const;
 
   // Streaming flags: controls are written only while one is set (or while designing);
   // with the clipboard flag only the controls whose names carry the clipboard prefix.
@@ -496,6 +505,10 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TFindDControlNameEvent OnFindDControlName;
   // Private hooks of companion components (design-time tracking, mouse-down with handle).
   TDiagramDesignEvent OnDesignEvent;
+  // Called once when the outermost bracket of a user operation closes (also when the
+  // operation failed part-way), with the operation's label: the point where the undo
+  // stack records the document's state.
+  std::function<void(TdvDiagram* Sender, const QString& ALabel)> OnOperationEnd;
   TDControlMouseEventEx OnDControlMouseDownEx;
 
  protected:
@@ -507,61 +520,45 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   virtual void UpdateSelBlock() {}
   bool HasParentWindow() const;
   // The thickness of the window's own scroll bars, which take room from the drawing area
-  // while they are shown. The window shows none of its own yet, so they take none.
+  // while they are shown.
   virtual int ScrollBarThickness() const;
-  // ---- The window (DiagramWindow.cpp): the drawing and the two scroll bars it shows ----
   void CreateWnd() override;
-  // Makes the window's scroll bars show what the diagram's scroll bars say.
-  void SyncWindowScrollBars();
-  void LayoutWindowScrollBars();
-  // A request from a window scroll bar, through the bar's exception boundary.
-  void WindowScroll(TScrollBarKind AKind, TScrollCode ACode, int ATrackPos);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void PaintWindow(QPainter& Painter, const TRect& UpdateRect) override;
-  void PaintBorder(TCanvas& ACanvas);
   void DropUnresolvedAnchors();
   void Resize() override;
+  // Input goes to the active tool after the application's handlers.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
  private:
-  struct TContentExtent {
-    double MinL = 0, MinT = 0, MaxR = 0, MaxB = 0, ExtW = 0, ExtH = 0;
-  };
+  friend class TDiagramControlList;
+  friend class TDiagramExporter;
+  friend class TDiagramPainter;
+  friend class TDiagramSelection;
+  friend class TDiagramTool;
+  friend class TDiagramUpdates;
+  friend class TDiagramViewport;
+  friend class TDiagramWindow;
   // Runs a programmatic batch of moves: extent and repaint once, anchored lines told
-  // once per control at the end; the counters close even when a move throws.
+  // once per control at the end; the brackets close even when a move throws.
   void ProgrammaticMove(const std::function<void()>& AMoves);
-  void BeginInternalUpdate() { ++FInternalUpdating; }
-  void EndInternalUpdate();
-  void BeginPosUpdate() { ++FUpdatingPos; }
-  void EndPosUpdate();
-  TContentExtent CalcContentExtent();
-  // A ruler strip covers the canvas point (its edge row and column included).
-  bool IsRulerAt(TDot ACanvasPoint) const;
-  bool SelBlockInUse() const;
   void DesignEvent(TDiagramEventType AType);
-  void ApplyZoomRatio(double ARatio);
-  void ZoomBy(const TSquare& ARect, bool AZoomIn);
-  double ContentScale() const { return GetScreenDPIRatio() * FZoomRatio; }
-  // Printer pixels per diagram pixel, from the current printer (or the fallback
-  // resolution the printable rectangle uses without one).
-  TPrintConv PrintConv() const;
-  int MinLeft();
-  int MinTop();
-  // ---- Painting (DiagramPaint.cpp) ----
-  void PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask, TDgrPaintEngine* AEngine);
-  void DrawHandleTree(TCanvas& ACanvas, TDiagramControl* AControl);
-  void RulersPass(TCanvas& ACanvas, bool ADrawGrid);
-  TRect PaintEngineRect(TCanvas& ACanvas);
-  void SetupEngineTransform(TDgrPaintEngine& AEngine);
-  void PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine);
-  void DrawSelBlockHandles(TCanvas& ACanvas);
-  void DrawPageLines(TCanvas& ACanvas);
 
-  // Lists: plain references; the controls are owned by the child owner.
-  TList<TDiagramControl*> FDControls;
-  TList<TDiagramControl*> FBlocks;
-  TList<TDiagramControl*> FLinks;
-  TList<TDiagramControl*> FSelecteds;
+  // The collaborators.
+  std::unique_ptr<TDiagramUpdates> FUpdates;
+  std::unique_ptr<TDiagramControlList> FControls;
+  std::unique_ptr<TDiagramSelection> FSelection;
+  std::unique_ptr<TDiagramViewport> FViewport;
+  std::unique_ptr<TDiagramPainter> FPainter;
+  std::unique_ptr<TDiagramExporter> FExporter;
+  std::unique_ptr<TDiagramWindow> FWindow;
+  std::unique_ptr<TDiagramTools> FTools;
+
+  // The view objects, published as the diagram's own properties.
   std::vector<std::shared_ptr<IDiagramSubscriber>> FSubList;
   TOwned<TDiagramLayers> FLayers;
   TOwned<TFont> FFont;
@@ -573,57 +570,11 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TOwned<TDiagramBackground> FBackground;
   TOwned<TDiagramRuler> FTopRuler;
   TOwned<TDiagramRuler> FLeftRuler;
-  // The selection block arrives with the group classes; until then there is none.
-  TDiagramControl* FSelBlock = nullptr;
 
-  // Interaction state.
-  TMouseState FMouseState = msBrowsing;
-  TDot FDragStart;
-  TDiagramControl* FInsertDControl = nullptr;
-  TDiagramControl* FPreviousDControl = nullptr;
-  TDiagramControl* FDControlClicked = nullptr;
-  TLinkPoint* FLinkPoint = nullptr;
-  TStretchHandle* FHandle = nullptr;
-  bool FKeepInserting = false;
-  int FConnOff = 10;
-
-  // Counters.
-  int FUpdateCount = 0;
-  int FRedrawRequestCount = 0;
-  // Naming many new controls must stay linear: per base name, the numbers below the
-  // hint are known to be taken (forgotten whenever a control leaves), and controls owned
-  // outside the owners FindCompName asks are counted, so the list walk of FindDControl
-  // is needed only when there are any.
-  QHash<QString, int> FNameHints;
-  int FForeignOwnedControls = 0;
-  int FInternalUpdating = 0;
-  int FUpdatingPos = 0;
-  int FUpdatingSel = 0;
-  bool FPainting = false;
-  TOwned<TBitmap> FCacheImage;
-  QPointer<QScrollBar> FHorzBarWidget;
-  QPointer<QScrollBar> FVertBarWidget;
-  bool FUseCache = false;
-  bool FDoingCache = false;
-  // The band an export renders: controls outside it are not painted.
-  std::optional<TSquare> FExportBand;
-  const TList<TDiagramControl*>* FPaintList = nullptr;
-  bool FUpdatingScrollBars = false;
+  // Published settings and documents.
   bool FInternalStreaming = false;
   bool FClipboardStreaming = false;
-
-  // View.
-  double FZoomRatio = 1.0;
-  double FPreviewZoom = 1.0;
-  TPaintStyle FPaintStyle = psScreen;
-  TDot FPreviewOffset;
-  float FPrintConvX = 1.0f;
-  float FPrintConvY = 1.0f;
-  double FAdjustRatioX = 1.0;
-  double FAdjustRatioY = 1.0;
   bool FIgnoreScreenDPI = false;
-  int FOriginalPPI = 96;
-  int FCurrentPPI = 0;
   TDiagramMeasUnit FIntMeasUnit = duCenti;
   bool FRulerAutoUnit = false;
   TBorderStyle FBorderStyle = bsSingle;

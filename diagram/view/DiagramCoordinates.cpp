@@ -1,24 +1,13 @@
-// Conversions between diagram units ("client" coordinates) and canvas pixels for every
-// paint style, screen scaling, measurement units and grid snapping.
+// The diagram's coordinates, units, zoom, extent and pages, handed to its viewport.
 #include <QGuiApplication>
 #include <QScreen>
 
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramViewport.h"
 #include "geometry/Conversions.h"
 #include "platform/core/Math.h"
-#include "platform/gui/Canvas.h"
-#include "platform/gui/Font.h"
-#include "diagram/printing/PageSettings.h"
-#include "diagram/view/DiagramScrollBar.h"
-#include <algorithm>
 
 namespace tarnwick {
-
-namespace {
-// The inverse of a scale factor that a pass may have left at 0: such an axis is left
-// as it is instead of dividing by zero.
-double Unscale(double AValue, double AFactor) { return AFactor != 0 ? AValue / AFactor : AValue; }
-}  // namespace
 
 // ---- Screen scaling ----
 
@@ -31,78 +20,16 @@ int TdvDiagram::PlatformScreenPPI() const {
   return ppi > 0 ? ppi : 96;
 }
 
-int TdvDiagram::GetScreenPPI() const { return FIgnoreScreenDPI ? 96 : PlatformScreenPPI(); }
-
+int TdvDiagram::GetScreenPPI() const { return FViewport->ScreenPPI(); }
 double TdvDiagram::GetScreenDPIRatio() const { return GetScreenPPI() / 96.0; }
-
-double TdvDiagram::GetZoomRatio() const {
-  return FPaintStyle == psPreview || FPaintStyle == psPrint ? FPreviewZoom : FZoomRatio;
-}
+int TdvDiagram::GetOriginalPPI() const { return FViewport->FOriginalPPI; }
+void TdvDiagram::ScaleForPPI(int NewPPI) { FViewport->ScaleForPPI(NewPPI); }
 
 // ---- Conversions ----
 
-TDot TdvDiagram::ClientToCanvas(TDot P) const {
-  switch (FPaintStyle) {
-    case psScreen: {
-      const double s = ContentScale();
-      return TDot{P.X * s - FHorzScrollBar->GetPosition() + FLeftRuler->VisibleSize(),
-                  P.Y * s - FVertScrollBar->GetPosition() + FTopRuler->VisibleSize()};
-    }
-    case psPreview:
-    case psPrint: {
-      double x = (P.X * FPrintConvX + FPreviewOffset.X) * FAdjustRatioX;
-      double y = (P.Y * FPrintConvY + FPreviewOffset.Y) * FAdjustRatioY;
-      if (FPreviewZoom != 1) {
-        x *= FPreviewZoom;
-        y *= FPreviewZoom;
-      }
-      return TDot{x, y};
-    }
-    case psBitmap: {
-      double x = P.X + FPreviewOffset.X;
-      double y = P.Y + FPreviewOffset.Y;
-      if (FZoomRatio != 1) {
-        x *= FZoomRatio;
-        y *= FZoomRatio;
-      }
-      return TDot{x, y};
-    }
-  }
-  return P;
-}
-
-TDot TdvDiagram::CanvasToClient(TDot P) const {
-  switch (FPaintStyle) {
-    case psScreen: {
-      const TDot origin = GetCanvasOrigin();
-      const double s = ContentScale();
-      return TDot{Unscale(P.X - origin.X, s), Unscale(P.Y - origin.Y, s)};
-    }
-    case psPreview:
-    case psPrint: {
-      double x = P.X, y = P.Y;
-      if (FPreviewZoom != 1) {
-        x = Unscale(x, FPreviewZoom);
-        y = Unscale(y, FPreviewZoom);
-      }
-      x = Unscale(x, FAdjustRatioX) - FPreviewOffset.X;
-      y = Unscale(y, FAdjustRatioY) - FPreviewOffset.Y;
-      return TDot{Unscale(x, FPrintConvX), Unscale(y, FPrintConvY)};
-    }
-    case psBitmap: {
-      double x = P.X, y = P.Y;
-      if (FZoomRatio != 1) {
-        x = Unscale(x, FZoomRatio);
-        y = Unscale(y, FZoomRatio);
-      }
-      return TDot{x - FPreviewOffset.X, y - FPreviewOffset.Y};
-    }
-  }
-  return P;
-}
-
+TDot TdvDiagram::ClientToCanvas(TDot APoint) const { return FViewport->ClientToCanvas(APoint); }
+TDot TdvDiagram::CanvasToClient(TDot APoint) const { return FViewport->CanvasToClient(APoint); }
 TPoint TdvDiagram::ClientToCanvas(TPoint APoint) const { return DotToPoint(ClientToCanvas(PointToDot(APoint))); }
-
 TPoint TdvDiagram::CanvasToClient(TPoint APoint) const { return DotToPoint(CanvasToClient(PointToDot(APoint))); }
 
 TRect TdvDiagram::ClientToCanvas(const TRect& ARect) const {
@@ -123,37 +50,19 @@ TSquare TdvDiagram::CanvasToClient(const TSquare& ARect) const {
   return TSquare{tl.X, tl.Y, br.X, br.Y};
 }
 
+// ---- The paint pass's mapping ----
+
+TPaintStyle TdvDiagram::GetPaintStyle() const { return FViewport->FPaintStyle; }
+
 void TdvDiagram::SetPaintPass(TPaintStyle AStyle, TDot AOffset, double APrintConvX, double APrintConvY) {
-  FPaintStyle = AStyle;
-  FPreviewOffset = AOffset;
-  FPrintConvX = static_cast<float>(APrintConvX);
-  FPrintConvY = static_cast<float>(APrintConvY);
+  FViewport->SetPaintPass(AStyle, AOffset, APrintConvX, APrintConvY);
 }
 
-TSquare TdvDiagram::PaintClipSquare(TCanvas& ACanvas) {
-  const TRect clip = ACanvas.GetClipRect();
-  switch (FPaintStyle) {
-    case psPreview: {
-      const TSquare r = FPageSettings->PrintableRect();
-      return TSquare{0, 0, r.Right - r.Left, r.Bottom - r.Top};
-    }
-    case psPrint:
-      return FPageSettings->PrintableRect();
-    case psBitmap: {
-      const int w = std::max({FHorzScrollBar->GetRange(), GetClientWidth(), clip.Right - clip.Left});
-      const int h = std::max({FVertScrollBar->GetRange(), GetClientHeight(), clip.Bottom - clip.Top});
-      // A banded export paints one band of the image at a time: exactly that band.
-      if (FExportBand) return *FExportBand;
-      return TSquare{0, 0, double(w), double(h)};
-    }
-    case psScreen:
-    default:
-      return RectToSquare(clip);
-  }
-}
+void TdvDiagram::SetPreviewZoom(double Value) { FViewport->FPreviewZoom = Value; }
 
-bool TdvDiagram::IsRulerAt(TDot ACanvasPoint) const {
-  return ACanvasPoint.Y <= FTopRuler->VisibleSize() || ACanvasPoint.X <= FLeftRuler->VisibleSize();
+void TdvDiagram::SetAdjustRatio(double AX, double AY) {
+  FViewport->FAdjustRatioX = AX;
+  FViewport->FAdjustRatioY = AY;
 }
 
 // ---- Units ----
@@ -162,74 +71,40 @@ double TdvDiagram::ClientToInches(double X) const { return X / GetScreenPPI(); }
 double TdvDiagram::ClientToMilimeters(double X) const { return ClientToInches(X) * 25.4; }
 double TdvDiagram::InchesToClient(double X) const { return GetScreenPPI() * X; }
 double TdvDiagram::MilimetersToClient(double X) const { return InchesToClient(X / 25.4); }
-
-double TdvDiagram::MeasUnitToMM(double AUnit) const {
-  switch (GetMeasUnit()) {
-    case duMili:
-      return AUnit;
-    case duCenti:
-      return AUnit * 10;
-    case duInch:
-      return AUnit * 25.4;
-  }
-  return AUnit;
-}
-
-double TdvDiagram::MMToMeasUnit(double AMM) const {
-  switch (GetMeasUnit()) {
-    case duMili:
-      return AMM;
-    case duCenti:
-      return AMM / 10;
-    case duInch:
-      return AMM / 25.4;
-  }
-  return AMM;
-}
-
-QString TdvDiagram::GetUnitSymbol() const {
-  switch (GetMeasUnit()) {
-    case duMili:
-      return QStringLiteral("mm");
-    case duCenti:
-      return QStringLiteral("cm");
-    case duInch:
-      return QStringLiteral("in");
-  }
-  return QString();
-}
-
-void TdvDiagram::ScaleForPPI(int NewPPI) {
-  if (NewPPI == 0) NewPPI = GetScreenPPI();
-  if (NewPPI <= 0 || FCurrentPPI <= 0 || NewPPI == FCurrentPPI) return;
-  auto scale = [&](TFont* f) {
-    if (f) f->SetHeight(MulDiv(f->GetHeight(), NewPPI, FCurrentPPI));
-  };
-  scale(FTopRuler->GetFont());
-  scale(FLeftRuler->GetFont());
-  for (TDiagramControl* c : FDControls) {
-    if (!c->GetDiagramFont()) scale(c->GetFont());
-    TTextCells* cells = c->GetTextCells();
-    for (int i = 0; i < cells->Count(); ++i)
-      if (!cells->GetItems(i)->GetDControlFont()) scale(cells->GetItems(i)->GetFont());
-  }
-  // The diagram's own font, as the platform scales a control's font.
-  const bool parentFont = FParentFont;
-  scale(FFont.get());
-  FParentFont = parentFont;
-  FCurrentPPI = NewPPI;
-}
+double TdvDiagram::MeasUnitToMM(double AUnit) const { return FViewport->MeasUnitToMM(AUnit); }
+double TdvDiagram::MMToMeasUnit(double AMM) const { return FViewport->MMToMeasUnit(AMM); }
+QString TdvDiagram::GetUnitSymbol() const { return FViewport->UnitSymbol(); }
 
 // ---- Snapping ----
 
-TDot TdvDiagram::SnapDeltaPoint(TDot APoint) const {
-  if (!FSnapGrid->GetActive()) return APoint;
-  return TDot{SnapCoordinate(APoint.X, FSnapGrid->GetSizeX()), SnapCoordinate(APoint.Y, FSnapGrid->GetSizeY())};
-}
+TDot TdvDiagram::SnapDeltaPoint(TDot APoint) const { return FViewport->SnapDeltaPoint(APoint); }
 
 TDot TdvDiagram::SnapCanvasPoint(TDot APoint) const {
   if (!FSnapGrid->GetActive()) return APoint;
   return ClientToCanvas(SnapDeltaPoint(CanvasToClient(APoint)));
 }
+
+// ---- Zoom ----
+
+int TdvDiagram::GetZoom() const { return FViewport->Zoom(); }
+void TdvDiagram::SetZoom(int Value) { FViewport->SetZoom(Value); }
+double TdvDiagram::GetZoomRatio() const { return FViewport->ZoomRatio(); }
+void TdvDiagram::ZoomIn(const TSquare& ARect) { FViewport->ZoomBy(ARect, true); }
+void TdvDiagram::ZoomOut(const TSquare& ARect) { FViewport->ZoomBy(ARect, false); }
+void TdvDiagram::ZoomMoveToFit(int AMargin) { FViewport->ZoomMoveToFit(AMargin); }
+
+// ---- Extent and scrolling ----
+
+void TdvDiagram::UpdateScrollRanges() { FViewport->UpdateScrollRanges(); }
+void TdvDiagram::UpdateScrollBars() { FViewport->UpdateScrollBars(); }
+void TdvDiagram::MakeControlVisible(TDiagramControl* AControl) { FViewport->MakeControlVisible(AControl); }
+void TdvDiagram::KeepInBounds() { FViewport->KeepInBounds(); }
+
+// ---- Pages ----
+
+TPageGrid TdvDiagram::CalcPageGrid(bool WithContent) { return FViewport->CalcPageGrid(WithContent); }
+int TdvDiagram::GetPageColCount() { return FViewport->PageColCount(); }
+int TdvDiagram::GetPageRowCount() { return FViewport->PageRowCount(); }
+int TdvDiagram::GetPageCount() { return PageCountOf(GetPageColCount(), GetPageRowCount()); }
 
 }  // namespace tarnwick

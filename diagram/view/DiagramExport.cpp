@@ -14,11 +14,16 @@
 #include <limits>
 #include <vector>
 
+#include "diagram/view/DiagramExporter.h"
+
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramPainter.h"
+#include "diagram/view/DiagramViewport.h"
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
 #include "platform/core/List.h"
 #include "platform/core/Math.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/BandedExport.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/BmpWriter.h"
@@ -61,18 +66,6 @@ class TSafeFileStream : public TStream {
  private:
   QSaveFile FFile;
   QString FName;
-};
-
-// Puts the paint style back whatever happens while sizing or rendering.
-class TPaintStyleGuard {
- public:
-  explicit TPaintStyleGuard(TdvDiagram& ADiagram) : FDiagram(ADiagram) {}
-  ~TPaintStyleGuard() { FDiagram.SetPaintPass(psScreen, TDot{0, 0}); }
-  TPaintStyleGuard(const TPaintStyleGuard&) = delete;
-  TPaintStyleGuard& operator=(const TPaintStyleGuard&) = delete;
-
- private:
-  TdvDiagram& FDiagram;
 };
 
 // Which controls each band of an export has to paint. Painting tests every control against
@@ -127,36 +120,16 @@ class TBandControls {
   std::vector<std::vector<int>> FBuckets;  // indexes into FControls, ascending
 };
 
-// Lets one band paint only its own list of controls, and the whole list again afterwards,
-// also when painting fails. The diagram's control list itself is never touched.
-class TPaintListScope {
- public:
-  TPaintListScope(TdvDiagram& ADiagram, TList<TDiagramControl*> ABand) : FDiagram(ADiagram), FBand(std::move(ABand)) {
-    FDiagram.SetPaintList(&FBand);
-  }
-  ~TPaintListScope() { FDiagram.SetPaintList(nullptr); }
-  TPaintListScope(const TPaintListScope&) = delete;
-  TPaintListScope& operator=(const TPaintListScope&) = delete;
-
- private:
-  TdvDiagram& FDiagram;
-  TList<TDiagramControl*> FBand;
-};
-
 // The canvas rectangle each control is tested with when it paints in an export with this
 // offset (see PaintTree), measured once for all bands. A group gets an infinite rectangle:
 // its members are tested one by one. Zoom is the diagram's zoom ratio, which an export
 // paints at; PreviewZoom is put back afterwards.
 std::vector<TSquare> ExportControlRects(TdvDiagram& ADiagram, const TList<TDiagramControl*>& AControls, TDot AOffset,
                                         double AZoom, double APreviewZoom) {
-  struct TRestore {
-    TdvDiagram& D;
-    double PreviewZoom;
-    ~TRestore() {
-      D.SetPreviewZoom(PreviewZoom);
-      D.SetPaintPass(psScreen, TDot{0, 0});
-    }
-  } restore{ADiagram, APreviewZoom};
+  TScopeExit restore([&ADiagram, APreviewZoom] {
+    ADiagram.SetPreviewZoom(APreviewZoom);
+    ADiagram.SetPaintPass(psScreen, TDot{0, 0});
+  });
   ADiagram.SetPreviewZoom(AZoom);
   ADiagram.SetPaintPass(psBitmap, AOffset);
   QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -195,7 +168,10 @@ void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& ACo
   RenderBanded(
       AWidth, AHeight, rows,
       [&](QImage& band, int top) {
-        TPaintListScope scope(ADiagram, index.For(top, band.height()));
+        // The band paints only its own list, and the whole list again afterwards.
+        const TList<TDiagramControl*> controls = index.For(top, band.height());
+        ADiagram.SetPaintList(&controls);
+        TScopeExit allAgain([&ADiagram] { ADiagram.SetPaintList(nullptr); });
         ARender(band, top);
       },
       ASink, ABottomUp);
@@ -203,29 +179,30 @@ void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& ACo
 
 }  // namespace
 
-void TdvDiagram::ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset) {
-  TPaintStyleGuard guard(*this);
-  const bool empty = FDControls.Count() == 0;
+void TDiagramExporter::ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset) {
+  // Sizing may measure a pass; the style goes back to the screen's whatever happens.
+  TScopeExit backToScreen([this] { FDiagram.SetPaintPass(psScreen, TDot{0, 0}); });
+  const bool empty = FDiagram.FControls->FDControls.Count() == 0;
   // An empty drawing has no smallest left or top: it is framed as if it began at the
   // origin, so the framings give a small image instead of a negative size.
-  const double minL = empty ? 0 : MinLeft(), minT = empty ? 0 : MinTop();
+  const double minL = empty ? 0 : FDiagram.FControls->MinLeft(), minT = empty ? 0 : FDiagram.FControls->MinTop();
   double w = 0, h = 0;
   AOffset = TDot{0, 0};
   switch (AExportSize) {
     case esCentered:
-      w = GetDiagramWidth() + minL;
-      h = GetDiagramHeight() + minT;
+      w = FDiagram.GetDiagramWidth() + minL;
+      h = FDiagram.GetDiagramHeight() + minT;
       break;
     case esNetto: {
-      const double n = FNettoExportOffset;
+      const double n = FDiagram.FNettoExportOffset;
       AOffset = TDot{n - minL, n - minT};
-      w = GetDiagramWidth() + 2 * n - minL;
-      h = GetDiagramHeight() + 2 * n - minT;
+      w = FDiagram.GetDiagramWidth() + 2 * n - minL;
+      h = FDiagram.GetDiagramHeight() + 2 * n - minT;
       break;
     }
     case esPage: {
       // Page sides come in canvas pixels at the zoom already: no second zoom below.
-      const TPageGrid grid = CalcPageGrid(true);
+      const TPageGrid grid = FDiagram.CalcPageGrid(true);
       AWidth = Round(grid.Cols * grid.PageWidth);
       AHeight = Round(grid.Rows * grid.PageHeight);
       CheckExportSize(AWidth, AHeight);
@@ -233,13 +210,13 @@ void TdvDiagram::ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight,
     }
     case esStandard:
     default:
-      w = std::max(FHorzScrollBar->GetRange(), GetClientWidth());
-      h = std::max(FVertScrollBar->GetRange(), GetClientHeight());
+      w = std::max(FDiagram.FHorzScrollBar->GetRange(), FDiagram.GetClientWidth());
+      h = std::max(FDiagram.FVertScrollBar->GetRange(), FDiagram.GetClientHeight());
       break;
   }
-  if (FZoomRatio != 1) {
-    w *= FZoomRatio;
-    h *= FZoomRatio;
+  if (FDiagram.FViewport->FZoomRatio != 1) {
+    w *= FDiagram.FViewport->FZoomRatio;
+    h *= FDiagram.FViewport->FZoomRatio;
   }
   // A hostile coordinate must not turn into a giant allocation: the size is checked in
   // 64 bits before anything is made.
@@ -250,26 +227,18 @@ void TdvDiagram::ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight,
   AHeight = static_cast<int>(hl);
 }
 
-void TdvDiagram::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
+void TDiagramExporter::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
   QPainter painter(&ABand);
   painter.translate(0, -ATop);
   painter.setClipRect(0, ATop, ABand.width(), ABand.height());
   TCanvas canvas(&painter);
-  FExportBand = TSquare{0, double(ATop), double(ABand.width()), double(ATop + ABand.height())};
-  const double previewZoom = FPreviewZoom;
-  FPreviewZoom = FZoomRatio;
-  try {
-    PaintAs(canvas, psBitmap, AOffset);
-  } catch (...) {
-    FExportBand.reset();
-    FPreviewZoom = previewZoom;
-    throw;
-  }
-  FExportBand.reset();
-  FPreviewZoom = previewZoom;
+  const TScopedValue<std::optional<TSquare>> band(
+      FDiagram.FPainter->FExportBand, TSquare{0, double(ATop), double(ABand.width()), double(ATop + ABand.height())});
+  const TScopedValue<double> previewZoom(FDiagram.FViewport->FPreviewZoom, FDiagram.FViewport->FZoomRatio);
+  FDiagram.PaintAs(canvas, psBitmap, AOffset);
 }
 
-void TdvDiagram::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
+void TDiagramExporter::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
   if (!ABitmap) return;
   int w = 0, h = 0;
   TDot offset;
@@ -282,29 +251,29 @@ void TdvDiagram::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
   ABitmap->SetImage(image);
 }
 
-void TdvDiagram::ExportAsBMPStream(TStream& AStream, TExportSize AExportSize) {
+void TDiagramExporter::ExportAsBMPStream(TStream& AStream, TExportSize AExportSize) {
   int w = 0, h = 0;
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
   TBmpWriter writer(AStream, w, h, false);
-  RenderIndexedBands(*this, FDControls, writer, w, h, offset, FZoomRatio, FPreviewZoom, true,
+  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio, FDiagram.FViewport->FPreviewZoom, true,
                      [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
   writer.Finish();
 }
 
-void TdvDiagram::ExportAsBMP(const QString& AFileName, TExportSize AExportSize) {
+void TDiagramExporter::ExportAsBMP(const QString& AFileName, TExportSize AExportSize) {
   TSafeFileStream file(AFileName);
   ExportAsBMPStream(file, AExportSize);
   file.Commit();
 }
 
-void TdvDiagram::ExportAsPNG(const QString& AFileName, TExportSize AExportSize) {
+void TDiagramExporter::ExportAsPNG(const QString& AFileName, TExportSize AExportSize) {
   int w = 0, h = 0;
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
   TSafeFileStream file(AFileName);
   TPngWriter writer(file, w, h);
-  RenderIndexedBands(*this, FDControls, writer, w, h, offset, FZoomRatio, FPreviewZoom, false,
+  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio, FDiagram.FViewport->FPreviewZoom, false,
                      [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
   writer.Finish();
   file.Commit();
@@ -324,13 +293,13 @@ void PaintVector(TdvDiagram& ADiagram, Device& ADevice, int AWidth, int AHeight,
 
 }  // namespace
 
-QString TdvDiagram::ExportTitle(const QString& AExportFileName) const {
+QString TDiagramExporter::ExportTitle(const QString& AExportFileName) const {
   // The document's name, as a viewer lists it; a document never saved goes by the name
   // of the image.
-  return QFileInfo(FDocumentFileName.isEmpty() ? AExportFileName : FDocumentFileName).fileName();
+  return QFileInfo(FDiagram.FDocumentFileName.isEmpty() ? AExportFileName : FDiagram.FDocumentFileName).fileName();
 }
 
-void TdvDiagram::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) {
+void TDiagramExporter::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) {
   int w = 0, h = 0;
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
@@ -342,13 +311,13 @@ void TdvDiagram::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) 
     svg.setViewBox(QRect(0, 0, w, h));
     svg.setTitle(ExportTitle(AFileName));
     svg.setDescription(QStringLiteral("Tarnwick"));
-    PaintVector(*this, svg, w, h, offset);
+    PaintVector(FDiagram, svg, w, h, offset);
   }
   QFile::remove(AFileName);
   if (!QFile::rename(temp, AFileName)) throw EFCreateError(msg::FCreateError, AFileName, QStringLiteral("rename failed"));
 }
 
-void TdvDiagram::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) {
+void TDiagramExporter::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) {
   int w = 0, h = 0;
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
@@ -361,19 +330,13 @@ void TdvDiagram::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) 
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(ExportTitle(AFileName));
     pdf.setCreator(QStringLiteral("Tarnwick"));
-    PaintVector(*this, pdf, w, h, offset);
+    PaintVector(FDiagram, pdf, w, h, offset);
   }
   QFile::remove(AFileName);
   if (!QFile::rename(temp, AFileName)) throw EFCreateError(msg::FCreateError, AFileName, QStringLiteral("rename failed"));
 }
 
-void TdvDiagram::ExportAsWMF(const QString&, TExportSize) {
-  throw Exception(QStringLiteral("Metafile export is not available on this platform yet; export as PNG, SVG or PDF."));
-}
-
-void TdvDiagram::ExportAsWMFStream(TStream&, TExportSize AExportSize) { ExportAsWMF(QString(), AExportSize); }
-
-void TdvDiagram::ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize) {
+void TDiagramExporter::ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize) {
   TExportFormat format = AExportFormat;
   if (format == efAuto) {
     const QString ext = QFileInfo(AFileName).suffix().toLower();
@@ -385,7 +348,7 @@ void TdvDiagram::ExportToFile(const QString& AFileName, TExportFormat AExportFor
   }
   switch (format) {
     case efWMF:
-      ExportAsWMF(AFileName, AExportSize);
+      FDiagram.ExportAsWMF(AFileName, AExportSize);
       break;
     case efPNG:
       ExportAsPNG(AFileName, AExportSize);
@@ -402,7 +365,7 @@ void TdvDiagram::ExportToFile(const QString& AFileName, TExportFormat AExportFor
   }
 }
 
-void TdvDiagram::CopyBitmapToClipboard(TExportSize AExportSize) {
+void TDiagramExporter::CopyBitmapToClipboard(TExportSize AExportSize) {
   TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();
   PaintToBitmap(bitmap.get(), AExportSize);
   QGuiApplication::clipboard()->setImage(bitmap->GetImage());

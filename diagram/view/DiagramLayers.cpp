@@ -37,9 +37,9 @@ void TdvDiagram::SetLayers(TDiagramLayers* Value) {
 
 void TdvDiagram::DeleteLayerControls(TDiagramLayer* ALayer) {
   if (!ALayer) return;
-  for (int i = FDControls.Count() - 1; i >= 0; --i) {
-    if (i >= FDControls.Count()) continue;  // freeing one control may take others along
-    TDiagramControl* c = FDControls[i];
+  for (int i = FControls->FDControls.Count() - 1; i >= 0; --i) {
+    if (i >= FControls->FDControls.Count()) continue;  // freeing one control may take others along
+    TDiagramControl* c = FControls->FDControls[i];
     if (c->GetLayerObj() == ALayer) c->Free();
   }
 }

@@ -2,9 +2,16 @@
 // print page, or an exported image. The paint style chooses what is drawn and how diagram
 // units map onto the target; the layer order is fixed.
 #include <QPainter>
+#include <algorithm>
+
+#include "diagram/view/DiagramPainter.h"
 
 #include "diagram/model/DiagramControl.h"
+#include "diagram/printing/PageLines.h"
+#include "diagram/printing/PageSettings.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramViewport.h"
 #include "geometry/Conversions.h"
 #include "geometry/Predicates.h"
 #include "geometry/Squares.h"
@@ -13,49 +20,12 @@
 #include "platform/core/Math.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
+#include "platform/gui/Pen.h"
+#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
 namespace {
-
-// Restores a flag when a scope ends, also by an exception.
-class TFlagScope {
- public:
-  TFlagScope(bool& AFlag, bool AValue) : FFlag(AFlag), FOld(AFlag) { FFlag = AValue; }
-  ~TFlagScope() { FFlag = FOld; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FOld;
-};
-
-// The clip square of the control passes in progress: it stays the same for every control
-// of a pass, and asking the canvas for it once per control costs as much as the test it
-// serves. Kept per diagram and canvas, so a paint nested in a control's paint (another
-// diagram, another canvas) measures its own.
-struct TPassClip {
-  const TdvDiagram* Diagram = nullptr;
-  const TCanvas* Canvas = nullptr;
-  TSquare Clip;
-};
-TPassClip* GPassClip = nullptr;
-
-class TPassClipScope {
- public:
-  TPassClipScope(const TdvDiagram* ADiagram, const TCanvas* ACanvas, const TSquare& AClip)
-      : FClip{ADiagram, ACanvas, AClip}, FOuter(GPassClip) {
-    GPassClip = &FClip;
-  }
-  ~TPassClipScope() { GPassClip = FOuter; }
-  TPassClipScope(const TPassClipScope&) = delete;
-  TPassClipScope& operator=(const TPassClipScope&) = delete;
-
- private:
-  TPassClip FClip;
-  TPassClip* FOuter;
-};
 
 bool InCursorState(const TDiagramControl* C) {
   return C->GetIntPaintMode() == pmNormalCursor || C->GetIntPaintMode() == pmCursorOnly;
@@ -63,69 +33,69 @@ bool InCursorState(const TDiagramControl* C) {
 
 }  // namespace
 
-void TdvDiagram::PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset) {
+TDiagramPainter::TDiagramPainter(TdvDiagram& ADiagram) : FDiagram(ADiagram) {}
+
+TDiagramPainter::~TDiagramPainter() = default;
+
+void TDiagramPainter::PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset) {
   TPrintConv conv;
-  if (AStyle == psPreview || AStyle == psPrint) conv = PrintConv();
-  SetPaintPass(AStyle, AOffset, conv.X, conv.Y);
-  try {
-    DrawDiagram(ACanvas);
-  } catch (...) {
-    FPaintStyle = psScreen;
-    throw;
-  }
-  FPaintStyle = psScreen;
+  if (AStyle == psPreview || AStyle == psPrint) conv = FDiagram.FViewport->PrintConv();
+  FDiagram.FViewport->SetPaintPass(AStyle, AOffset, conv.X, conv.Y);
+  TScopeExit backToScreen([this] { FDiagram.FViewport->FPaintStyle = psScreen; });
+  // Through the diagram: a subclass may paint its own way.
+  FDiagram.DrawDiagram(ACanvas);
 }
 
-TRect TdvDiagram::PaintEngineRect(TCanvas& ACanvas) {
-  switch (FPaintStyle) {
+TRect TDiagramPainter::PaintEngineRect(TCanvas& ACanvas) {
+  switch (FDiagram.FViewport->FPaintStyle) {
     case psPreview:
     case psPrint: {
-      double w = FPageSettings->GetPaperWidth(), h = FPageSettings->GetPaperHeight();
-      if (FPageSettings->GetOrientation() == dpoLandscape) std::swap(w, h);
-      return TRect{0, 0, Round(MilimetersToClient(w)), Round(MilimetersToClient(h))};
+      double w = FDiagram.FPageSettings->GetPaperWidth(), h = FDiagram.FPageSettings->GetPaperHeight();
+      if (FDiagram.FPageSettings->GetOrientation() == dpoLandscape) std::swap(w, h);
+      return TRect{0, 0, Round(FDiagram.MilimetersToClient(w)), Round(FDiagram.MilimetersToClient(h))};
     }
     case psBitmap:
       return ACanvas.GetClipRect();
     case psScreen:
     default:
-      return TRect{0, 0, GetClientWidth(), GetClientHeight()};
+      return TRect{0, 0, FDiagram.GetClientWidth(), FDiagram.GetClientHeight()};
   }
 }
 
-void TdvDiagram::SetupEngineTransform(TDgrPaintEngine& AEngine) {
-  switch (FPaintStyle) {
+void TDiagramPainter::SetupEngineTransform(TDgrPaintEngine& AEngine) {
+  switch (FDiagram.FViewport->FPaintStyle) {
     case psScreen: {
-      const double s = ContentScale();
+      const double s = FDiagram.FViewport->ContentScale();
       AEngine.ScaleTransform(s, s);
-      AEngine.TranslateTransform(-FHorzScrollBar->GetPosition(), -FVertScrollBar->GetPosition());
-      AEngine.TranslateTransform(FLeftRuler->VisibleSize(), FTopRuler->VisibleSize());
+      AEngine.TranslateTransform(-FDiagram.FHorzScrollBar->GetPosition(), -FDiagram.FVertScrollBar->GetPosition());
+      AEngine.TranslateTransform(FDiagram.FLeftRuler->VisibleSize(), FDiagram.FTopRuler->VisibleSize());
       break;
     }
     case psPreview:
     case psPrint:
       AEngine.SetPageUnit(dpuPixel);
-      AEngine.ScaleTransform(FPrintConvX, FPrintConvY);
-      AEngine.TranslateTransform(FPreviewOffset.X, FPreviewOffset.Y);
-      AEngine.ScaleTransform(FAdjustRatioX, FAdjustRatioY);
-      AEngine.ScaleTransform(FZoomRatio, FZoomRatio);
+      AEngine.ScaleTransform(FDiagram.FViewport->FPrintConvX, FDiagram.FViewport->FPrintConvY);
+      AEngine.TranslateTransform(FDiagram.FViewport->FPreviewOffset.X, FDiagram.FViewport->FPreviewOffset.Y);
+      AEngine.ScaleTransform(FDiagram.FViewport->FAdjustRatioX, FDiagram.FViewport->FAdjustRatioY);
+      AEngine.ScaleTransform(FDiagram.FViewport->FZoomRatio, FDiagram.FViewport->FZoomRatio);
       break;
     case psBitmap:
-      AEngine.TranslateTransform(FPreviewOffset.X, FPreviewOffset.Y);
-      AEngine.ScaleTransform(FZoomRatio, FZoomRatio);
+      AEngine.TranslateTransform(FDiagram.FViewport->FPreviewOffset.X, FDiagram.FViewport->FPreviewOffset.Y);
+      AEngine.ScaleTransform(FDiagram.FViewport->FZoomRatio, FDiagram.FViewport->FZoomRatio);
       break;
   }
 }
 
-void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
-  TFlagScope painting(FPainting, true);
+void TDiagramPainter::DrawDiagram(TCanvas& ACanvas) {
+  const TScopedValue<bool> painting(FPainting, true);
   TOwned<TDgrPaintEngine> engine;
-  if (FGraphicLib != dglGDI) {
+  if (FDiagram.FGraphicLib != dglGDI) {
     // A diagram stored with an engine this platform lacks paints with GDI+.
-    const TDgrGraphicLib lib = FGraphicLib == dglDirect2D && !IsDirect2DSupported() ? dglGDIPlus : FGraphicLib;
+    const TDgrGraphicLib lib = FDiagram.FGraphicLib == dglDirect2D && !IsDirect2DSupported() ? dglGDIPlus : FDiagram.FGraphicLib;
     engine.reset(CreateDgrPaintEngine(lib, &ACanvas, PaintEngineRect(ACanvas)));
     if (engine) {
-      engine->SetSmoothMode(FSmoothMode);
-      engine->SetTextRenderingMode(FTextRenderingMode);
+      engine->SetSmoothMode(FDiagram.FSmoothMode);
+      engine->SetTextRenderingMode(FDiagram.FTextRenderingMode);
     }
   }
   TBrush* brush = ACanvas.GetBrush();
@@ -133,55 +103,56 @@ void TdvDiagram::DrawDiagram(TCanvas& ACanvas) {
     ACanvas.Draw(0, 0, FCacheImage.get());
   } else {
     brush->SetStyle(bsSolid);
-    if (FPaintStyle == psBitmap) {
-      brush->SetColor(FExportBackgroundColor);
+    if (FDiagram.FViewport->FPaintStyle == psBitmap) {
+      brush->SetColor(FDiagram.FExportBackgroundColor);
       ACanvas.FillRect(ACanvas.GetClipRect());
-    } else if (FPaintStyle == psScreen) {
-      brush->SetColor(GetColor());
+    } else if (FDiagram.FViewport->FPaintStyle == psScreen) {
+      brush->SetColor(FDiagram.GetColor());
       ACanvas.FillRect(SquareToRect(PaintClipSquare(ACanvas)));
     }
-    if (OnBeforePaint) OnBeforePaint(this, &ACanvas);
-    if (FBackground->GetVisible()) FBackground->Draw(ACanvas);
-    if (FPaintStyle == psScreen) {
-      const bool rulerGrid = FSnapGrid->GetVisible() && FSnapGrid->GetStyle() == gsRuler;
+    if (FDiagram.OnBeforePaint) FDiagram.OnBeforePaint(&FDiagram, &ACanvas);
+    if (FDiagram.FBackground->GetVisible()) FDiagram.FBackground->Draw(ACanvas);
+    if (FDiagram.FViewport->FPaintStyle == psScreen) {
+      const bool rulerGrid = FDiagram.FSnapGrid->GetVisible() && FDiagram.FSnapGrid->GetStyle() == gsRuler;
       RulersPass(ACanvas, rulerGrid);
-      if (FSnapGrid->GetVisible() && !rulerGrid) FSnapGrid->DrawGrid(ACanvas);
-      if (FPageLines->GetVisible()) DrawPageLines(ACanvas);
+      if (FDiagram.FSnapGrid->GetVisible() && !rulerGrid) FDiagram.FSnapGrid->DrawGrid(ACanvas);
+      if (FDiagram.FPageLines->GetVisible()) DrawPageLines(ACanvas);
     }
   }
   if (engine) {
     engine->BeginDraw();
     engine->ResetTransform();
     SetupEngineTransform(*engine);
-    if (FPaintStyle == psBitmap && !FUseCache) {
+    if (FDiagram.FViewport->FPaintStyle == psBitmap && !FUseCache) {
       ACanvas.FillRect(ACanvas.GetClipRect());
-      if (FBackground->GetVisible()) FBackground->Draw(ACanvas);
+      if (FDiagram.FBackground->GetVisible()) FDiagram.FBackground->Draw(ACanvas);
     }
   }
   PaintControlPasses(ACanvas, engine.get());
   if (engine) engine->EndDraw();
-  if (FPaintStyle == psScreen) {
-    for (TDiagramControl* c : FDControls)
+  if (FDiagram.FViewport->FPaintStyle == psScreen) {
+    for (TDiagramControl* c : FDiagram.FControls->FDControls)
       if (!c->IsMember() && c->IsVisible() && (c->GetSelected() || c->IsGroup())) DrawHandleTree(ACanvas, c);
-    if (SelBlockInUse() && !FDoingCache) DrawSelBlockHandles(ACanvas);
+    if (FDiagram.FSelection->SelBlockInUse() && !FDoingCache) DrawSelBlockHandles(ACanvas);
   }
-  for (TDiagramControl* c : FDControls)
+  for (TDiagramControl* c : FDiagram.FControls->FDControls)
     if (InCursorState(c)) c->LeaveCursorState();
-  if (!FUseCache && FPaintStyle == psScreen) {
+  if (!FUseCache && FDiagram.FViewport->FPaintStyle == psScreen) {
     RulersPass(ACanvas, false);
-    if (OnAfterPaint) OnAfterPaint(this, &ACanvas);
-    if (InternalAfterPaint) InternalAfterPaint(this, &ACanvas);
+    if (FDiagram.OnAfterPaint) FDiagram.OnAfterPaint(&FDiagram, &ACanvas);
+    if (FDiagram.InternalAfterPaint) FDiagram.InternalAfterPaint(&FDiagram, &ACanvas);
   }
 }
 
-void TdvDiagram::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) {
-  const TPassClipScope passClip(this, &ACanvas, PaintClipSquare(ACanvas));
+void TDiagramPainter::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) {
+  const TScopedValue<TSquare> passClip(FPassClip, PaintClipSquare(ACanvas));
+  const TScopedValue<const TCanvas*> passCanvas(FPassClipCanvas, &ACanvas);
   // An export band paints only the controls that reach into it, in z-order.
-  const TList<TDiagramControl*>& controls = FPaintList ? *FPaintList : FDControls;
+  const TList<TDiagramControl*>& controls = FPaintList ? *FPaintList : FDiagram.FControls->FDControls;
   if (!FUseCache) {
     for (TDiagramControl* c : controls)
       if (!c->IsMember() && c->GetIsBackgroundControl()) PaintTree(ACanvas, c, false, AEngine);
-    if (FPaintLinesFirst) {
+    if (FDiagram.FPaintLinesFirst) {
       for (TDiagramControl* c : controls)
         if (!c->IsMember() && !c->GetIsBackgroundControl() && c->IsLine()) PaintTree(ACanvas, c, false, AEngine);
       for (TDiagramControl* c : controls)
@@ -193,17 +164,17 @@ void TdvDiagram::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) 
   }
   // The preview pass: controls being dragged in shape style, at their preview place.
   bool anyPreview = false;
-  for (TDiagramControl* c : FDControls)
+  for (TDiagramControl* c : FDiagram.FControls->FDControls)
     if (InCursorState(c)) {
       c->EnterCursorState();
       anyPreview = true;
     }
   if (anyPreview)
-    for (TDiagramControl* c : FDControls)
+    for (TDiagramControl* c : FDiagram.FControls->FDControls)
       if (!c->IsMember()) PaintTree(ACanvas, c, true, AEngine);
 }
 
-void TdvDiagram::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask, TDgrPaintEngine* AEngine) {
+void TDiagramPainter::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask, TDgrPaintEngine* AEngine) {
   if (AControl->IsGroup()) {
     // A group is never painted itself: its members appear at its place in the z-order.
     for (int i = 0; i < AControl->GetMemberCount(); ++i)
@@ -214,13 +185,12 @@ void TdvDiagram::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APr
   const bool inMask = APreviewMask ? mode != pmNormal : mode != pmCursorOnly;
   if (!inMask || !AControl->IsVisible()) return;
   AControl->CalcSize(&ACanvas);
-  const TSquare r = ClientToCanvas(AControl->GetAngle() != 0 ? AControl->SurroundRect() : AControl->ControlRect());
-  const bool passClip = GPassClip && GPassClip->Diagram == this && GPassClip->Canvas == &ACanvas;
-  if (!SquaresIntersect(passClip ? GPassClip->Clip : PaintClipSquare(ACanvas), r)) return;
-  AControl->Paint(&ACanvas, AEngine, FPaintStyle == psScreen, FShowLinkPoints);
+  const TSquare r = FDiagram.ClientToCanvas(AControl->GetAngle() != 0 ? AControl->SurroundRect() : AControl->ControlRect());
+  if (!SquaresIntersect(FPassClipCanvas == &ACanvas ? FPassClip : PaintClipSquare(ACanvas), r)) return;
+  AControl->Paint(&ACanvas, AEngine, FDiagram.FViewport->FPaintStyle == psScreen, FDiagram.FShowLinkPoints);
 }
 
-void TdvDiagram::DrawHandleTree(TCanvas& ACanvas, TDiagramControl* AControl) {
+void TDiagramPainter::DrawHandleTree(TCanvas& ACanvas, TDiagramControl* AControl) {
   if (!AControl->IsVisible()) return;
   TDiagramDrawInfo info;
   info.Canvas = &ACanvas;
@@ -233,111 +203,119 @@ void TdvDiagram::DrawHandleTree(TCanvas& ACanvas, TDiagramControl* AControl) {
       if (TDiagramControl* m = AControl->GetMember(i)) DrawHandleTree(ACanvas, m);
 }
 
-void TdvDiagram::DrawSelBlockHandles(TCanvas& ACanvas) {
-  if (!FSelBlock) return;
-  const bool cursor = InCursorState(FSelBlock);
-  if (cursor) FSelBlock->EnterCursorState();
+void TDiagramPainter::DrawSelBlockHandles(TCanvas& ACanvas) {
+  TDiagramControl* selBlock = FDiagram.FSelection->FSelBlock;
+  if (!selBlock) return;
+  const bool cursor = InCursorState(selBlock);
+  if (cursor) selBlock->EnterCursorState();
   TDiagramDrawInfo info;
   info.Canvas = &ACanvas;
-  info.Drawer = FSelBlock->GetDrawer();
-  info.DgrDrawer = FSelBlock->GetDgrDrawer();
-  FSelBlock->GetDrawer()->SetCanvas(&ACanvas);
-  FSelBlock->DrawHandles(info);
-  if (cursor) FSelBlock->LeaveCursorState();
+  info.Drawer = selBlock->GetDrawer();
+  info.DgrDrawer = selBlock->GetDgrDrawer();
+  selBlock->GetDrawer()->SetCanvas(&ACanvas);
+  selBlock->DrawHandles(info);
+  if (cursor) selBlock->LeaveCursorState();
 }
 
-void TdvDiagram::RulersPass(TCanvas& ACanvas, bool ADrawGrid) {
-  FTopRuler->SetGridColor(FSnapGrid->GetPen()->GetColor());
-  FLeftRuler->SetGridColor(FSnapGrid->GetPen()->GetColor());
-  if (FTopRuler->GetSize() == 0) FTopRuler->SetSize(0);
-  if (FLeftRuler->GetSize() == 0) FLeftRuler->SetSize(0);
-  const int w = GetClientWidth(), h = GetClientHeight();
-  if (FTopRuler->GetVisible())
-    FTopRuler->Draw(ACanvas, TRect{FLeftRuler->VisibleSize(), 0, w, FTopRuler->VisibleSize()},
-                    FHorzScrollBar->GetPosition(), h, std::max(FHorzScrollBar->GetRange(), w), ADrawGrid);
-  if (FLeftRuler->GetVisible())
-    FLeftRuler->Draw(ACanvas, TRect{0, FTopRuler->VisibleSize(), FLeftRuler->VisibleSize(), h},
-                     FVertScrollBar->GetPosition(), w, std::max(FVertScrollBar->GetRange(), h), ADrawGrid);
-  if (FTopRuler->GetVisible() && FLeftRuler->GetVisible()) {
+void TDiagramPainter::RulersPass(TCanvas& ACanvas, bool ADrawGrid) {
+  FDiagram.FTopRuler->SetGridColor(FDiagram.FSnapGrid->GetPen()->GetColor());
+  FDiagram.FLeftRuler->SetGridColor(FDiagram.FSnapGrid->GetPen()->GetColor());
+  if (FDiagram.FTopRuler->GetSize() == 0) FDiagram.FTopRuler->SetSize(0);
+  if (FDiagram.FLeftRuler->GetSize() == 0) FDiagram.FLeftRuler->SetSize(0);
+  const int w = FDiagram.GetClientWidth(), h = FDiagram.GetClientHeight();
+  if (FDiagram.FTopRuler->GetVisible())
+    FDiagram.FTopRuler->Draw(ACanvas, TRect{FDiagram.FLeftRuler->VisibleSize(), 0, w, FDiagram.FTopRuler->VisibleSize()},
+                    FDiagram.FHorzScrollBar->GetPosition(), h, std::max(FDiagram.FHorzScrollBar->GetRange(), w), ADrawGrid);
+  if (FDiagram.FLeftRuler->GetVisible())
+    FDiagram.FLeftRuler->Draw(ACanvas, TRect{0, FDiagram.FTopRuler->VisibleSize(), FDiagram.FLeftRuler->VisibleSize(), h},
+                     FDiagram.FVertScrollBar->GetPosition(), w, std::max(FDiagram.FVertScrollBar->GetRange(), h), ADrawGrid);
+  if (FDiagram.FTopRuler->GetVisible() && FDiagram.FLeftRuler->GetVisible()) {
     TBrush* brush = ACanvas.GetBrush();
     brush->SetStyle(bsSolid);
-    brush->SetColor(FTopRuler->GetColor());
-    const int lw = FLeftRuler->GetSize(), th = FTopRuler->GetSize();
+    brush->SetColor(FDiagram.FTopRuler->GetColor());
+    const int lw = FDiagram.FLeftRuler->GetSize(), th = FDiagram.FTopRuler->GetSize();
     ACanvas.FillRect(TRect{0, 0, lw, th});
     TPen* pen = ACanvas.GetPen();
     pen->SetStyle(psSolid);
     pen->SetMode(pmCopy);
     pen->SetWidth(1);
-    pen->SetColor(FTopRuler->GetTickColor());
+    pen->SetColor(FDiagram.FTopRuler->GetTickColor());
     ACanvas.MoveTo(lw, 0);
     ACanvas.LineTo(lw, th);
-    pen->SetColor(FLeftRuler->GetTickColor());
+    pen->SetColor(FDiagram.FLeftRuler->GetTickColor());
     ACanvas.LineTo(-1, th);
   }
 }
 
-void TdvDiagram::BuildCache() {
+void TDiagramPainter::BuildCache() {
   if (!FCacheImage) FCacheImage = MakeOwned<TBitmap>();
-  const int w = GetClientWidth(), h = GetClientHeight();
+  const int w = FDiagram.GetClientWidth(), h = FDiagram.GetClientHeight();
   if (FCacheImage->GetWidth() != w || FCacheImage->GetHeight() != h) FCacheImage->SetSize(w, h);
   {
-    TFlagScope doing(FDoingCache, true);
+    const TScopedValue<bool> doing(FDoingCache, true);
     PaintAs(*FCacheImage->GetCanvas(), psScreen, TDot{0, 0});
   }
   FUseCache = true;
 }
 
-void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
-  TCanvas canvas(&Painter);
-  Painter.save();
-  Painter.setClipRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height());
-  try {
-    PaintAs(canvas, psScreen, TDot{0, 0});
-    PaintBorder(canvas);
-  } catch (...) {
-    Painter.restore();
-    throw;
-  }
-  Painter.restore();
-}
-
-void TdvDiagram::PaintBorder(TCanvas& ACanvas) {
+void TDiagramPainter::PaintBorder(TCanvas& ACanvas) {
   // The flat frame of a single border: one pixel in BorderColor around the whole window.
   // A 3-D border is the platform's to draw, and Qt draws none.
-  if (BorderWidth() == 0) return;
+  if (FDiagram.BorderWidth() == 0) return;
   TPen* pen = ACanvas.GetPen();
   pen->SetStyle(psSolid);
   pen->SetMode(pmCopy);
   pen->SetWidth(1);
-  pen->SetColor(FBorderColor);
+  pen->SetColor(FDiagram.FBorderColor);
   ACanvas.GetBrush()->SetStyle(bsClear);
-  ACanvas.Rectangle(0, 0, GetWidth(), GetHeight());
+  ACanvas.Rectangle(0, 0, FDiagram.GetWidth(), FDiagram.GetHeight());
 }
 
-// ---- Drawing hooks: each copies what it is given and asks the application ----
-
-bool TdvDiagram::DoDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
-                             const TDiagramDrawBlockInfo& ABlockInfo) {
-  bool painted = false;
-  if (OnDrawBlock) OnDrawBlock(this, ABlock, AInfo, ABlockInfo, painted);
-  return painted;
+TSquare TDiagramPainter::PaintClipSquare(TCanvas& ACanvas) const {
+  const TRect clip = ACanvas.GetClipRect();
+  switch (FDiagram.FViewport->FPaintStyle) {
+    case psPreview: {
+      const TSquare r = FDiagram.FPageSettings->PrintableRect();
+      return TSquare{0, 0, r.Right - r.Left, r.Bottom - r.Top};
+    }
+    case psPrint:
+      return FDiagram.FPageSettings->PrintableRect();
+    case psBitmap: {
+      const int w = std::max({FDiagram.FHorzScrollBar->GetRange(), FDiagram.GetClientWidth(), clip.Right - clip.Left});
+      const int h = std::max({FDiagram.FVertScrollBar->GetRange(), FDiagram.GetClientHeight(), clip.Bottom - clip.Top});
+      // A banded export paints one band of the image at a time: exactly that band.
+      if (FExportBand) return *FExportBand;
+      return TSquare{0, 0, double(w), double(h)};
+    }
+    case psScreen:
+    default:
+      return RectToSquare(clip);
+  }
 }
 
-bool TdvDiagram::DoDrawShape(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
-                             const TDiagramDrawBlockInfo& ABlockInfo) {
-  bool painted = false;
-  if (OnDrawShape) OnDrawShape(this, ABlock, AInfo, ABlockInfo, painted);
-  return painted;
+void TDiagramPainter::DrawPageLines(TCanvas& ACanvas) {
+  TOwned<TPen> saved = MakeOwned<TPen>();
+  saved->Assign(ACanvas.GetPen());
+  ACanvas.SetPen(FDiagram.FPageLines->GetPen());
+  const TPageGrid grid = FDiagram.FViewport->CalcPageGrid(false);
+  const double pw = grid.PageWidth / FDiagram.FViewport->FZoomRatio, ph = grid.PageHeight / FDiagram.FViewport->FZoomRatio;
+  if (pw > 0 && ph > 0) {
+    const TSquare clip = PaintClipSquare(ACanvas);
+    const TDot origin = FDiagram.GetCanvasOrigin();
+    const double scale = FDiagram.ClientToCanvas(TDot{1, 0}).X - origin.X;
+    // The boundaries inside the clip only, computed directly: scrolled far from the origin
+    // the count of pages before the view must not be walked.
+    for (double x : PageBoundaries(pw, origin.X, scale, clip.Left, clip.Right)) {
+      ACanvas.MoveTo(Round(x), FDiagram.FTopRuler->VisibleSize());
+      ACanvas.LineTo(Round(x), Round(clip.Bottom));
+    }
+    for (double y : PageBoundaries(ph, origin.Y, scale, clip.Top, clip.Bottom)) {
+      ACanvas.MoveTo(FDiagram.FLeftRuler->VisibleSize(), Round(y));
+      ACanvas.LineTo(Round(clip.Right), Round(y));
+    }
+  }
+  ACanvas.SetPen(saved.get());
 }
 
-void TdvDiagram::DoAfterDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
-                                  const TDiagramDrawBlockInfo& ABlockInfo) {
-  bool painted = true;
-  if (OnAfterDrawBlock) OnAfterDrawBlock(this, ABlock, AInfo, ABlockInfo, painted);
-}
-
-void TdvDiagram::DoDrawLinkPoint(TCanvas* ACanvas, TLinkPoint* ALinkPoint, const TPoint& APoint, bool& ADone) {
-  if (OnDrawLinkPoint) OnDrawLinkPoint(this, ACanvas, ALinkPoint, APoint, ADone);
-}
 
 }  // namespace tarnwick

@@ -2,6 +2,8 @@
 // them (scroll ranges, handles, engine drawers, inherited hints and fonts).
 #include "diagram/model/CustomBlock.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramWindow.h"
 #include "graphics/direct2d/D2DException.h"
 #include "platform/gui/Font.h"
 
@@ -85,9 +87,9 @@ void TdvDiagram::SetHandlesStyle(TDiagramHandlesStyle Value) {
   if (!Store(FHandlesStyle, Value)) return;
   // The two styles place handles differently (the rotation handle moves, a rotation
   // centre handle comes or goes), so every block lays its handles out again.
-  for (TDiagramControl* c : FBlocks)
+  for (TDiagramControl* c : FControls->FBlocks)
     if (auto* block = dynamic_cast<TCustomDiagramBlock*>(c)) block->UpdateBlockHandles();
-  if (auto* sel = dynamic_cast<TCustomDiagramBlock*>(FSelBlock)) sel->UpdateBlockHandles();
+  if (auto* sel = dynamic_cast<TCustomDiagramBlock*>(FSelection->FSelBlock)) sel->UpdateBlockHandles();
   RequestRedraw();
 }
 
@@ -97,7 +99,7 @@ void TdvDiagram::SetBorderColor(TColor Value) {
 
 void TdvDiagram::SetBorderStyle(TBorderStyle Value) {
   if (!Store(FBorderStyle, Value)) return;
-  LayoutWindowScrollBars();
+  FWindow->LayoutScrollBars();
   InvalidateWindow();
 }
 
@@ -119,7 +121,7 @@ void TdvDiagram::SetFont(TFont* Value) {
 
 void TdvDiagram::SetShowHint(bool Value) {
   if (!Store(FShowHint, Value)) return;
-  for (TDiagramControl* c : FDControls) c->ApplyParentShowHint();
+  for (TDiagramControl* c : FControls->FDControls) c->ApplyParentShowHint();
 }
 
 void TdvDiagram::SetGraphicLib(TDgrGraphicLib Value) {
@@ -129,7 +131,7 @@ void TdvDiagram::SetGraphicLib(TDgrGraphicLib Value) {
       !GetComponentState().Contains(csReading))
     RequireDirect2D();
   if (!Store(FGraphicLib, Value)) return;
-  for (TDiagramControl* c : FDControls) c->RecreateDgrDrawer();
+  for (TDiagramControl* c : FControls->FDControls) c->RecreateDgrDrawer();
   const auto subscribers = FSubList;
   for (const auto& s : subscribers) s->DgrNotification(TDgrNotificationInfo{deGraphicLibChanged});
   RequestRedraw();

@@ -1,6 +1,8 @@
 // Searches by position: the topmost control, a link point, a handle. Walk orders are part
 // of the behaviour: topmost first, block link points before line link points.
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramViewport.h"
 #include "geometry/Conversions.h"
 #include "geometry/Predicates.h"
 
@@ -12,9 +14,9 @@ constexpr int HitTolerance = 5;
 
 TDiagramControl* TdvDiagram::DControlAtPos(const TDot& Pos, TControlSearchMode SearchMode,
                                           TDiagramControlFilter AGroupFilter) {
-  if (IsRulerAt(ClientToCanvas(Pos))) return nullptr;
-  for (int i = FDControls.Count() - 1; i >= 0; --i) {
-    TDiagramControl* c = FDControls[i];
+  if (FViewport->IsRulerAt(ClientToCanvas(Pos))) return nullptr;
+  for (int i = FControls->FDControls.Count() - 1; i >= 0; --i) {
+    TDiagramControl* c = FControls->FDControls[i];
     if (!c->IsVisible()) continue;
     if (SearchMode == csmIgnoreLines && c->IsLine()) continue;
     if (!PointInSquare(c->SurroundRect(), Pos, HitTolerance)) continue;
@@ -38,7 +40,7 @@ TDiagramControl* TdvDiagram::DControlAtPos(const TDot& Pos, TControlSearchMode S
 
 TLinkPoint* TdvDiagram::LinkPointAtPos(const TDot& Pos, TDiagramControl* ADControl, bool OnlyUnselected,
                                        bool OnlyNodes, bool OnlyAcceptAnchoreds) {
-  if (IsRulerAt(ClientToCanvas(Pos))) return nullptr;
+  if (FViewport->IsRulerAt(ClientToCanvas(Pos))) return nullptr;
   auto search = [&](TDiagramControl* c) -> TLinkPoint* {
     if (!c->IsVisible() || c == ADControl || (OnlyUnselected && c->GetSelected())) return nullptr;
     TLinkPoints* points = c->GetLinkPoints();
@@ -51,16 +53,16 @@ TLinkPoint* TdvDiagram::LinkPointAtPos(const TDot& Pos, TDiagramControl* ADContr
     }
     return nullptr;
   };
-  for (int i = FBlocks.Count() - 1; i >= 0; --i)
-    if (TLinkPoint* p = search(FBlocks[i])) return p;
-  for (int i = FDControls.Count() - 1; i >= 0; --i)
-    if (TLinkPoint* p = search(FDControls[i])) return p;
+  for (int i = FControls->FBlocks.Count() - 1; i >= 0; --i)
+    if (TLinkPoint* p = search(FControls->FBlocks[i])) return p;
+  for (int i = FControls->FDControls.Count() - 1; i >= 0; --i)
+    if (TLinkPoint* p = search(FControls->FDControls[i])) return p;
   return nullptr;
 }
 
 TStretchHandle* TdvDiagram::HandleAtPos(const TDot& Pos, bool AIgnoreZoom) {
-  if (IsRulerAt(ClientToCanvas(Pos))) return nullptr;
-  const int tolerance = AIgnoreZoom ? Round(HitTolerance / FZoomRatio / GetScreenDPIRatio()) : HitTolerance;
+  if (FViewport->IsRulerAt(ClientToCanvas(Pos))) return nullptr;
+  const int tolerance = AIgnoreZoom ? Round(HitTolerance / FViewport->FZoomRatio / GetScreenDPIRatio()) : HitTolerance;
   auto search = [&](TDiagramControl* c) -> TStretchHandle* {
     TStretchHandles* handles = c->GetHandles();
     for (int i = handles->Count() - 1; i >= 0; --i) {
@@ -69,9 +71,9 @@ TStretchHandle* TdvDiagram::HandleAtPos(const TDot& Pos, bool AIgnoreZoom) {
     }
     return nullptr;
   };
-  if (SelBlockInUse())
-    if (TStretchHandle* h = search(FSelBlock)) return h;
-  for (TDiagramControl* c : FDControls)
+  if (FSelection->SelBlockInUse())
+    if (TStretchHandle* h = search(FSelection->FSelBlock)) return h;
+  for (TDiagramControl* c : FControls->FDControls)
     if (c->GetSelected() && c->IsVisible())
       if (TStretchHandle* h = search(c)) return h;
   return nullptr;

@@ -1,6 +1,10 @@
-// Selection as a whole: counting with filters, selecting and unselecting in bulk, the
-// selection bracket and its events.
+// Selection as a whole: counting with filters, selecting and unselecting in bulk, and the
+// events of selecting; every bulk change runs in one selection bracket.
+#include "diagram/view/DiagramSelection.h"
+
+#include "diagram/model/DiagramControl.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/UpdateGuard.h"
 
 namespace tarnwick {
 
@@ -20,21 +24,9 @@ bool PassesFilter(const TDiagramControl* c, TDiagramControlFilter AFilter) {
   return true;
 }
 
-// Closes a selection bracket also when a handler throws.
-class TSelBracket {
- public:
-  explicit TSelBracket(TdvDiagram& ADiagram) : FDiagram(ADiagram) { FDiagram.BeginUpdateSel(); }
-  ~TSelBracket() { FDiagram.EndUpdateSel(); }
-  TSelBracket(const TSelBracket&) = delete;
-  TSelBracket& operator=(const TSelBracket&) = delete;
-
- private:
-  TdvDiagram& FDiagram;
-};
-
 }  // namespace
 
-int TdvDiagram::SelectedCount(TDiagramControlFilter AFilter) const {
+int TDiagramSelection::Count(TDiagramControlFilter AFilter) const {
   if (AFilter == cfAll) return FSelecteds.Count();
   int n = 0;
   for (TDiagramControl* c : FSelecteds)
@@ -42,102 +34,79 @@ int TdvDiagram::SelectedCount(TDiagramControlFilter AFilter) const {
   return n;
 }
 
-int TdvDiagram::SelectedBlockCount(TDiagramControlFilter AFilter) const {
+int TDiagramSelection::BlockCount(TDiagramControlFilter AFilter) const {
   int n = 0;
-  for (TDiagramControl* c : FBlocks)
+  for (TDiagramControl* c : FDiagram.FControls->FBlocks)
     if (c->GetSelected() && PassesFilter(c, AFilter)) ++n;
   return n;
 }
 
-int TdvDiagram::SelectedLinkCount() const {
+int TDiagramSelection::LinkCount() const {
   int n = 0;
-  for (TDiagramControl* c : FLinks)
+  for (TDiagramControl* c : FDiagram.FControls->FLinks)
     if (c->GetSelected()) ++n;
   return n;
 }
 
-void TdvDiagram::SelectAll() {
-  TSelBracket bracket(*this);
+void TDiagramSelection::SelectAll() {
+  TDiagramUpdate bracket(FDiagram, ukSelection);
+  const TList<TDiagramControl*>& list = FDiagram.FControls->FDControls;
   // A copy: selecting may run handlers that change the lists.
-  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  const std::vector<TDiagramControl*> controls = list.Vector();
   for (TDiagramControl* c : controls)
-    if (FDControls.Contains(c) && c->IsVisible() && !c->GetSelected() && !c->IsMember()) c->SetSelected(true);
+    if (list.Contains(c) && c->IsVisible() && !c->GetSelected() && !c->IsMember()) c->SetSelected(true);
 }
 
-void TdvDiagram::UnselectAll() {
-  TSelBracket bracket(*this);
-  BeginUpdate();
-  try {
-    const std::vector<TDiagramControl*> controls = FDControls.Vector();
-    for (TDiagramControl* c : controls)
-      if (FDControls.Contains(c) && c->IsVisible() && c->GetSelected()) c->SetSelected(false);
-  } catch (...) {
-    EndUpdate(false);
-    throw;
-  }
-  EndUpdate(false);
+void TDiagramSelection::UnselectAll() {
+  TDiagramUpdate bracket(FDiagram, ukSelection);
+  TDiagramUpdate update(FDiagram, ukUpdate);
+  const TList<TDiagramControl*>& list = FDiagram.FControls->FDControls;
+  const std::vector<TDiagramControl*> controls = list.Vector();
+  for (TDiagramControl* c : controls)
+    if (list.Contains(c) && c->IsVisible() && c->GetSelected()) c->SetSelected(false);
 }
 
-void TdvDiagram::UnselectInvisibleControls() {
+void TDiagramSelection::UnselectInvisible() {
   const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
   for (TDiagramControl* c : selected)
     if (FSelecteds.Contains(c) && !c->IsVisible()) c->SetSelected(false);
 }
 
-void TdvDiagram::BeginUpdateSel() {
-  if (FUpdatingSel == 0) {
-    Fire(OnSelectionChanging, this);
-    DesignEvent(etSelectionChanging);
-  }
-  ++FUpdatingSel;
+void TDiagramSelection::Adopt(TDiagramControl* AControl) {
+  if (AControl->GetSelected() && !FSelecteds.Contains(AControl)) FSelecteds.Add(AControl);
 }
 
-void TdvDiagram::EndUpdateSel() {
-  if (FUpdatingSel > 0) --FUpdatingSel;
-  if (FUpdatingSel == 0) {
-    UpdateSelBlock();
-    Fire(OnSelectionChanged, this);
-    DesignEvent(etSelectionChanged);
-  }
-}
-
-void TdvDiagram::DControlSelected(TDiagramControl* AControl) {
+void TDiagramSelection::Selected(TDiagramControl* AControl) {
   if (!FSelecteds.Contains(AControl)) FSelecteds.Add(AControl);
-  TSelBracket bracket(*this);
-  Fire(OnSelectDControl, this, AControl);
-  DesignEvent(etControlSelected);
+  TDiagramUpdate bracket(FDiagram, ukSelection);
+  Fire(FDiagram.OnSelectDControl, &FDiagram, AControl);
+  FDiagram.DesignEvent(etControlSelected);
 }
 
-void TdvDiagram::DControlUnselected(TDiagramControl* AControl) {
+void TDiagramSelection::Unselected(TDiagramControl* AControl) {
   FSelecteds.Remove(AControl);
-  TSelBracket bracket(*this);
-  Fire(OnUnselectDControl, this, AControl);
-  DesignEvent(etControlUnselected);
+  TDiagramUpdate bracket(FDiagram, ukSelection);
+  Fire(FDiagram.OnUnselectDControl, &FDiagram, AControl);
+  FDiagram.DesignEvent(etControlUnselected);
 }
 
-void TdvDiagram::DesignEvent(TDiagramEventType AType) {
-  if (OnDesignEvent) OnDesignEvent(this, AType, 0);
-}
-
-void TdvDiagram::SetGroupSelected(TDiagramControl* AControl, bool AValue) {
+void TDiagramSelection::SetGroupSelected(TDiagramControl* AControl, bool AValue) {
   if (!AControl) return;
-  TSelBracket bracket(*this);
+  TDiagramUpdate bracket(FDiagram, ukSelection);
   // The flag is written directly: a group's members follow it whatever their own
   // restrictions say.
   if (AControl->FSelected != AValue) {
     AControl->FSelected = AValue;
     if (AValue)
-      DControlSelected(AControl);
+      FDiagram.DControlSelected(AControl);
     else
-      DControlUnselected(AControl);
+      FDiagram.DControlUnselected(AControl);
   }
   for (int i = 0; i < AControl->GetMemberCount(); ++i) SetGroupSelected(AControl->GetMember(i), AValue);
 }
 
-bool TdvDiagram::IsShowingGroupSelection() const {
-  return FSelectionMode == slmGroup && SelectedCount(cfIgnoreAsMembers) > 1;
+bool TDiagramSelection::IsShowingGroupSelection() const {
+  return FDiagram.GetSelectionMode() == slmGroup && Count(cfIgnoreAsMembers) > 1;
 }
-
-bool TdvDiagram::SelBlockInUse() const { return FSelBlock && IsShowingGroupSelection(); }
 
 }  // namespace tarnwick

@@ -2,74 +2,48 @@
 // subscribers and link acceptance.
 #include "diagram/view/Diagram.h"
 
+#include "diagram/view/DiagramPainter.h"
+#include "diagram/view/DiagramSelection.h"
+
 namespace tarnwick {
 
-void TdvDiagram::BeginUpdate() {
-  if (FUpdateCount == 0) FRedrawRequestCount = 0;
-  ++FUpdateCount;
-}
+void TdvDiagram::BeginUpdate() { FUpdates->Enter(ukUpdate); }
 
-int TdvDiagram::EndUpdate(bool AOptimize) {
-  if (FUpdateCount > 0) --FUpdateCount;
-  if (FUpdateCount > 0) return -1;
-  FUpdateCount = 0;
-  UpdateScrollRanges();
-  if (!AOptimize) {
-    RequestRedraw();
-    return -1;
-  }
-  const int requests = FRedrawRequestCount;
-  FRedrawRequestCount = 0;
-  if (requests > 0) RequestRedraw();
-  return requests;
-}
+bool TdvDiagram::IsUpdating() const { return FUpdates->Inside(ukUpdate); }
+
+TDiagramUpdates& TdvDiagram::GetUpdates() { return *FUpdates; }
+
+int TdvDiagram::EndUpdate(bool AOptimize) { return FUpdates->Leave(ukUpdate, AOptimize); }
 
 void TdvDiagram::RequestRedraw() {
-  if (FUpdateCount > 0)
-    ++FRedrawRequestCount;
-  else if (!FPainting)
-    InvalidateWindow();
+  if (FUpdates->CountRedraw()) return;
+  if (!FPainter->FPainting) InvalidateWindow();
 }
 
 void TdvDiagram::Modified() {
-  if (FInternalUpdating > 0 || IsLoading() || IsDestroying()) return;
+  if (FUpdates->Inside(ukInternal) || IsLoading() || IsDestroying()) return;
+  if (FUpdates->HoldModified()) return;
   Fire(OnModified, this);
 }
 
-void TdvDiagram::EndInternalUpdate() {
-  if (FInternalUpdating > 0) --FInternalUpdating;
-}
-
-void TdvDiagram::EndPosUpdate() {
-  if (FUpdatingPos <= 0) return;
-  if (--FUpdatingPos == 0 && !IsDestroying()) {
-    UpdateScrollRanges();
-    RequestRedraw();
-  }
-}
-
 void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
-  BeginInternalUpdate();
-  BeginPosUpdate();
-  try {
+  {
+    TDiagramUpdate internal(*this, ukInternal);
+    TDiagramUpdate positions(*this, ukPosition);
     AMoves();
-  } catch (...) {
-    EndPosUpdate();
-    EndInternalUpdate();
-    throw;
   }
-  EndPosUpdate();
-  EndInternalUpdate();
   // Anchored lines follow once, after the whole batch moved.
-  const std::vector<TDiagramControl*> controls = FDControls.Vector();
+  const TList<TDiagramControl*>& list = FControls->FDControls;
+  const std::vector<TDiagramControl*> controls = list.Vector();
   for (TDiagramControl* c : controls)
-    if (FDControls.Contains(c)) c->NotifyAnchoreds(acPosition);
+    if (list.Contains(c)) c->NotifyAnchoreds(acPosition);
 }
 
 void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable) {
   if (ADeltaX == 0 && ADeltaY == 0) return;
+  TDiagramUpdate operation(*this, QStringLiteral("Move"));
   ProgrammaticMove([&] {
-    const std::vector<TDiagramControl*> controls = FDControls.Vector();
+    const std::vector<TDiagramControl*> controls = FControls->FDControls.Vector();
     for (TDiagramControl* c : controls) {
       if (AOnlySelected && !c->GetSelected()) continue;
       if (AOnlyMovable && !c->CanMove()) continue;
@@ -77,7 +51,7 @@ void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, 
       if (c->IsMember() && !(AOnlySelected && !c->GetGroupBlock()->GetSelected())) continue;
       c->MoveBy(ADeltaX, ADeltaY);
     }
-    if (SelBlockInUse()) FSelBlock->MoveBy(ADeltaX, ADeltaY);
+    if (FSelection->SelBlockInUse()) FSelection->FSelBlock->MoveBy(ADeltaX, ADeltaY);
   });
   Modified();
 }
@@ -85,10 +59,7 @@ void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, 
 // ---- Z-order ----
 
 void TdvDiagram::MoveControlIndex(TDiagramControl* ADControl, int NewIndex) {
-  const int index = FDControls.IndexOf(ADControl);
-  if (index < 0) return;
-  FDControls.Move(index, NewIndex);
-  RequestRedraw();
+  if (FControls->MoveIndex(ADControl, NewIndex)) RequestRedraw();
 }
 
 void TdvDiagram::BringToFront(TDiagramControl* ADControl) {
@@ -97,7 +68,7 @@ void TdvDiagram::BringToFront(TDiagramControl* ADControl) {
     group->MoveMember(ADControl, group->GetMemberCount() - 1);
     RequestRedraw();
   } else {
-    MoveControlIndex(ADControl, FDControls.Count() - 1);
+    MoveControlIndex(ADControl, FControls->FDControls.Count() - 1);
   }
 }
 
@@ -112,13 +83,13 @@ void TdvDiagram::SendToBack(TDiagramControl* ADControl) {
 }
 
 void TdvDiagram::BringToFront() {
-  const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
+  const std::vector<TDiagramControl*> selected = FSelection->FSelecteds.Vector();
   for (TDiagramControl* c : selected)
     if (!c->AsMember()) BringToFront(c);
 }
 
 void TdvDiagram::SendToBack() {
-  const std::vector<TDiagramControl*> selected = FSelecteds.Vector();
+  const std::vector<TDiagramControl*> selected = FSelection->FSelecteds.Vector();
   for (TDiagramControl* c : selected)
     if (!c->AsMember()) SendToBack(c);
 }
@@ -190,18 +161,6 @@ void TdvDiagram::DoLinkAdded(TDiagramControl* AControl, TDiagramControl* ALink, 
 
 void TdvDiagram::DoLinkRemoved(TDiagramControl* AControl, TDiagramControl* ALink, TLinkPoint* ALinkPoint) {
   if (!IsDestroying()) Fire(OnLinkRemoved, this, AControl, ALink, ALinkPoint);
-}
-
-TDiagramControl* TdvDiagram::LinkBetweenBlocks(TDiagramControl* ABlock1, TDiagramControl* ABlock2) const {
-  if (!ABlock1 || !ABlock2) return nullptr;
-  for (TDiagramControl* line : FLinks) {
-    TLinkPoints* points = line->GetLinkPoints();
-    if (points->Count() < 2) continue;
-    TDiagramControl* source = points->GetItems(0)->GetAnchor();
-    TDiagramControl* target = points->GetItems(1)->GetAnchor();
-    if ((source == ABlock1 && target == ABlock2) || (source == ABlock2 && target == ABlock1)) return line;
-  }
-  return nullptr;
 }
 
 }  // namespace tarnwick

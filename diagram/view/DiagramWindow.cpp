@@ -7,6 +7,10 @@
 #include <QStyle>
 #include <QThread>
 
+#include "diagram/view/DiagramWindow.h"
+
+#include <QPointer>
+
 #include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"
 
@@ -47,51 +51,60 @@ void Mirror(QScrollBar* AWidget, const TDiagramScrollBar& ABar) {
 
 }  // namespace
 
-int TdvDiagram::ScrollBarThickness() const {
-  if (!HandleAllocated()) return 0;
+struct TDiagramWindow::TPrivate {
+  QPointer<QScrollBar> HorzBar;
+  QPointer<QScrollBar> VertBar;
+};
+
+TDiagramWindow::TDiagramWindow(TdvDiagram& ADiagram) : FDiagram(ADiagram), FPrivate(std::make_unique<TPrivate>()) {}
+
+TDiagramWindow::~TDiagramWindow() = default;
+
+int TDiagramWindow::PlatformScrollBarThickness() const {
+  if (!FDiagram.HandleAllocated()) return 0;
   return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
-void TdvDiagram::CreateWnd() {
-  TWinControl::CreateWnd();
-  QWidget* window = GetHandle();
+void TDiagramWindow::CreateScrollBars() {
+  QWidget* window = FDiagram.GetHandle();
   auto makeBar = [&](Qt::Orientation AOrientation, TScrollBarKind AKind) {
     auto* bar = new QScrollBar(AOrientation, window);
     bar->setFocusPolicy(Qt::NoFocus);
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [this, bar, AKind](int action) {
       if (action == QAbstractSlider::SliderNoAction) return;
-      WindowScroll(AKind, CodeFor(action), bar->sliderPosition());
+      Scroll(AKind, CodeFor(action), bar->sliderPosition());
     });
     return bar;
   };
-  FHorzBarWidget = makeBar(Qt::Horizontal, sbHorizontal);
-  FVertBarWidget = makeBar(Qt::Vertical, sbVertical);
-  UpdateScrollBars();
-  LayoutWindowScrollBars();
+  FPrivate->HorzBar = makeBar(Qt::Horizontal, sbHorizontal);
+  FPrivate->VertBar = makeBar(Qt::Vertical, sbVertical);
+  FDiagram.UpdateScrollBars();
+  LayoutScrollBars();
 }
 
-void TdvDiagram::LayoutWindowScrollBars() {
-  if (!FHorzBarWidget || !FVertBarWidget) return;
-  const int t = ScrollBarThickness();
+void TDiagramWindow::LayoutScrollBars() {
+  if (!FPrivate->HorzBar || !FPrivate->VertBar) return;
+  // Through the diagram: a subclass may report another thickness.
+  const int t = FDiagram.ScrollBarThickness();
   // The bars sit inside the border, which stays visible around them.
-  const int b = BorderWidth();
-  const int w = GetWidth() - 2 * b, h = GetHeight() - 2 * b;
-  const bool vert = FVertScrollBar->IsScrollBarVisible();
-  const bool horz = FHorzScrollBar->IsScrollBarVisible();
-  FHorzBarWidget->setGeometry(b, b + h - t, w - (vert ? t : 0), t);
-  FVertBarWidget->setGeometry(b + w - t, b, t, h - (horz ? t : 0));
-  SyncWindowScrollBars();
+  const int b = FDiagram.BorderWidth();
+  const int w = FDiagram.GetWidth() - 2 * b, h = FDiagram.GetHeight() - 2 * b;
+  const bool vert = FDiagram.FVertScrollBar->IsScrollBarVisible();
+  const bool horz = FDiagram.FHorzScrollBar->IsScrollBarVisible();
+  FPrivate->HorzBar->setGeometry(b, b + h - t, w - (vert ? t : 0), t);
+  FPrivate->VertBar->setGeometry(b + w - t, b, t, h - (horz ? t : 0));
+  SyncScrollBars();
 }
 
-void TdvDiagram::SyncWindowScrollBars() {
-  Mirror(FHorzBarWidget, *FHorzScrollBar);
-  Mirror(FVertBarWidget, *FVertScrollBar);
+void TDiagramWindow::SyncScrollBars() {
+  Mirror(FPrivate->HorzBar, *FDiagram.FHorzScrollBar);
+  Mirror(FPrivate->VertBar, *FDiagram.FVertScrollBar);
 }
 
-void TdvDiagram::WindowScroll(TScrollBarKind AKind, TScrollCode ACode, int ATrackPos) {
+void TDiagramWindow::Scroll(TScrollBarKind AKind, TScrollCode ACode, int ATrackPos) {
   // Qt is not exception-safe: nothing may leave this slot.
   try {
-    TDiagramScrollBar& bar = AKind == sbHorizontal ? *FHorzScrollBar : *FVertScrollBar;
+    TDiagramScrollBar& bar = AKind == sbHorizontal ? *FDiagram.FHorzScrollBar : *FDiagram.FVertScrollBar;
     // Dragging the thumb scrolls while it moves only with Tracking; otherwise on release.
     if (ACode == scTrack && !bar.GetTracking()) ACode = scPosition;
     const int before = bar.GetPosition();
@@ -100,22 +113,27 @@ void TdvDiagram::WindowScroll(TScrollBarKind AKind, TScrollCode ACode, int ATrac
       bar.SetPosition(positions[i]);
       if (positions.size() > 1) {
         // A smooth scroll shows every step, at least the bar's delay apart.
-        GetHandle()->repaint();
+        FDiagram.GetHandle()->repaint();
         if (i + 1 < positions.size()) QThread::msleep(static_cast<unsigned long>(std::max(0, bar.GetDelay())));
       }
     }
-    SyncWindowScrollBars();
-    Invalidate();
-    if (HandleAllocated()) GetHandle()->setFocus();
+    SyncScrollBars();
+    FDiagram.Invalidate();
+    if (FDiagram.HandleAllocated()) FDiagram.GetHandle()->setFocus();
     if (bar.GetPosition() != before) {
-      const TNotifyEvent& event = AKind == sbHorizontal ? OnHorzScrolled : OnVertScrolled;
-      if (event) event(this);
+      const TNotifyEvent& event = AKind == sbHorizontal ? FDiagram.OnHorzScrolled : FDiagram.OnVertScrolled;
+      if (event) event(&FDiagram);
     }
   } catch (const Exception& e) {
     ShowException(e);
   } catch (const std::exception& e) {
     ShowException(Exception(QString::fromUtf8(e.what())));
   }
+}
+
+bool TDiagramWindow::HasParentWindow() const {
+  if (!FDiagram.HandleAllocated()) return false;
+  return FDiagram.GetHandle()->parentWidget() != nullptr;
 }
 
 }  // namespace tarnwick

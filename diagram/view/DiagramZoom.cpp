@@ -1,10 +1,13 @@
-// Zoom: the percentage property, the zoom steps of the zoom commands, fitting the content
+// The viewport's zoom: the percentage property, the zoom steps of the zoom commands, fitting the content
 // into the window, and the mouse wheel.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
+#include "diagram/view/DiagramViewport.h"
+
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramWindow.h"
 #include "geometry/Predicates.h"
 #include "geometry/Squares.h"
 
@@ -30,32 +33,28 @@ int PercentOf(double ARatio) { return Trunc(ARatio * 100 + 1e-6); }
 
 }  // namespace
 
-int TdvDiagram::GetZoom() const { return PercentOf(FZoomRatio); }
+int TDiagramViewport::Zoom() const { return PercentOf(FZoomRatio); }
 
-void TdvDiagram::SetZoom(int Value) {
-  if (Value == GetZoom()) return;
+void TDiagramViewport::SetZoom(int Value) {
+  if (Value == Zoom()) return;
   ApplyZoomRatio(ClampRatio(Value / 100.0));
   UpdateScrollRanges();
-  RequestRedraw();
+  FDiagram.RequestRedraw();
 }
 
-void TdvDiagram::ApplyZoomRatio(double ARatio) {
+void TDiagramViewport::ApplyZoomRatio(double ARatio) {
   FZoomRatio = ARatio;
-  const int rulerZoom = PercentOf(GetZoomRatio());
-  FTopRuler->SetZoom(rulerZoom);
-  FLeftRuler->SetZoom(rulerZoom);
+  const int rulerZoom = PercentOf(ZoomRatio());
+  FDiagram.FTopRuler->SetZoom(rulerZoom);
+  FDiagram.FLeftRuler->SetZoom(rulerZoom);
 }
 
-void TdvDiagram::ZoomIn(const TSquare& ARect) { ZoomBy(ARect, true); }
-
-void TdvDiagram::ZoomOut(const TSquare& ARect) { ZoomBy(ARect, false); }
-
-void TdvDiagram::ZoomBy(const TSquare& ARect, bool AZoomIn) {
+void TDiagramViewport::ZoomBy(const TSquare& ARect, bool AZoomIn) {
   const bool click = PointNearPoint(ARect.TopLeft(), ARect.BottomRight(), 10);
-  TDiagramScrollBar& horz = *FHorzScrollBar;
-  TDiagramScrollBar& vert = *FVertScrollBar;
-  const double visW = GetClientWidth() - FLeftRuler->VisibleSize();
-  const double visH = GetClientHeight() - FTopRuler->VisibleSize();
+  TDiagramScrollBar& horz = *FDiagram.FHorzScrollBar;
+  TDiagramScrollBar& vert = *FDiagram.FVertScrollBar;
+  const double visW = FDiagram.GetClientWidth() - FDiagram.FLeftRuler->VisibleSize();
+  const double visH = FDiagram.GetClientHeight() - FDiagram.FTopRuler->VisibleSize();
   double ratio = FZoomRatio;
   TDot clicked;
   double fx = 0, fy = 0;
@@ -91,7 +90,7 @@ void TdvDiagram::ZoomBy(const TSquare& ARect, bool AZoomIn) {
         ratio = fit;
       }
     } else {
-      const double cw = GetClientWidth(), ch = GetClientHeight();
+      const double cw = FDiagram.GetClientWidth(), ch = FDiagram.GetClientHeight();
       if (cw > 0 && ch > 0) ratio = std::max(w * FZoomRatio / cw, h * FZoomRatio / ch);
     }
   }
@@ -106,42 +105,23 @@ void TdvDiagram::ZoomBy(const TSquare& ARect, bool AZoomIn) {
     vert.SetPosition(Round(Trunc((r.Top + r.Bottom) / 2 * FZoomRatio) - visH / 2));
   }
   UpdateScrollBars();
-  RequestRedraw();
+  FDiagram.RequestRedraw();
 }
 
-TSquare TdvDiagram::ContentBounds() {
-  TSquare bounds;
-  bool any = false;
-  for (TDiagramControl* c : FDControls) {
-    if (!c->IsVisible()) continue;
-    const TSquare r = c->SurroundRect();
-    if (!any) {
-      bounds = r;
-      any = true;
-    } else {
-      bounds.Left = std::min(bounds.Left, r.Left);
-      bounds.Top = std::min(bounds.Top, r.Top);
-      bounds.Right = std::max(bounds.Right, r.Right);
-      bounds.Bottom = std::max(bounds.Bottom, r.Bottom);
-    }
-  }
-  return bounds;
-}
-
-void TdvDiagram::ZoomMoveToFit(int AMargin) {
-  const double dpi = GetScreenDPIRatio();
-  const double areaLeft = Round(FLeftRuler->VisibleSize() / dpi);
-  const double areaTop = Round(FTopRuler->VisibleSize() / dpi);
+void TDiagramViewport::ZoomMoveToFit(int AMargin) {
+  const double dpi = FDiagram.GetScreenDPIRatio();
+  const double areaLeft = Round(FDiagram.FLeftRuler->VisibleSize() / dpi);
+  const double areaTop = Round(FDiagram.FTopRuler->VisibleSize() / dpi);
   // With AutoScroll the scroll bars may take room from the client area.
-  const int visibleW = FAutoScroll ? FHorzScrollBar->GetVisibleExtent() : GetClientWidth();
-  const int visibleH = FAutoScroll ? FVertScrollBar->GetVisibleExtent() : GetClientHeight();
+  const int visibleW = FDiagram.FAutoScroll ? FDiagram.FHorzScrollBar->GetVisibleExtent() : FDiagram.GetClientWidth();
+  const int visibleH = FDiagram.FAutoScroll ? FDiagram.FVertScrollBar->GetVisibleExtent() : FDiagram.GetClientHeight();
   const double areaRight = Round(visibleW / dpi);
   const double areaBottom = Round(visibleH / dpi);
   const double w = areaRight - 2.0 * AMargin - areaLeft - 1;
   const double h = areaBottom - 2.0 * AMargin - areaTop - 1;
   // Nothing fits into a window without room; the view stays as it is.
   if (w <= 0 || h <= 0) return;
-  const TSquare b = ContentBounds();
+  const TSquare b = FDiagram.ContentBounds();
   const double bw = b.Right - b.Left, bh = b.Bottom - b.Top;
   double ratio = 1;
   TPoint offset;
@@ -151,32 +131,31 @@ void TdvDiagram::ZoomMoveToFit(int AMargin) {
   }
   SetZoom(Round(ratio * 100));
   if (offset.X != 0 || offset.Y != 0)
-    ProgrammaticMove([&] {
-      const std::vector<TDiagramControl*> controls = FDControls.Vector();
+    FDiagram.ProgrammaticMove([&] {
+      const std::vector<TDiagramControl*> controls = FDiagram.FControls->FDControls.Vector();
       for (TDiagramControl* c : controls)
         if (!c->IsMember()) c->MoveBy(-offset.X, -offset.Y);
     });
   UpdateScrollRanges();
-  RequestRedraw();
+  FDiagram.RequestRedraw();
 }
 
-bool TdvDiagram::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-  if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+bool TDiagramViewport::MouseWheel(TShiftState Shift, int WheelDelta) {
   const bool down = WheelDelta < 0;
   if (!Shift.Contains(ssCtrl)) {
-    if (FMouseWheelMode == mwOff) return false;
-    TDiagramScrollBar& bar = FMouseWheelMode == mwHorizontal ? *FHorzScrollBar : *FVertScrollBar;
+    if (FDiagram.FMouseWheelMode == mwOff) return false;
+    TDiagramScrollBar& bar = FDiagram.FMouseWheelMode == mwHorizontal ? *FDiagram.FHorzScrollBar : *FDiagram.FVertScrollBar;
     const int64_t target = int64_t{bar.GetPosition()} + (down ? bar.GetIncrement() : -bar.GetIncrement());
     bar.SetPosition(static_cast<int>(std::clamp<int64_t>(target, INT32_MIN, INT32_MAX)));
-    SyncWindowScrollBars();
-    RequestRedraw();
+    FDiagram.FWindow->SyncScrollBars();
+    FDiagram.RequestRedraw();
     return true;
   }
-  if (!FWheelZoom) return false;
+  if (!FDiagram.FWheelZoom) return false;
   if (down)
-    SetZoom(std::max(GetZoom() - FWheelZoomIncrement, FWheelZoomMin));
+    SetZoom(std::max(Zoom() - FDiagram.FWheelZoomIncrement, FDiagram.FWheelZoomMin));
   else
-    SetZoom(std::min(GetZoom() + FWheelZoomIncrement, FWheelZoomMax));
+    SetZoom(std::min(Zoom() + FDiagram.FWheelZoomIncrement, FDiagram.FWheelZoomMax));
   return true;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the lower layers stay free of the upper ones, from the sources alone (no build
 # needed): model code, lines, geometry, streaming and graphics never include a widget header
-# or the diagram view, and the platform's core and gui parts never reach above themselves.
+# or the diagram view, printing never includes the view, and the platform's core and gui
+# parts never reach above themselves.
 #
 #   check-layers.sh SOURCE_ROOT QT_INCLUDE_ROOT
 #
@@ -68,6 +69,7 @@ classify() {
 rules=(
   "diagram/model:widgets view"
   "diagram/lines:widgets view"
+  "diagram/printing:view"
   "geometry:widgets view"
   "streaming:widgets view"
   "graphics:widgets view"

@@ -1,0 +1,39 @@
+#pragma once
+// The diagram's image exports: the framings (standard, centred, net, page), raster images
+// rendered and written in bands, vector images, and the clipboard.
+#include <QString>
+
+#include "diagram/view/DiagramTypes.h"
+#include "geometry/Dot.h"
+
+class QImage;
+
+namespace tarnwick {
+
+class TBitmap;
+class TStream;
+class TdvDiagram;
+
+class TDiagramExporter {
+ public:
+  explicit TDiagramExporter(TdvDiagram& ADiagram) : FDiagram(ADiagram) {}
+  TDiagramExporter(const TDiagramExporter&) = delete;
+  TDiagramExporter& operator=(const TDiagramExporter&) = delete;
+
+  void ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset);
+  void PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize);
+  void ExportAsBMP(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsBMPStream(TStream& AStream, TExportSize AExportSize);
+  void ExportAsPNG(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsSVG(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsPDF(const QString& AFileName, TExportSize AExportSize);
+  QString ExportTitle(const QString& AExportFileName) const;
+  void ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize);
+  void CopyBitmapToClipboard(TExportSize AExportSize);
+  void RenderExportBand(QImage& ABand, int ATop, TDot AOffset);
+
+ private:
+  TdvDiagram& FDiagram;
+};
+
+}  // namespace tarnwick
