@@ -30,6 +30,15 @@ void TCustomDiagramBlock::SetBoundsRect(const TSquare& R) {
   BoundsChanged(old, R);
 }
 
+void TCustomDiagramBlock::SetBoundsQuietly(const TSquare& R) {
+  if (SameSquare(GetBoundsRect(), R)) return;
+  FLeft = R.Left;
+  FTop = R.Top;
+  FWidth = R.Right - R.Left;
+  FHeight = R.Bottom - R.Top;
+  Redraw();
+}
+
 void TCustomDiagramBlock::SetLeft(double Value) {
   TSquare r = GetBoundsRect();
   SetBoundsRect(TSquare{Value, r.Top, Value + FWidth, r.Bottom});
