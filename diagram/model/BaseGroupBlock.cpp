@@ -59,14 +59,6 @@ void TBaseGroupBlock::Notification(TComponent* AComponent, TOperation Operation)
     if (i < FMembers->Count() && FMembers->GetItems(i)->GetDControl() == AComponent) FMembers->Delete(i);
 }
 
-void TBaseGroupBlock::Loaded() {
-  TCustomDiagramBlock::Loaded();
-  // Items whose member was refused (a second group, or a group inside itself) or never
-  // found are dropped, so the loaded group holds only its real members.
-  for (int i = FMembers->Count() - 1; i >= 0; --i)
-    if (!FMembers->GetItems(i)->GetDControl()) FMembers->Delete(i);
-}
-
 // ---- Members ----
 
 bool TBaseGroupBlock::HasSelection() const {
@@ -109,6 +101,11 @@ void TBaseGroupBlock::FreeMembers() {
     // loop always ends.
     if (FMembers->Count() == count) FMembers->Delete(count - 1);
   }
+}
+
+void TBaseGroupBlock::DropEmptyItems() {
+  for (int i = FMembers->Count() - 1; i >= 0; --i)
+    if (!FMembers->GetItems(i)->GetDControl()) FMembers->Delete(i);
 }
 
 void TBaseGroupBlock::NotifyMembers() {

@@ -34,6 +34,11 @@ class TBaseGroupBlock : public TCustomDiagramBlock {
   bool HasSelection() const;
   // Frees every member, depth first through nested groups, until the list is empty.
   void FreeMembers();
+  // Drops the items that refer to no control: references a document or the clipboard
+  // held that were refused (a second group for a control, a group inside itself) or name
+  // nothing. They cannot go while the reader still resolves references, so whoever loaded
+  // the document calls this once it is in.
+  void DropEmptyItems();
 
   // ---- Block operations ----
   void DefaultSurroundPts(TDotArray& Pts) override;
@@ -43,7 +48,6 @@ class TBaseGroupBlock : public TCustomDiagramBlock {
   void UpdateHandleMove(THandleMoveInfo& AInfo) override;
   void EnterCursorState() override;
   void LeaveCursorState() override;
-  void Loaded() override;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;

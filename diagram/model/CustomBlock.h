@@ -212,6 +212,7 @@ class TCustomDiagramBlock : public TDiagramControl {
   // The drawer that maps the original rectangle onto ABounds turned by AAngle about the
   // centre of ABounds; diagram units.
   bool HandlesNeedLayout(TdvDiagram* ADiagram) const;
+  void SetPlacement(double ALeft, double ATop, double AWidth, double AHeight);
   void FrameFor(TBlockDrawer& D, const TSquare& ABounds, double AAngle) const;
   TDot MapOriginal(TDot P) const;
   // The body in its one order (shadow, fill, gradient, pattern, pictures, outline) on

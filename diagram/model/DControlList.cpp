@@ -9,7 +9,7 @@ const TClassInfo& TDControlListItem::StaticClassInfo() {
   static const TClassInfo info(
       "TDControlListItem", &TCollectionItem::StaticClassInfo(),
       {ObjectProp("DControl", TDiagramControl::StaticClassInfo(), &TDControlListItem::GetDControl,
-                  &TDControlListItem::SetDControl)},
+                  &TDControlListItem::SetStreamedDControl)},
       {}, [](TCollection* c) { return Create<TDControlListItem>(c); });
   return info;
 }
@@ -27,6 +27,23 @@ void TDControlListItem::Assign(TPersistent* Source) {
     return;
   }
   TCollectionItem::Assign(Source);
+}
+
+void TDControlListItem::SetStreamedDControl(TDiagramControl* Value) {
+  TDControlList* list = List();
+  if (!list) {
+    SetDControl(Value);
+    return;
+  }
+  const bool saved = list->FSettingFromStream;
+  list->FSettingFromStream = true;
+  try {
+    SetDControl(Value);
+  } catch (...) {
+    list->FSettingFromStream = saved;
+    throw;
+  }
+  list->FSettingFromStream = saved;
 }
 
 TDControlList* TDControlListItem::List() const { return dynamic_cast<TDControlList*>(GetCollection()); }

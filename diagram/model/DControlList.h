@@ -24,6 +24,9 @@ class TDControlListItem : public TCollectionItem {
   // Reports the old control as removed, then the new one as added. A control the list
   // refuses leaves the item without one.
   void SetDControl(TDiagramControl* Value);
+  // The published setter: the reader resolves a document's (or the clipboard's) reference
+  // through it, and the list knows the control comes from a stream.
+  void SetStreamedDControl(TDiagramControl* Value);
 
  private:
   TDControlList* List() const;
@@ -46,12 +49,17 @@ class TDControlList : public TOwnedCollection {
   // The first item that refers to ADControl, or null.
   TDControlListItem* FindItem(const TDiagramControl* ADControl) const;
   int IndexOf(const TDiagramControl* ADControl) const;
+  // A stream is setting an item's control: the relation it restores was stored whole.
+  bool SettingFromStream() const { return FSettingFromStream; }
 
  protected:
   friend class TDControlListItem;
   virtual void ControlAdded(TDiagramControl*) {}
   virtual void ControlRemoved(TDiagramControl*) {}
   virtual bool AcceptsControl(TDiagramControl*) { return true; }
+
+ private:
+  bool FSettingFromStream = false;
 };
 
 }  // namespace tarnwick

@@ -29,7 +29,9 @@ bool TGroupBlock::AcceptsMember(TDiagramControl* AControl) {
 
 void TGroupBlock::MemberAdded(TDiagramControl* AControl) {
   AControl->SetGroupBlock(this);
-  if (!UpdatingMembers()) RecalculateRect();
+  // A group read from a document or the clipboard keeps the rectangle stored with it:
+  // its members join one by one, after the document has finished loading.
+  if (!UpdatingMembers() && !GetMembers()->SettingFromStream()) RecalculateRect();
   if (TDiagramHost* host = GetDiagramHost()) host->GroupMembershipChanged(this);
 }
 
