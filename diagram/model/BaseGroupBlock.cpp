@@ -16,7 +16,7 @@ namespace {
 // A group streams only its geometry, its permissions and its members; the block's other
 // properties stay readable but are never written for it.
 std::vector<TPropInfo> GroupProperties() {
-  static const QSet<QString> kept{"Left",      "Top",       "Width",      "Height",  "CornerRadius", "Angle",
+  static const QSet<QString> kept{"Left",         "Top",      "Width",     "Height",     "CornerRadius", "Angle",
                                   "Restrictions", "MinWidth", "MinHeight", "StringData", "Visible"};
   std::vector<TPropInfo> own;
   for (const TPropInfo& p : TCustomDiagramBlock::StaticClassInfo().Properties())

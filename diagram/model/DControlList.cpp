@@ -6,11 +6,10 @@
 namespace tarnwick {
 
 const TClassInfo& TDControlListItem::StaticClassInfo() {
-  static const TClassInfo info(
-      "TDControlListItem", &TCollectionItem::StaticClassInfo(),
-      {ObjectProp("DControl", TDiagramControl::StaticClassInfo(), &TDControlListItem::GetDControl,
-                  &TDControlListItem::SetStreamedDControl)},
-      {}, [](TCollection* c) { return Create<TDControlListItem>(c); });
+  static const TClassInfo info("TDControlListItem", &TCollectionItem::StaticClassInfo(),
+                               {ObjectProp("DControl", TDiagramControl::StaticClassInfo(),
+                                           &TDControlListItem::GetDControl, &TDControlListItem::SetStreamedDControl)},
+                               {}, [](TCollection* c) { return Create<TDControlListItem>(c); });
   return info;
 }
 

@@ -22,4 +22,9 @@ void TSelectionBlock::UpdateMembers() {
   members->EndUpdate();
 }
 
+void TSelectionBlock::UpdateHandleMove(THandleMoveInfo& AInfo) {
+  TBaseGroupBlock::UpdateHandleMove(AInfo);
+  if (AInfo.Action == haMoved) GetMembers()->Clear();
+}
+
 }  // namespace tarnwick

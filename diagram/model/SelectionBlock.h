@@ -16,6 +16,10 @@ class TSelectionBlock : public TBaseGroupBlock {
   // Every selected control of the diagram that is not a member of a selected group, in
   // selection order.
   void UpdateMembers() override;
+  // After a completed step the list is let go: the diagram also moves the selection block
+  // itself when it moves the selected controls, and members still held would then move
+  // twice.
+  void UpdateHandleMove(THandleMoveInfo& AInfo) override;
 
  protected:
   bool MembersFollowDiagram() const override { return false; }

@@ -197,6 +197,19 @@ TEST_F(GroupGeometry, TheSelectionBlockCarriesTheSelectedControlsThatAreNotMembe
   // A member freed behind its back leaves the selection block's list.
   a->Free();
   EXPECT_EQ(sel->GetMembers()->Count(), 1);
+
+  // A completed handle step lets the members go: the diagram moves the selection block
+  // along with the selected controls, which must then move once only.
+  THandleMoveInfo info;
+  info.AHandle = BottomRightSizeHandle(sel);
+  ASSERT_NE(info.AHandle, nullptr);
+  info.Action = haMoved;
+  info.Delta = TDot{0, 50};
+  sel->UpdateHandleMove(info);
+  ExpectSquare(c->GetBoundsRect(), {200, 0, 300, 100});
+  EXPECT_EQ(sel->GetMembers()->Count(), 0);
+  sel->MoveBy(10, 0);
+  ExpectSquare(c->GetBoundsRect(), {200, 0, 300, 100});
   // Leaving the diagram, the selection block leaves the selected controls where they are.
   sel->Free();
   EXPECT_EQ(g->GetDiagram(), Diagram);
