@@ -54,7 +54,9 @@ void TBaseGroupBlock::SetMembers(TGroupMemberList* Value) {
 
 void TBaseGroupBlock::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomDiagramBlock::Notification(AComponent, Operation);
-  if (Operation != opRemove || !FMembers) return;
+  // Only a member being freed leaves: a control that merely changes owner (the clipboard,
+  // undo) is still the same member.
+  if (Operation != opRemove || !FMembers || !AComponent || !AComponent->IsDestroying()) return;
   for (int i = FMembers->Count() - 1; i >= 0; --i)
     if (i < FMembers->Count() && FMembers->GetItems(i)->GetDControl() == AComponent) FMembers->Delete(i);
 }

@@ -18,14 +18,15 @@ struct TGroupFixture : TBlockFixture {
     return b;
   }
 
-  TDiagramLine* Line(TDot P1, TDot P2) {
+  TDiagramLine* Line(TDot P1, TDot P2, TLinkPoint* A1 = nullptr) {
     auto* l = Create<TDiagramLine>(Form);
     l->SetName(Diagram->FindCompName(l, ""));
     l->SetDiagram(Diagram);
     TControlInsertInfo info;
     info.Action = iaInserted;
-    info.P1 = P1;
+    info.P1 = A1 ? A1->DiagramPoint() : P1;
     info.P2 = P2;
+    info.AnchorPoint1 = A1;
     l->UpdateInsert(info);
     return l;
   }

@@ -48,6 +48,32 @@ TEST_F(GroupGeometry, MemberLinesAreScaledWithTheGroup) {
   EXPECT_NEAR(p2.Y, 100, 1e-6);
 }
 
+TEST_F(GroupGeometry, AResizeByHandleReleasesMemberLineEndsOnUnselectedControls) {
+  auto* outside = Block(200, 0, 240, 40);
+  TLinkPoint* port = outside->GetLinkPoints()->Add(50, 50, aoNone);
+  auto* inside = Block(0, 0, 40, 40);
+  TLinkPoint* inner = inside->GetLinkPoints()->Add(50, 50, aoNone);
+  auto* loose = Line({0, 0}, {100, 100}, port);
+  auto* tied = Line({0, 0}, {20, 100}, inner);
+  auto* g = Group({inside, loose, tied});
+  ASSERT_EQ(loose->GetSourceLinkPoint()->GetAnchorLink(), port);
+  THandleMoveInfo info;
+  info.AHandle = BottomRightSizeHandle(g);
+  ASSERT_NE(info.AHandle, nullptr);
+  info.Action = haMoved;
+  info.Delta = TDot{40, 0};
+  // Selected as the diagram selects a group: with everything in it.
+  for (TDiagramControl* c : {static_cast<TDiagramControl*>(g), static_cast<TDiagramControl*>(inside),
+                             static_cast<TDiagramControl*>(loose), static_cast<TDiagramControl*>(tied)})
+    c->SetSelected(true);
+  g->UpdateHandleMove(info);
+  EXPECT_EQ(loose->GetSourceLinkPoint()->GetAnchorLink(), nullptr) << "its anchor stays behind";
+  EXPECT_EQ(tied->GetSourceLinkPoint()->GetAnchorLink(), inner) << "anchored inside the group";
+  const TDot end = tied->GetSourceHandle()->GetOrPoint(), port2 = inner->DiagramPoint();
+  EXPECT_NEAR(end.X, port2.X, 1e-6);
+  EXPECT_NEAR(end.Y, port2.Y, 1e-6);
+}
+
 TEST_F(GroupGeometry, TurningByNinetyDegreesTurnsMembersAboutTheGroupCentre) {
   for (const bool groupMayRotate : {true, false}) {
     SCOPED_TRACE(groupMayRotate ? "group may rotate" : "crNoRotation on the group");
