@@ -4,13 +4,14 @@
 
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/DiagramBlock.h"
+#include "diagram/model/GroupBlock.h"
 #include "diagram/model/TextBlock.h"
 #include "platform/core/ClassRegistry.h"
 
 namespace tarnwick {
 
 std::span<const TBuiltInControl> BuiltInControls() {
-  static const std::array<TBuiltInControl, 7> controls{{
+  static const std::array<TBuiltInControl, 8> controls{{
       {&TDiagramBlock::StaticClassInfo(), "", ""},
       {&TTextBlock::StaticClassInfo(), "Text", ""},
       {&TDiagramLine::StaticClassInfo(), "Line", "Lines"},
@@ -18,6 +19,8 @@ std::span<const TBuiltInControl> BuiltInControls() {
       {&TDiagramPolyLine::StaticClassInfo(), "Poly line", "Lines"},
       {&TDiagramArc::StaticClassInfo(), "Arc", "Lines"},
       {&TDiagramBezier::StaticClassInfo(), "Bezier", "Lines"},
+      // Documents hold the groups users made; a group is made by grouping, not from a palette.
+      {&TGroupBlock::StaticClassInfo(), "Group", ""},
   }};
   return controls;
 }

@@ -136,6 +136,11 @@ class TCustomDiagramBlock : public TDiagramControl {
   double AngleForHandle(TStretchHandle* AHandle, TDot Delta);
   TSquare RotatedBoundsForHandle(TStretchHandle* AHandle, TDot Delta);
   TDot RotCenterForHandle(TStretchHandle* AHandle, TDot Delta);
+  // The drag preview geometry; a group hands its own preview on to its members.
+  TSquare GetCursorRect() const { return FCursorRect; }
+  double GetCursorAngle() const { return FCursorAngle; }
+  TDot GetCursorRotCenter() const { return FCursorRotCenter; }
+  void SetCursorGeometry(const TSquare& ARect, double AAngle, TDot ARotCenter);
 
   // ---- Virtual operations of blocks ----
   virtual void StringsChanged();
@@ -195,6 +200,9 @@ class TCustomDiagramBlock : public TDiagramControl {
   void DefineProperties(TFiler* Filer) override;
 
  protected:
+  // Stores the bounds without BoundsChanged (a group derived from its members must not
+  // scale them back); the block is repainted.
+  void SetBoundsQuietly(const TSquare& R);
   // The preview geometry of a shape-style drag.
   double FCursorAngle = 0.0;
   TSquare FCursorRect;
@@ -204,6 +212,7 @@ class TCustomDiagramBlock : public TDiagramControl {
   // The drawer that maps the original rectangle onto ABounds turned by AAngle about the
   // centre of ABounds; diagram units.
   bool HandlesNeedLayout(TdvDiagram* ADiagram) const;
+  void SetPlacement(double ALeft, double ATop, double AWidth, double AHeight);
   void FrameFor(TBlockDrawer& D, const TSquare& ABounds, double AAngle) const;
   TDot MapOriginal(TDot P) const;
   // The body in its one order (shadow, fill, gradient, pattern, pictures, outline) on

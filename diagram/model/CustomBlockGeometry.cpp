@@ -30,25 +30,35 @@ void TCustomDiagramBlock::SetBoundsRect(const TSquare& R) {
   BoundsChanged(old, R);
 }
 
-void TCustomDiagramBlock::SetLeft(double Value) {
-  TSquare r = GetBoundsRect();
-  SetBoundsRect(TSquare{Value, r.Top, Value + FWidth, r.Bottom});
+void TCustomDiagramBlock::SetBoundsQuietly(const TSquare& R) {
+  if (SameSquare(GetBoundsRect(), R)) return;
+  FLeft = R.Left;
+  FTop = R.Top;
+  FWidth = R.Right - R.Left;
+  FHeight = R.Bottom - R.Top;
+  Redraw();
 }
 
-void TCustomDiagramBlock::SetTop(double Value) {
-  TSquare r = GetBoundsRect();
-  SetBoundsRect(TSquare{r.Left, Value, r.Right, Value + FHeight});
+// One edge or size at a time keeps the others exactly as stored: going through a
+// rectangle would recompute the size as right minus left, and a document read back
+// property by property would not give the numbers it was written with.
+void TCustomDiagramBlock::SetPlacement(double ALeft, double ATop, double AWidth, double AHeight) {
+  if (FLeft == ALeft && FTop == ATop && FWidth == AWidth && FHeight == AHeight) return;
+  const TSquare old = GetBoundsRect();
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+  BoundsChanged(old, GetBoundsRect());
 }
 
-void TCustomDiagramBlock::SetWidth(double Value) {
-  TSquare r = GetBoundsRect();
-  SetBoundsRect(TSquare{r.Left, r.Top, r.Left + Value, r.Bottom});
-}
+void TCustomDiagramBlock::SetLeft(double Value) { SetPlacement(Value, FTop, FWidth, FHeight); }
 
-void TCustomDiagramBlock::SetHeight(double Value) {
-  TSquare r = GetBoundsRect();
-  SetBoundsRect(TSquare{r.Left, r.Top, r.Right, r.Top + Value});
-}
+void TCustomDiagramBlock::SetTop(double Value) { SetPlacement(FLeft, Value, FWidth, FHeight); }
+
+void TCustomDiagramBlock::SetWidth(double Value) { SetPlacement(FLeft, FTop, Value, FHeight); }
+
+void TCustomDiagramBlock::SetHeight(double Value) { SetPlacement(FLeft, FTop, FWidth, Value); }
 
 void TCustomDiagramBlock::BoundsChanged(const TSquare&, const TSquare&) {
   TDiagramHost* host = GetDiagramHost();

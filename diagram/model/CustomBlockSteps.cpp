@@ -271,6 +271,12 @@ void TCustomDiagramBlock::UpdateInsert(TControlInsertInfo& AInfo) {
 
 // ---- Preview geometry ----
 
+void TCustomDiagramBlock::SetCursorGeometry(const TSquare& ARect, double AAngle, TDot ARotCenter) {
+  FCursorRect = ARect;
+  FCursorAngle = AAngle;
+  FCursorRotCenter = ARotCenter;
+}
+
 void TCustomDiagramBlock::EnterCursorState() {
   if (FInCursorState) return;
   FInCursorState = true;

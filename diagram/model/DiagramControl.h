@@ -215,6 +215,10 @@ class TDiagramControl : public TComponent {
   TTextCell* SelectNextCell(TTextCell* ACell, bool AForward);
   // Tells every link point anchored to this control's points that it changed.
   void NotifyAnchoreds(TAnchorChange AChangeType);
+  // Holds NotifyAnchoreds back (counted), while a group carries its members and tells
+  // the lines anchored to them once at the end.
+  void BeginAnchorNotifySuppression() { ++FNotifying; }
+  void EndAnchorNotifySuppression() { --FNotifying; }
 
   // ---- Streaming ----
   bool HasParent() const override { return true; }

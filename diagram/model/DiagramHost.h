@@ -3,6 +3,8 @@
 // layers are model code and never depend on the windowed diagram class itself; they reach
 // their diagram through this interface, which TdvDiagram implements. A control keeps both
 // pointers: TdvDiagram* for callers that know the diagram, and this host for itself.
+#include <vector>
+
 #include "diagram/model/DiagramControlTypes.h"
 
 namespace tarnwick {
@@ -39,6 +41,12 @@ class TDiagramHost {
   // handles stand for the whole selection.
   virtual bool IsShowingGroupSelection() const = 0;
   virtual TDiagramControl* GetSelBlockControl() const = 0;
+  // The selected controls in selection order. This default walks the control list, so
+  // it answers in z-order; a diagram that keeps its selection list answers from it.
+  virtual std::vector<TDiagramControl*> SelectedControls() const;
+  // A control joined AGroup: a diagram brings the selection state of the group hierarchy
+  // in line (a member of a selected group is selected with it). Nothing by default.
+  virtual void GroupMembershipChanged(TDiagramControl* /*AGroup*/) {}
 
   // Repaint requests and change reports.
   virtual void RequestRedraw() = 0;

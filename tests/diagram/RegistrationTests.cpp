@@ -43,7 +43,7 @@ TEST(Registration, ANewDiagramLoadsEveryBuiltInControl) {
 
 TEST(Registration, BuiltInControlsComeInStartUpOrder) {
   EXPECT_EQ(BuiltInNames(), (QStringList{"TDiagramBlock", "TTextBlock", "TDiagramLine", "TDiagramSideLine",
-                                         "TDiagramPolyLine", "TDiagramArc", "TDiagramBezier"}));
+                                         "TDiagramPolyLine", "TDiagramArc", "TDiagramBezier", "TGroupBlock"}));
   const auto controls = BuiltInControls();
   EXPECT_STREQ(controls[0].Caption, "");
   EXPECT_STREQ(controls[1].Caption, "Text");
