@@ -11,7 +11,9 @@
 #include "diagram/view/DiagramSelection.h"
 #include "diagram/view/DiagramViewport.h"
 #include "diagram/view/DiagramWindow.h"
+#include "diagram/view/interaction/BrowseTool.h"
 #include "diagram/view/interaction/DiagramTools.h"
+#include <QWidget>
 #include "platform/core/ScopeGuard.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Bitmap.h"
@@ -224,6 +226,36 @@ TDiagramControl* TdvDiagram::GetInsertDControl() const { return FTools->FInsertD
 TMouseState TdvDiagram::GetMouseState() const { return FTools->FMouseState; }
 void TdvDiagram::SetMouseState(TMouseState Value) { FTools->FMouseState = Value; }
 TDot TdvDiagram::GetMovingStartPoint() const { return FTools->FDragStart; }
+void TdvDiagram::StartPanning() {
+  FTools->Active().Cancel();
+  FTools->FMouseState = msToPan;
+  SetCursor(FPanCursor);
+}
+
+void TdvDiagram::CancelPanning() {
+  if (FTools->FMouseState != msToPan && FTools->FMouseState != msPanning) return;
+  FTools->FMouseState = msBrowsing;
+  SetCursor(crDefault);
+}
+
+void TdvDiagram::StartZooming(TZoomingState AZoomingState) {
+  FTools->Active().Cancel();
+  FTools->FZoomingState = AZoomingState;
+  UnselectAll();
+  FTools->FMouseState = msToZoom;
+  SetCursor(FZoomCursor);
+}
+
+void TdvDiagram::CancelZooming() {
+  if (FTools->FMouseState != msToZoom && FTools->FMouseState != msZooming) return;
+  FTools->FMouseState = msBrowsing;
+  SetCursor(crDefault);
+  RequestRedraw();
+}
+
+const TClassInfo* TdvDiagram::GetConnectionLineClass() const { return FTools->FConnectionLineClass; }
+void TdvDiagram::SetConnectionLineClass(const TClassInfo* Value) { FTools->FConnectionLineClass = Value; }
+
 void TdvDiagram::RegisterTool(std::unique_ptr<TDiagramTool> ATool) { FTools->Register(std::move(ATool)); }
 TDiagramTool& TdvDiagram::GetActiveTool() const { return FTools->Active(); }
 
@@ -312,24 +344,37 @@ void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
 
 void TdvDiagram::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TWinControl::MouseDown(Button, Shift, X, Y);
+  if (!IsDesigning())
+    if (QWidget* w = GetHandle(); w && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);
+  FTools->FOldScreenCursor = GetCursor();
   FTools->Active().MouseDown(Button, Shift, TPoint{X, Y});
 }
 
 void TdvDiagram::MouseMove(TShiftState Shift, int X, int Y) {
   TWinControl::MouseMove(Shift, X, Y);
+  FTools->FBrowse->Hover(Shift, TPoint{X, Y});
   FTools->Active().MouseMove(Shift, TPoint{X, Y});
 }
 
 void TdvDiagram::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TWinControl::MouseUp(Button, Shift, X, Y);
   FTools->Active().MouseUp(Button, Shift, TPoint{X, Y});
+  FTools->FDControlClicked = nullptr;
 }
 
 void TdvDiagram::KeyDown(uint16_t& Key, TShiftState Shift) {
   TWinControl::KeyDown(Key, Shift);
   // A key the application's handler consumed (set to 0) never reaches the tool.
-  if (Key != 0 && FTools->Active().KeyDown(Key, Shift)) Key = 0;
+  if (Key != 0 && FTools->Active().KeyDown(Key, Shift)) {
+    Key = 0;
+  } else if (Key == vk::ESCAPE && FKeyActions.Contains(kaEscape)) {
+    // Escape drops the drag in progress; modes (pan, zoom, a pending insert) stay armed.
+    FTools->Active().Cancel();
+    Key = 0;
+  }
 }
+
+void TdvDiagram::PaintToolOverlay(TCanvas& ACanvas) { FTools->Active().PaintOverlay(ACanvas); }
 
 bool TdvDiagram::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
   if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;

@@ -113,9 +113,21 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   TMouseState GetMouseState() const;
   void SetMouseState(TMouseState Value);
   TDot GetMovingStartPoint() const;
+  // Pan mode: a left drag scrolls the view until CancelPanning.
+  void StartPanning();
+  void CancelPanning();
+  // Zoom mode: a left drag zooms into (or out of) a rectangle until CancelZooming.
+  void StartZooming(TZoomingState AZoomingState);
+  void CancelZooming();
+  // The class of the lines drawn out of a link point with the mouse; null (the default)
+  // disables connecting.
+  const TClassInfo* GetConnectionLineClass() const;
+  void SetConnectionLineClass(const TClassInfo* Value);
   // The mouse tools: the window's input goes to the one serving the mouse state.
   void RegisterTool(std::unique_ptr<TDiagramTool> ATool);
   TDiagramTool& GetActiveTool() const;
+  // The feedback of the drag in progress, over the finished picture of a screen pass.
+  void PaintToolOverlay(TCanvas& ACanvas);
 
   // ---- Z-order ----
   void MoveControlIndex(TDiagramControl* ADControl, int NewIndex);

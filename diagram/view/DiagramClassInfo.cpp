@@ -32,7 +32,8 @@ const TEnumTypeInfo& BorderStyleType() {
 
 const TEnumTypeInfo& MouseStateType() {
   static const TEnumTypeInfo t("TMouseState", {"msBrowsing", "msSelecting", "msInserting", "msToInsert", "msMoving",
-                                               "msLink", "msResizing", "msToDraw"});
+                                               "msLink", "msResizing", "msToDraw", "msDrawing", "msToPan", "msPanning",
+                                               "msClickingNode", "msToZoom", "msZooming"});
   return t;
 }
 

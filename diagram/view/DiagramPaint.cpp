@@ -137,6 +137,7 @@ void TDiagramPainter::DrawDiagram(TCanvas& ACanvas) {
   }
   for (TDiagramControl* c : FDiagram.FControls->FDControls)
     if (InCursorState(c)) c->LeaveCursorState();
+  if (FDiagram.FViewport->FPaintStyle == psScreen && !FDoingCache) FDiagram.PaintToolOverlay(ACanvas);
   if (!FUseCache && FDiagram.FViewport->FPaintStyle == psScreen) {
     RulersPass(ACanvas, false);
     if (FDiagram.OnAfterPaint) FDiagram.OnAfterPaint(&FDiagram, &ACanvas);

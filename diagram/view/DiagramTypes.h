@@ -31,7 +31,23 @@ using TMovementRestrictions = TSet<TMovementRestriction, uint8_t>;
 enum TZoomingState { zsZoomIn, zsZoomOut };
 enum TDiagramEventType { etSelectionChanging, etSelectionChanged, etControlSelected, etControlUnselected };
 enum TDgrEvent { deLibraryChanged, deGraphicLibChanged };
-enum TMouseState { msBrowsing, msSelecting, msInserting, msToInsert, msMoving, msLink, msResizing, msToDraw };
+// msLink is kept for its ordinal: no press enters it.
+enum TMouseState {
+  msBrowsing,
+  msSelecting,
+  msInserting,
+  msToInsert,
+  msMoving,
+  msLink,
+  msResizing,
+  msToDraw,
+  msDrawing,
+  msToPan,
+  msPanning,
+  msClickingNode,
+  msToZoom,
+  msZooming
+};
 enum TDiagramDragStyle { dsOutline, dsShape };
 enum TDiagramKeyAction { kaEscape, kaMove, kaPage, kaResize, kaSelect };
 using TDiagramKeyActions = TSet<TDiagramKeyAction, uint8_t>;

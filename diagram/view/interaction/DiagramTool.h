@@ -6,11 +6,15 @@
 #include <cstdint>
 
 #include "diagram/view/DiagramTypes.h"
+#include "geometry/Dot.h"
 #include "platform/core/ShiftState.h"
 #include "platform/core/Types.h"
 
 namespace tarnwick {
 
+class TCanvas;
+class TDiagramSelection;
+class TDiagramTools;
 class TDiagramViewport;
 class TdvDiagram;
 
@@ -32,10 +36,22 @@ class TDiagramTool {
   virtual bool KeyDown(uint16_t& Key, TShiftState Shift);
   // Drops whatever the tool is in the middle of (Escape, losing the mouse, a new tool).
   virtual void Cancel();
+  // Feedback of a drag in progress, painted over the finished window picture: Qt paints
+  // only inside paint events and has no inverting pen, so outlines are kept as state and
+  // drawn on every repaint instead of being drawn and erased on the window directly.
+  virtual void PaintOverlay(TCanvas& ACanvas);
 
  protected:
   TdvDiagram& Diagram() const { return FDiagram; }
   TDiagramViewport& Viewport() const;
+  TDiagramSelection& Selection() const;
+  TDiagramTools& Tools() const;
+  // The pointer in diagram units.
+  TDot ClientPos(TPoint APos) const;
+  void SetState(TMouseState AState) const;
+  TMouseState State() const;
+  // Paints the window now, so a selection change shows before a drag starts.
+  void RepaintNow() const;
 
  private:
   TdvDiagram& FDiagram;

@@ -4,10 +4,32 @@
 #include "diagram/model/LinkPoints.h"
 #include "diagram/model/StretchHandles.h"
 #include "diagram/view/interaction/BrowseTool.h"
+#include "diagram/view/interaction/InsertTool.h"
+#include "diagram/view/interaction/MoveTool.h"
+#include "diagram/view/interaction/PanZoomTool.h"
+#include "diagram/view/interaction/ResizeTool.h"
+#include "diagram/view/interaction/RubberBandTool.h"
 
 namespace tarnwick {
 
-TDiagramTools::TDiagramTools(TdvDiagram& ADiagram) { Register(std::make_unique<TBrowseTool>(ADiagram)); }
+namespace {
+template <class T>
+T* Add(TDiagramTools& ATools, TdvDiagram& ADiagram) {
+  auto tool = std::make_unique<T>(ADiagram);
+  T* raw = tool.get();
+  ATools.Register(std::move(tool));
+  return raw;
+}
+}  // namespace
+
+TDiagramTools::TDiagramTools(TdvDiagram& ADiagram) {
+  FBrowse = Add<TBrowseTool>(*this, ADiagram);
+  FMove = Add<TMoveTool>(*this, ADiagram);
+  FResize = Add<TResizeTool>(*this, ADiagram);
+  FRubberBand = Add<TRubberBandTool>(*this, ADiagram);
+  FInsert = Add<TInsertTool>(*this, ADiagram);
+  FPanZoom = Add<TPanZoomTool>(*this, ADiagram);
+}
 
 TDiagramTools::~TDiagramTools() = default;
 

@@ -8,16 +8,25 @@
 #include "diagram/view/DiagramTypes.h"
 #include "diagram/view/interaction/DiagramTool.h"
 #include "geometry/Dot.h"
+#include "platform/core/Colors.h"
+#include "platform/core/Types.h"
 
 namespace tarnwick {
 
+class TClassInfo;
 class TDiagramControl;
 class TLinkPoint;
 class TStretchHandle;
+class TBrowseTool;
+class TMoveTool;
+class TResizeTool;
+class TRubberBandTool;
+class TInsertTool;
+class TPanZoomTool;
 
 class TDiagramTools {
  public:
-  // Registers the browse tool, which serves every state no other tool claims.
+  // Registers the standard tools; the browse tool serves every state no other tool claims.
   explicit TDiagramTools(TdvDiagram& ADiagram);
   ~TDiagramTools();
   TDiagramTools(const TDiagramTools&) = delete;
@@ -31,7 +40,10 @@ class TDiagramTools {
   void Forget(TDiagramControl* AControl);
 
   TMouseState FMouseState = msBrowsing;
+  // Canvas pixels where the current drag started.
   TDot FDragStart;
+  // Canvas pixels of the last step shown; invalid while no step has been shown.
+  TDot FOldDragPos = InvalidDot();
   TDiagramControl* FInsertDControl = nullptr;
   TDiagramControl* FPreviousDControl = nullptr;
   TDiagramControl* FDControlClicked = nullptr;
@@ -39,6 +51,18 @@ class TDiagramTools {
   TStretchHandle* FHandle = nullptr;
   bool FKeepInserting = false;
   int FConnOff = 10;
+  // The window's pointer shape at the press, put back when an operation ends.
+  TCursor FOldScreenCursor = crDefault;
+  // The class of the lines drawn out of a link point; none disables connecting.
+  const TClassInfo* FConnectionLineClass = nullptr;
+  TZoomingState FZoomingState = zsZoomIn;
+
+  TBrowseTool* FBrowse = nullptr;
+  TMoveTool* FMove = nullptr;
+  TResizeTool* FResize = nullptr;
+  TRubberBandTool* FRubberBand = nullptr;
+  TInsertTool* FInsert = nullptr;
+  TPanZoomTool* FPanZoom = nullptr;
 
  private:
   std::vector<std::unique_ptr<TDiagramTool>> FTools;
