@@ -15,8 +15,8 @@
 #include "diagram/view/interaction/DiagramTools.h"
 #include <QWidget>
 #include "platform/core/ScopeGuard.h"
-#include "platform/gui/Canvas.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Picture.h"
@@ -29,7 +29,7 @@ TDiagramHost* DiagramHostOf(TdvDiagram* ADiagram) { return ADiagram; }
 TdvDiagram* DiagramFromComponent(TComponent* AComponent) { return dynamic_cast<TdvDiagram*>(AComponent); }
 
 TdvDiagram::TdvDiagram(TComponent* AOwner)
-    : TWinControl(AOwner),
+    : TDiagramPublished(AOwner),
       FUpdates(std::make_unique<TDiagramUpdates>(*this)),
       FControls(std::make_unique<TDiagramControlList>(*this)),
       FSelection(std::make_unique<TDiagramSelection>(*this)),
@@ -164,9 +164,7 @@ void TdvDiagram::AddBlock(TDiagramControl* ABlock) {
   Modified();
 }
 
-void TdvDiagram::RemoveBlock(TDiagramControl* ABlock) {
-  FControls->RemoveBlock(ABlock);
-}
+void TdvDiagram::RemoveBlock(TDiagramControl* ABlock) { FControls->RemoveBlock(ABlock); }
 
 void TdvDiagram::AddLink(TDiagramControl* ALink) {
   if (!FControls->AddLink(ALink)) return;
@@ -174,9 +172,7 @@ void TdvDiagram::AddLink(TDiagramControl* ALink) {
   Modified();
 }
 
-void TdvDiagram::RemoveLink(TDiagramControl* ALink) {
-  FControls->RemoveLink(ALink);
-}
+void TdvDiagram::RemoveLink(TDiagramControl* ALink) { FControls->RemoveLink(ALink); }
 
 // ---- Inserting ----
 

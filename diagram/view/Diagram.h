@@ -15,20 +15,13 @@
 #include "diagram/model/DiagramControl.h"
 #include "diagram/model/DiagramHost.h"
 #include "diagram/model/Layers.h"
-#include "diagram/printing/PageLines.h"
-#include "diagram/printing/PageSettings.h"
 #include "diagram/printing/Pagination.h"
-#include "diagram/view/DiagramBackground.h"
 #include "diagram/view/DiagramControlList.h"
-#include "diagram/view/DiagramRuler.h"
-#include "diagram/view/DiagramScrollBar.h"
+#include "diagram/view/DiagramPublished.h"
 #include "diagram/view/DiagramTypes.h"
-#include "diagram/view/SnapGrid.h"
 #include "diagram/view/UpdateGuard.h"
-#include "diagram/view/WindowProperties.h"
-#include "platform/core/Stream.h"
 #include "platform/core/List.h"
-#include "platform/widgets/WinControl.h"
+#include "platform/core/Stream.h"
 
 namespace tarnwick {
 
@@ -42,7 +35,7 @@ class TDiagramViewport;
 class TDiagramWindow;
 class TFont;
 
-class TdvDiagram : public TWinControl, public TDiagramHost {
+class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   TARNWICK_CLASS(TdvDiagram)
 
  public:
@@ -265,7 +258,7 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // The layers in order: base colour, background, rulers and grid (screen), the controls
   // (through the pass's engine), drag previews, handles, the rulers again.
   virtual void DrawDiagram(TCanvas& ACanvas);
-  // ---- Image export (DiagramExport.cpp) ----
+  // ---- Image export (DiagramExporter.h) ----
   // The pixel size of an export and the offset (diagram units) its drawing is moved by.
   void ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset);
   // Sizes the bitmap and renders the diagram into it.
@@ -301,145 +294,21 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   // (at least the canvas's clip) in an export.
   TSquare PaintClipSquare(TCanvas& ACanvas);
 
-  // ---- Properties ----
+  // ---- Properties (the published ones: DiagramPublished.h) ----
   TdvDiagram* GetHostDiagram() override { return this; }
-
-  // The view sub-objects; the setters copy the given object's values into the diagram's.
-  TDiagramBackground* GetBackground() const { return FBackground.get(); }
-  void SetBackground(TDiagramBackground* Value);
-  TSnapGrid* GetSnapGrid() const { return FSnapGrid.get(); }
-  void SetSnapGrid(TSnapGrid* Value);
-  TDiagramRuler* GetLeftRuler() const { return FLeftRuler.get(); }
-  void SetLeftRuler(TDiagramRuler* Value);
-  TDiagramRuler* GetTopRuler() const { return FTopRuler.get(); }
-  void SetTopRuler(TDiagramRuler* Value);
-  TDiagramScrollBar* GetVertScrollBar() const { return FVertScrollBar.get(); }
-  void SetVertScrollBar(TDiagramScrollBar* Value);
-  TDiagramScrollBar* GetHorzScrollBar() const { return FHorzScrollBar.get(); }
-  void SetHorzScrollBar(TDiagramScrollBar* Value);
-  TPageLines* GetPageLines() const { return FPageLines.get(); }
-  void SetPageLines(TPageLines* Value);
-  TDiagramPageSettings* GetPageSettings() const { return FPageSettings.get(); }
-  void SetPageSettings(TDiagramPageSettings* Value);
   TComponent* GetHostComponent() override { return this; }
-
-  bool GetPaintLinesFirst() const { return FPaintLinesFirst; }
-  void SetPaintLinesFirst(bool Value);
-  int GetNettoExportOffset() const { return FNettoExportOffset; }
-  void SetNettoExportOffset(int Value) { FNettoExportOffset = Value; }
   bool GetAutomaticNodes() const override { return FAutomaticNodes; }
-  void SetAutomaticNodes(bool Value);
-  bool GetAutoScroll() const { return FAutoScroll; }
-  void SetAutoScroll(bool Value);
-  bool GetAutoPage() const { return FAutoPage; }
-  void SetAutoPage(bool Value);
-  bool GetShowLinkPoints() const { return FShowLinkPoints; }
-  void SetShowLinkPoints(bool Value);
-  TColor GetBorderColor() const { return FBorderColor; }
-  void SetBorderColor(TColor Value);
-  TMouseWheelMode GetMouseWheelMode() const { return FMouseWheelMode; }
-  void SetMouseWheelMode(TMouseWheelMode Value) { FMouseWheelMode = Value; }
-  TCursor GetLinkCursor() const { return FLinkCursor; }
-  void SetLinkCursor(TCursor Value) { FLinkCursor = Value; }
-  TCursor GetPanCursor() const { return FPanCursor; }
-  void SetPanCursor(TCursor Value) { FPanCursor = Value; }
-  TCursor GetZoomCursor() const { return FZoomCursor; }
-  void SetZoomCursor(TCursor Value) { FZoomCursor = Value; }
-  bool GetIgnoreScreenDPI() const { return FIgnoreScreenDPI; }
-  void SetIgnoreScreenDPI(bool Value);
   bool GetShowCrossIndicators() const override { return FShowCrossIndicators; }
-  void SetShowCrossIndicators(bool Value);
-  TDiagramKeyActions GetKeyActions() const { return FKeyActions; }
-  void SetKeyActions(TDiagramKeyActions Value) { FKeyActions = Value; }
   TDiagramHandlesStyle GetHandlesStyle() const override { return FHandlesStyle; }
-  void SetHandlesStyle(TDiagramHandlesStyle Value);
-  TDgrSmoothMode GetSmoothMode() const { return FSmoothMode; }
-  void SetSmoothMode(TDgrSmoothMode Value);
-  TDgrTextRenderingMode GetTextRenderingMode() const { return FTextRenderingMode; }
-  void SetTextRenderingMode(TDgrTextRenderingMode Value);
-  TDiagramSelectionMode GetSelectionMode() const { return FSelectionMode; }
-  void SetSelectionMode(TDiagramSelectionMode Value);
-  bool GetCanMoveOutOfBounds() const { return FCanMoveOutOfBounds; }
-  void SetCanMoveOutOfBounds(bool Value) { FCanMoveOutOfBounds = Value; }
-  bool GetRulerAutoUnit() const { return FRulerAutoUnit; }
-  void SetRulerAutoUnit(bool Value);
-  virtual TDiagramMeasUnit GetMeasUnit() const { return FIntMeasUnit; }
-  void SetMeasUnit(TDiagramMeasUnit Value);
-  bool GetWheelZoom() const { return FWheelZoom; }
-  void SetWheelZoom(bool Value) { FWheelZoom = Value; }
-  int GetWheelZoomIncrement() const { return FWheelZoomIncrement; }
-  void SetWheelZoomIncrement(int Value) { FWheelZoomIncrement = Value; }
-  int GetWheelZoomMin() const { return FWheelZoomMin; }
-  void SetWheelZoomMin(int Value) { FWheelZoomMin = Value; }
-  int GetWheelZoomMax() const { return FWheelZoomMax; }
-  void SetWheelZoomMax(int Value) { FWheelZoomMax = Value; }
-  double GetFixedPageWidth() const { return FFixedPageWidth; }
-  void SetFixedPageWidth(double Value) { FFixedPageWidth = Value; }
-  double GetFixedPageHeight() const { return FFixedPageHeight; }
-  void SetFixedPageHeight(double Value) { FFixedPageHeight = Value; }
-  int GetFixedPageCols() const { return FFixedPageCols; }
-  void SetFixedPageCols(int Value) { FFixedPageCols = Value; }
-  int GetFixedPageRows() const { return FFixedPageRows; }
-  void SetFixedPageRows(int Value) { FFixedPageRows = Value; }
-  int GetPasteOffsetX() const { return FPasteOffsetX; }
-  void SetPasteOffsetX(int Value) { FPasteOffsetX = Value; }
-  int GetPasteOffsetY() const { return FPasteOffsetY; }
-  void SetPasteOffsetY(int Value) { FPasteOffsetY = Value; }
-  TBorderStyle GetBorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TBorderStyle Value);
   TFont* GetFont() const override { return FFont.get(); }
-  // Copies the font; the diagram then no longer takes its parent's font.
-  void SetFont(TFont* Value);
-  bool GetParentFont() const { return FParentFont; }
-  void SetParentFont(bool Value) { FParentFont = Value; }
   bool GetShowHint() const override { return FShowHint; }
-  // Every control following the diagram's ShowHint takes the new value.
-  void SetShowHint(bool Value);
-  // The window properties a form designer writes (WindowProperties.h).
-  TWindowLayout& GetWindowLayout() { return FWindowLayout; }
-  TSizeConstraints* GetConstraints() const { return FConstraints.get(); }
-  void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
-  bool GetParentColor() const { return FWindowLayout.ParentColor; }
-  void SetParentColor(bool Value) { FWindowLayout.ParentColor = Value; }
-  bool GetParentCtl3D() const { return FWindowLayout.ParentCtl3D; }
-  void SetParentCtl3D(bool Value) { FWindowLayout.ParentCtl3D = Value; }
-  bool GetCtl3D() const { return FWindowLayout.Ctl3D; }
-  // The width of the flat frame the diagram paints around its window: 1 for a single
-  // border without 3-D look, else 0.
-  int BorderWidth() const;
-  // The diagram has no menu of its own; a reference a document makes is read and dropped.
-  TComponent* GetPopupMenu() const { return nullptr; }
-  void SetPopupMenu(TComponent*) {}
   static std::vector<TPropInfo> WindowPropertyTable();
-
   TDiagramDesignMode GetDesignMode() const override { return FDesignMode; }
-  void SetDesignMode(TDiagramDesignMode Value);
   TDgrGraphicLib GetGraphicLib() const override { return FGraphicLib; }
-  // The controls rebuild their engine drawers, then the subscribers hear of it.
-  void SetGraphicLib(TDgrGraphicLib Value);
-  bool GetPathDrawingMode() const { return FGraphicLib != dglGDI; }
-  bool GetUseGdiPlus() const { return FGraphicLib == dglGDIPlus; }
-  void SetUseGdiPlus(bool Value) { SetGraphicLib(Value ? dglGDIPlus : dglGDI); }
-  TDiagramDragStyle GetDragStyle() const { return FDragStyle; }
-  void SetDragStyle(TDiagramDragStyle Value) { FDragStyle = Value; }
   bool GetFixedSideLines() const override { return FFixedSideLines; }
-  void SetFixedSideLines(bool Value) { FFixedSideLines = Value; }
   bool GetStoreEmptyCells() const override { return FStoreEmptyCells; }
-  void SetStoreEmptyCells(bool Value) { FStoreEmptyCells = Value; }
-  const QString& GetClipboardNamePrefix() const { return FClipPrefix; }
-  void SetClipboardNamePrefix(const QString& Value) { FClipPrefix = Value; }
-  TColor GetExportBackgroundColor() const { return FExportBackgroundColor; }
-  void SetExportBackgroundColor(TColor Value) { FExportBackgroundColor = Value; }
-  const QString& GetConnectionLineId() const { return FConnectionLineId; }
-  void SetConnectionLineId(const QString& Value) { FConnectionLineId = Value; }
-  TMovementRestrictions GetRestrictMovementWithCtrl() const { return FRestrictMovementWithCtrl; }
-  void SetRestrictMovementWithCtrl(TMovementRestrictions Value) { FRestrictMovementWithCtrl = Value; }
   int GetOriginalPPI() const;
 
-  // Streaming flags: controls are written only while one is set (or while designing);
-  // with the clipboard flag only the controls whose names carry the clipboard prefix.
-  void SetInternalStreaming(bool Value) { FInternalStreaming = Value; }
-  void SetClipboardStreaming(bool Value) { FClipboardStreaming = Value; }
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
   TComponent* GetChildOwner() override { return GetOwner(); }
   TComponent* GetChildParent() override { return this; }
@@ -466,38 +335,6 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void Assign(TPersistent* Source) override;
 
   // ---- Events ----
-  TBlockEvent OnInsertBlock;
-  TDControlEvent OnInsertDControl;
-  TDControlEvent OnRemoveDControl;
-  TDControlEvent OnSelectDControl;
-  TDControlEvent OnUnselectDControl;
-  TLinkEvent OnInsertLink;
-  TNotifyEvent OnSelectionChanging;
-  TNotifyEvent OnSelectionChanged;
-  TNotifyEvent OnModified;
-  TDrawBlockEvent OnDrawBlock;
-  TDrawBlockEvent OnDrawShape;
-  TDrawBlockEvent OnAfterDrawBlock;
-  TGetSurroundPtsEvent OnGetSurroundPts;
-  TDControlMouseEvent OnDControlMouseDown;
-  TDControlMouseEvent OnDControlMouseUp;
-  TDControlMouseMoveEvent OnDControlMouseMove;
-  TBlockEvent OnBlockMouseEnter;
-  TBlockEvent OnBlockMouseLeave;
-  TDControlEvent OnDControlClick;
-  TDControlEvent OnDControlDblClick;
-  TDiagramLinkEvent OnLinkAdded;
-  TDiagramLinkEvent OnLinkRemoved;
-  TAcceptAnchorEvent OnAcceptAnchor;
-  TAcceptLinkEvent OnAcceptLink;
-  TNotifyEvent OnBeforeMove;
-  TNotifyEvent OnAfterMove;
-  TDiagramPosEvent OnMoving;
-  TDiagramPosEvent OnDControlResizing;
-  TNotifyEvent OnBeforeResize;
-  TNotifyEvent OnAfterResize;
-  TDiagramPaintEvent OnBeforePaint;
-  TDiagramPaintEvent OnAfterPaint;
   bool DoDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
                    const TDiagramDrawBlockInfo& ABlockInfo) override;
   bool DoDrawShape(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
@@ -505,23 +342,6 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   void DoAfterDrawBlock(TDiagramControl* ABlock, const TDiagramDrawInfo& AInfo,
                         const TDiagramDrawBlockInfo& ABlockInfo) override;
   void DoDrawLinkPoint(TCanvas* ACanvas, TLinkPoint* ALinkPoint, const TPoint& APoint, bool& ADone) override;
-  // A second after-paint hook, for a companion overview of the diagram.
-  TDiagramPaintEvent InternalAfterPaint;
-  TDiagramDrawLinkPointEvent OnDrawLinkPoint;
-  TDiagramOpenEditorEvent OnOpenEditor;
-  TDiagramEditCellEvent OnEditCell;
-  TDiagramCloseEditorEvent OnCloseEditor;
-  TBeforeCreateControlEvent OnBeforeCreateControl;
-  TNotifyEvent OnHorzScrolled;
-  TNotifyEvent OnVertScrolled;
-  TFindDControlNameEvent OnFindDControlName;
-  // Private hooks of companion components (design-time tracking, mouse-down with handle).
-  TDiagramDesignEvent OnDesignEvent;
-  // Called once when the outermost bracket of a user operation closes (also when the
-  // operation failed part-way), with the operation's label: the point where the undo
-  // stack records the document's state.
-  std::function<void(TdvDiagram* Sender, const QString& ALabel)> OnOperationEnd;
-  TDControlMouseEventEx OnDControlMouseDownEx;
 
  protected:
   // The screen's pixels per inch, as the platform reports it.
@@ -549,6 +369,7 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
  private:
   friend class TDiagramControlList;
   friend class TDiagramExporter;
+  friend class TDiagramPublished;
   friend class TDiagramPainter;
   friend class TDiagramSelection;
   friend class TDiagramTool;
@@ -570,73 +391,11 @@ class TdvDiagram : public TWinControl, public TDiagramHost {
   std::unique_ptr<TDiagramWindow> FWindow;
   std::unique_ptr<TDiagramTools> FTools;
 
-  // The view objects, published as the diagram's own properties.
+  // Subscribers, layers and the document's file.
   std::vector<std::shared_ptr<IDiagramSubscriber>> FSubList;
   TOwned<TDiagramLayers> FLayers;
-  TOwned<TFont> FFont;
-  TOwned<TDiagramPageSettings> FPageSettings;
-  TOwned<TDiagramScrollBar> FHorzScrollBar;
-  TOwned<TDiagramScrollBar> FVertScrollBar;
-  TOwned<TSnapGrid> FSnapGrid;
-  TOwned<TPageLines> FPageLines;
-  TOwned<TDiagramBackground> FBackground;
-  TOwned<TDiagramRuler> FTopRuler;
-  TOwned<TDiagramRuler> FLeftRuler;
-
-  // Published settings and documents.
-  bool FInternalStreaming = false;
-  bool FClipboardStreaming = false;
-  bool FIgnoreScreenDPI = false;
-  TDiagramMeasUnit FIntMeasUnit = duCenti;
-  bool FRulerAutoUnit = false;
-  TBorderStyle FBorderStyle = bsSingle;
-  TColor FBorderColor = clGray;
-  TDgrSmoothMode FSmoothMode = smAntiAlias;
-  TDgrTextRenderingMode FTextRenderingMode = tmAntiAlias;
-  TDgrGraphicLib FGraphicLib = dglGDIPlus;
-  bool FPaintLinesFirst = false;
-  bool FShowLinkPoints = true;
-  bool FShowCrossIndicators = false;
-  bool FAutomaticNodes = false;
-  TDiagramHandlesStyle FHandlesStyle = hsClassic;
-  TDiagramDragStyle FDragStyle = dsOutline;
-  bool FParentFont = true;
-  bool FShowHint = false;
-  TWindowLayout FWindowLayout;
-  QString FDocumentFileName;
-  TOwned<TSizeConstraints> FConstraints = MakeOwned<TSizeConstraints>();
-
-  // Behaviour switches.
-  bool FAutoScroll = true;
-  bool FAutoPage = false;
-  bool FCanMoveOutOfBounds = true;
-  bool FFixedSideLines = false;
-  bool FWheelZoom = false;
-  bool FStoreEmptyCells = true;
-  int FWheelZoomIncrement = 10;
-  int FWheelZoomMin = 10;
-  int FWheelZoomMax = 500;
-  TMouseWheelMode FMouseWheelMode = mwOff;
-  TDiagramKeyActions FKeyActions{kaEscape, kaMove, kaPage, kaResize, kaSelect};
-  TDiagramSelectionMode FSelectionMode = slmMultiple;
-  TMovementRestrictions FRestrictMovementWithCtrl{mrBlocks, mrLineHandles};
-  TDiagramDesignMode FDesignMode = ddmEditable;
   int64_t FActiveLayers = 0;
-  QString FConnectionLineId;
-  TCursor FLinkCursor = crHandPoint;
-  TCursor FPanCursor = crHandPoint;
-  TCursor FZoomCursor = crDefault;
-
-  // Export, paste and pages.
-  QString FClipPrefix = QStringLiteral("___clip___");
-  TColor FExportBackgroundColor = clWhite;
-  int FNettoExportOffset = 3;
-  int FPasteOffsetX = 20;
-  int FPasteOffsetY = 20;
-  int FFixedPageRows = 0;
-  int FFixedPageCols = 0;
-  double FFixedPageHeight = 0;
-  double FFixedPageWidth = 0;
+  QString FDocumentFileName;
 };
 
 }  // namespace tarnwick

@@ -12,9 +12,8 @@ namespace tarnwick {
 // ---- Screen scaling ----
 
 int TdvDiagram::PlatformScreenPPI() const {
-  QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                        ? QGuiApplication::primaryScreen()
-                        : nullptr;
+  QScreen* screen =
+      qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
   if (!screen) return 96;
   const int ppi = Round(screen->logicalDotsPerInch());
   return ppi > 0 ? ppi : 96;

@@ -8,7 +8,9 @@ namespace tarnwick {
 void TdvDiagram::ExportFrame(TExportSize AExportSize, int& AWidth, int& AHeight, TDot& AOffset) {
   FExporter->ExportFrame(AExportSize, AWidth, AHeight, AOffset);
 }
-void TdvDiagram::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) { FExporter->PaintToBitmap(ABitmap, AExportSize); }
+void TdvDiagram::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
+  FExporter->PaintToBitmap(ABitmap, AExportSize);
+}
 void TdvDiagram::ExportAsBMP(const QString& AFileName, TExportSize AExportSize) {
   FExporter->ExportAsBMP(AFileName, AExportSize);
 }
@@ -24,7 +26,9 @@ void TdvDiagram::ExportAsSVG(const QString& AFileName, TExportSize AExportSize) 
 void TdvDiagram::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) {
   FExporter->ExportAsPDF(AFileName, AExportSize);
 }
-QString TdvDiagram::ExportTitle(const QString& AExportFileName) const { return FExporter->ExportTitle(AExportFileName); }
+QString TdvDiagram::ExportTitle(const QString& AExportFileName) const {
+  return FExporter->ExportTitle(AExportFileName);
+}
 void TdvDiagram::ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize) {
   FExporter->ExportToFile(AFileName, AExportFormat, AExportSize);
 }

@@ -5,7 +5,9 @@
 
 namespace tarnwick {
 
-void TdvDiagram::PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset) { FPainter->PaintAs(ACanvas, AStyle, AOffset); }
+void TdvDiagram::PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset) {
+  FPainter->PaintAs(ACanvas, AStyle, AOffset);
+}
 void TdvDiagram::DrawDiagram(TCanvas& ACanvas) { FPainter->DrawDiagram(ACanvas); }
 bool TdvDiagram::IsPainting() const { return FPainter->FPainting; }
 void TdvDiagram::SetPaintList(const TList<TDiagramControl*>* AList) { FPainter->FPaintList = AList; }

@@ -1,4 +1,4 @@
-// Property setters of the diagram: most store and repaint; some refresh what depends on
+// Property setters of the diagram's published surface: most store and repaint; some refresh what depends on
 // them (scroll ranges, handles, engine drawers, inherited hints and fonts).
 #include "diagram/model/CustomBlock.h"
 #include "diagram/view/Diagram.h"
@@ -9,6 +9,12 @@
 
 namespace tarnwick {
 
+TDiagramPublished::TDiagramPublished(TComponent* AOwner) : TWinControl(AOwner) {}
+
+TDiagramPublished::~TDiagramPublished() = default;
+
+TdvDiagram& TDiagramPublished::AsDiagram() { return static_cast<TdvDiagram&>(*this); }
+
 namespace {
 template <class T>
 bool Store(T& field, const T& value) {
@@ -18,123 +24,123 @@ bool Store(T& field, const T& value) {
 }
 }  // namespace
 
-void TdvDiagram::SetPaintLinesFirst(bool Value) {
-  if (Store(FPaintLinesFirst, Value)) RequestRedraw();
+void TDiagramPublished::SetPaintLinesFirst(bool Value) {
+  if (Store(FPaintLinesFirst, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetAutomaticNodes(bool Value) {
-  if (Store(FAutomaticNodes, Value)) RequestRedraw();
+void TDiagramPublished::SetAutomaticNodes(bool Value) {
+  if (Store(FAutomaticNodes, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetShowLinkPoints(bool Value) {
-  if (Store(FShowLinkPoints, Value)) RequestRedraw();
+void TDiagramPublished::SetShowLinkPoints(bool Value) {
+  if (Store(FShowLinkPoints, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetShowCrossIndicators(bool Value) {
-  if (Store(FShowCrossIndicators, Value)) RequestRedraw();
+void TDiagramPublished::SetShowCrossIndicators(bool Value) {
+  if (Store(FShowCrossIndicators, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetSmoothMode(TDgrSmoothMode Value) {
-  if (Store(FSmoothMode, Value)) RequestRedraw();
+void TDiagramPublished::SetSmoothMode(TDgrSmoothMode Value) {
+  if (Store(FSmoothMode, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetTextRenderingMode(TDgrTextRenderingMode Value) {
-  if (Store(FTextRenderingMode, Value)) RequestRedraw();
+void TDiagramPublished::SetTextRenderingMode(TDgrTextRenderingMode Value) {
+  if (Store(FTextRenderingMode, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetSelectionMode(TDiagramSelectionMode Value) {
-  if (Store(FSelectionMode, Value)) RequestRedraw();
+void TDiagramPublished::SetSelectionMode(TDiagramSelectionMode Value) {
+  if (Store(FSelectionMode, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetMeasUnit(TDiagramMeasUnit Value) {
-  if (Store(FIntMeasUnit, Value)) RequestRedraw();
+void TDiagramPublished::SetMeasUnit(TDiagramMeasUnit Value) {
+  if (Store(FIntMeasUnit, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetRulerAutoUnit(bool Value) {
-  if (Store(FRulerAutoUnit, Value)) RequestRedraw();
+void TDiagramPublished::SetRulerAutoUnit(bool Value) {
+  if (Store(FRulerAutoUnit, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetDesignMode(TDiagramDesignMode Value) {
-  if (Store(FDesignMode, Value)) RequestRedraw();
+void TDiagramPublished::SetDesignMode(TDiagramDesignMode Value) {
+  if (Store(FDesignMode, Value)) AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetIgnoreScreenDPI(bool Value) {
+void TDiagramPublished::SetIgnoreScreenDPI(bool Value) {
   if (!Store(FIgnoreScreenDPI, Value)) return;
-  UpdateScrollRanges();
-  RequestRedraw();
+  AsDiagram().UpdateScrollRanges();
+  AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetAutoScroll(bool Value) {
+void TDiagramPublished::SetAutoScroll(bool Value) {
   if (!Store(FAutoScroll, Value)) return;
   if (Value) {
-    UpdateScrollRanges();
-    RequestRedraw();
+    AsDiagram().UpdateScrollRanges();
+    AsDiagram().RequestRedraw();
   } else {
     FHorzScrollBar->SetRange(0);
     FVertScrollBar->SetRange(0);
   }
 }
 
-void TdvDiagram::SetAutoPage(bool Value) {
+void TDiagramPublished::SetAutoPage(bool Value) {
   if (!Store(FAutoPage, Value)) return;
   if (Value) {
-    UpdateScrollRanges();
-    RequestRedraw();
+    AsDiagram().UpdateScrollRanges();
+    AsDiagram().RequestRedraw();
   }
 }
 
-void TdvDiagram::SetHandlesStyle(TDiagramHandlesStyle Value) {
+void TDiagramPublished::SetHandlesStyle(TDiagramHandlesStyle Value) {
   if (!Store(FHandlesStyle, Value)) return;
   // The two styles place handles differently (the rotation handle moves, a rotation
   // centre handle comes or goes), so every block lays its handles out again.
-  for (TDiagramControl* c : FControls->FBlocks)
+  for (TDiagramControl* c : AsDiagram().FControls->FBlocks)
     if (auto* block = dynamic_cast<TCustomDiagramBlock*>(c)) block->UpdateBlockHandles();
-  if (auto* sel = dynamic_cast<TCustomDiagramBlock*>(FSelection->FSelBlock)) sel->UpdateBlockHandles();
-  RequestRedraw();
+  if (auto* sel = dynamic_cast<TCustomDiagramBlock*>(AsDiagram().FSelection->FSelBlock)) sel->UpdateBlockHandles();
+  AsDiagram().RequestRedraw();
 }
 
-void TdvDiagram::SetBorderColor(TColor Value) {
-  if (Store(FBorderColor, Value)) InvalidateWindow();
+void TDiagramPublished::SetBorderColor(TColor Value) {
+  if (Store(FBorderColor, Value)) AsDiagram().InvalidateWindow();
 }
 
-void TdvDiagram::SetBorderStyle(TBorderStyle Value) {
+void TDiagramPublished::SetBorderStyle(TBorderStyle Value) {
   if (!Store(FBorderStyle, Value)) return;
-  FWindow->LayoutScrollBars();
-  InvalidateWindow();
+  AsDiagram().FWindow->LayoutScrollBars();
+  AsDiagram().InvalidateWindow();
 }
 
-int TdvDiagram::BorderWidth() const { return FBorderStyle == bsSingle && !FWindowLayout.Ctl3D ? 1 : 0; }
+int TDiagramPublished::BorderWidth() const { return FBorderStyle == bsSingle && !FWindowLayout.Ctl3D ? 1 : 0; }
 
-void TdvDiagram::SetBackground(TDiagramBackground* Value) { FBackground->Assign(Value); }
-void TdvDiagram::SetSnapGrid(TSnapGrid* Value) { FSnapGrid->Assign(Value); }
-void TdvDiagram::SetLeftRuler(TDiagramRuler* Value) { FLeftRuler->Assign(Value); }
-void TdvDiagram::SetTopRuler(TDiagramRuler* Value) { FTopRuler->Assign(Value); }
-void TdvDiagram::SetVertScrollBar(TDiagramScrollBar* Value) { FVertScrollBar->Assign(Value); }
-void TdvDiagram::SetHorzScrollBar(TDiagramScrollBar* Value) { FHorzScrollBar->Assign(Value); }
-void TdvDiagram::SetPageLines(TPageLines* Value) { FPageLines->Assign(Value); }
-void TdvDiagram::SetPageSettings(TDiagramPageSettings* Value) { FPageSettings->Assign(Value); }
+void TDiagramPublished::SetBackground(TDiagramBackground* Value) { FBackground->Assign(Value); }
+void TDiagramPublished::SetSnapGrid(TSnapGrid* Value) { FSnapGrid->Assign(Value); }
+void TDiagramPublished::SetLeftRuler(TDiagramRuler* Value) { FLeftRuler->Assign(Value); }
+void TDiagramPublished::SetTopRuler(TDiagramRuler* Value) { FTopRuler->Assign(Value); }
+void TDiagramPublished::SetVertScrollBar(TDiagramScrollBar* Value) { FVertScrollBar->Assign(Value); }
+void TDiagramPublished::SetHorzScrollBar(TDiagramScrollBar* Value) { FHorzScrollBar->Assign(Value); }
+void TDiagramPublished::SetPageLines(TPageLines* Value) { FPageLines->Assign(Value); }
+void TDiagramPublished::SetPageSettings(TDiagramPageSettings* Value) { FPageSettings->Assign(Value); }
 
-void TdvDiagram::SetFont(TFont* Value) {
+void TDiagramPublished::SetFont(TFont* Value) {
   FFont->Assign(Value);
   FParentFont = false;
 }
 
-void TdvDiagram::SetShowHint(bool Value) {
+void TDiagramPublished::SetShowHint(bool Value) {
   if (!Store(FShowHint, Value)) return;
-  for (TDiagramControl* c : FControls->FDControls) c->ApplyParentShowHint();
+  for (TDiagramControl* c : AsDiagram().FControls->FDControls) c->ApplyParentShowHint();
 }
 
-void TdvDiagram::SetGraphicLib(TDgrGraphicLib Value) {
+void TDiagramPublished::SetGraphicLib(TDgrGraphicLib Value) {
   // Choosing an engine the platform lacks fails before anything changes; a stored document
   // that asks for it still loads and paints with GDI+.
   if (Value == dglDirect2D && Value != FGraphicLib && !GetComponentState().Contains(csLoading) &&
       !GetComponentState().Contains(csReading))
     RequireDirect2D();
   if (!Store(FGraphicLib, Value)) return;
-  for (TDiagramControl* c : FControls->FDControls) c->RecreateDgrDrawer();
-  const auto subscribers = FSubList;
+  for (TDiagramControl* c : AsDiagram().FControls->FDControls) c->RecreateDgrDrawer();
+  const auto subscribers = AsDiagram().FSubList;
   for (const auto& s : subscribers) s->DgrNotification(TDgrNotificationInfo{deGraphicLibChanged});
-  RequestRedraw();
+  AsDiagram().RequestRedraw();
 }
 
 }  // namespace tarnwick

@@ -15,7 +15,9 @@ void TdvDiagram::BeginUpdateSel() { FUpdates->Enter(ukSelection); }
 void TdvDiagram::EndUpdateSel() { FUpdates->Leave(ukSelection); }
 void TdvDiagram::DControlSelected(TDiagramControl* AControl) { FSelection->Selected(AControl); }
 void TdvDiagram::DControlUnselected(TDiagramControl* AControl) { FSelection->Unselected(AControl); }
-void TdvDiagram::SetGroupSelected(TDiagramControl* AControl, bool AValue) { FSelection->SetGroupSelected(AControl, AValue); }
+void TdvDiagram::SetGroupSelected(TDiagramControl* AControl, bool AValue) {
+  FSelection->SetGroupSelected(AControl, AValue);
+}
 bool TdvDiagram::IsShowingGroupSelection() const { return FSelection->IsShowingGroupSelection(); }
 TDiagramControl* TdvDiagram::GetSelBlockControl() const { return FSelection->FSelBlock; }
 

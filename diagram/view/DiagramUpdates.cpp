@@ -1,7 +1,6 @@
 // Update brackets, repaint requests, change reports, programmatic moves, z-order,
 // subscribers and link acceptance.
 #include "diagram/view/Diagram.h"
-
 #include "diagram/view/DiagramPainter.h"
 #include "diagram/view/DiagramSelection.h"
 

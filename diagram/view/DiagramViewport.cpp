@@ -1,6 +1,6 @@
 // The viewport: how diagram units map onto the target of a paint pass, screen density,
-// measurement units, grid snapping and pages. Zoom is in DiagramZoom.cpp, the extent and
-// scrolling in DiagramExtent.cpp.
+// measurement units, grid snapping and pages. Zoom is in DiagramViewportZoom.cpp, the extent
+// and scrolling in DiagramViewportExtent.cpp.
 #include "diagram/view/DiagramViewport.h"
 
 #include <QGuiApplication>
@@ -162,7 +162,8 @@ void TDiagramViewport::ScaleForPPI(int NewPPI) {
 
 TDot TDiagramViewport::SnapDeltaPoint(TDot APoint) const {
   if (!FDiagram.FSnapGrid->GetActive()) return APoint;
-  return TDot{SnapCoordinate(APoint.X, FDiagram.FSnapGrid->GetSizeX()), SnapCoordinate(APoint.Y, FDiagram.FSnapGrid->GetSizeY())};
+  return TDot{SnapCoordinate(APoint.X, FDiagram.FSnapGrid->GetSizeX()),
+              SnapCoordinate(APoint.Y, FDiagram.FSnapGrid->GetSizeY())};
 }
 
 TPrintConv TDiagramViewport::PrintConv() const {
@@ -197,6 +198,5 @@ int TDiagramViewport::PageRowCount() const {
   const TSquare printable = FDiagram.FPageSettings->PrintableRect();
   return PageCountAlong(FDiagram.GetDiagramHeight(), PrintConv().Y, printable.Bottom - printable.Top);
 }
-
 
 }  // namespace tarnwick

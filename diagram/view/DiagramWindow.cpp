@@ -1,15 +1,14 @@
 // The diagram's window: the drawing and the two scroll bars beside it. The diagram's scroll
 // bar objects stay the authority on positions and ranges; the window's bars mirror them and
 // turn the user's clicks and drags into scroll requests.
+#include "diagram/view/DiagramWindow.h"
+
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QThread>
-
-#include "diagram/view/DiagramWindow.h"
-
-#include <QPointer>
 
 #include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"

@@ -1,6 +1,8 @@
 // Image export: the frame of an export (four framings), bitmap, BMP and PNG files rendered
 // in bands so that a huge drawing neither waits on one encoder nor sits in memory whole,
 // SVG and PDF through Qt's vector devices, and the bitmap on the clipboard.
+#include "diagram/view/DiagramExporter.h"
+
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,8 +15,6 @@
 #include <functional>
 #include <limits>
 #include <vector>
-
-#include "diagram/view/DiagramExporter.h"
 
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramPainter.h"
@@ -256,7 +256,8 @@ void TDiagramExporter::ExportAsBMPStream(TStream& AStream, TExportSize AExportSi
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
   TBmpWriter writer(AStream, w, h, false);
-  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio, FDiagram.FViewport->FPreviewZoom, true,
+  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio,
+                     FDiagram.FViewport->FPreviewZoom, true,
                      [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
   writer.Finish();
 }
@@ -273,7 +274,8 @@ void TDiagramExporter::ExportAsPNG(const QString& AFileName, TExportSize AExport
   ExportFrame(AExportSize, w, h, offset);
   TSafeFileStream file(AFileName);
   TPngWriter writer(file, w, h);
-  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio, FDiagram.FViewport->FPreviewZoom, false,
+  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio,
+                     FDiagram.FViewport->FPreviewZoom, false,
                      [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
   writer.Finish();
   file.Commit();

@@ -4,9 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "diagram/view/DiagramViewport.h"
-
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramViewport.h"
 #include "diagram/view/DiagramWindow.h"
 #include "geometry/Predicates.h"
 #include "geometry/Squares.h"
@@ -144,7 +143,8 @@ bool TDiagramViewport::MouseWheel(TShiftState Shift, int WheelDelta) {
   const bool down = WheelDelta < 0;
   if (!Shift.Contains(ssCtrl)) {
     if (FDiagram.FMouseWheelMode == mwOff) return false;
-    TDiagramScrollBar& bar = FDiagram.FMouseWheelMode == mwHorizontal ? *FDiagram.FHorzScrollBar : *FDiagram.FVertScrollBar;
+    TDiagramScrollBar& bar =
+        FDiagram.FMouseWheelMode == mwHorizontal ? *FDiagram.FHorzScrollBar : *FDiagram.FVertScrollBar;
     const int64_t target = int64_t{bar.GetPosition()} + (down ? bar.GetIncrement() : -bar.GetIncrement());
     bar.SetPosition(static_cast<int>(std::clamp<int64_t>(target, INT32_MIN, INT32_MAX)));
     FDiagram.FWindow->SyncScrollBars();

@@ -1,10 +1,10 @@
 // The painting pipeline: one routine paints the diagram onto the window, a preview or
 // print page, or an exported image. The paint style chooses what is drawn and how diagram
 // units map onto the target; the layer order is fixed.
+#include "diagram/view/DiagramPainter.h"
+
 #include <QPainter>
 #include <algorithm>
-
-#include "diagram/view/DiagramPainter.h"
 
 #include "diagram/model/DiagramControl.h"
 #include "diagram/printing/PageLines.h"
@@ -18,10 +18,10 @@
 #include "graphics/DgrPaintEngine.h"
 #include "graphics/EngineFactory.h"
 #include "platform/core/Math.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Pen.h"
-#include "platform/core/ScopeGuard.h"
 
 namespace tarnwick {
 
@@ -91,7 +91,8 @@ void TDiagramPainter::DrawDiagram(TCanvas& ACanvas) {
   TOwned<TDgrPaintEngine> engine;
   if (FDiagram.FGraphicLib != dglGDI) {
     // A diagram stored with an engine this platform lacks paints with GDI+.
-    const TDgrGraphicLib lib = FDiagram.FGraphicLib == dglDirect2D && !IsDirect2DSupported() ? dglGDIPlus : FDiagram.FGraphicLib;
+    const TDgrGraphicLib lib =
+        FDiagram.FGraphicLib == dglDirect2D && !IsDirect2DSupported() ? dglGDIPlus : FDiagram.FGraphicLib;
     engine.reset(CreateDgrPaintEngine(lib, &ACanvas, PaintEngineRect(ACanvas)));
     if (engine) {
       engine->SetSmoothMode(FDiagram.FSmoothMode);
@@ -175,7 +176,8 @@ void TDiagramPainter::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEng
       if (!c->IsMember()) PaintTree(ACanvas, c, true, AEngine);
 }
 
-void TDiagramPainter::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask, TDgrPaintEngine* AEngine) {
+void TDiagramPainter::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask,
+                                TDgrPaintEngine* AEngine) {
   if (AControl->IsGroup()) {
     // A group is never painted itself: its members appear at its place in the z-order.
     for (int i = 0; i < AControl->GetMemberCount(); ++i)
@@ -186,7 +188,8 @@ void TDiagramPainter::PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, boo
   const bool inMask = APreviewMask ? mode != pmNormal : mode != pmCursorOnly;
   if (!inMask || !AControl->IsVisible()) return;
   AControl->CalcSize(&ACanvas);
-  const TSquare r = FDiagram.ClientToCanvas(AControl->GetAngle() != 0 ? AControl->SurroundRect() : AControl->ControlRect());
+  const TSquare r =
+      FDiagram.ClientToCanvas(AControl->GetAngle() != 0 ? AControl->SurroundRect() : AControl->ControlRect());
   if (!SquaresIntersect(FPassClipCanvas == &ACanvas ? FPassClip : PaintClipSquare(ACanvas), r)) return;
   AControl->Paint(&ACanvas, AEngine, FDiagram.FViewport->FPaintStyle == psScreen, FDiagram.FShowLinkPoints);
 }
@@ -225,11 +228,13 @@ void TDiagramPainter::RulersPass(TCanvas& ACanvas, bool ADrawGrid) {
   if (FDiagram.FLeftRuler->GetSize() == 0) FDiagram.FLeftRuler->SetSize(0);
   const int w = FDiagram.GetClientWidth(), h = FDiagram.GetClientHeight();
   if (FDiagram.FTopRuler->GetVisible())
-    FDiagram.FTopRuler->Draw(ACanvas, TRect{FDiagram.FLeftRuler->VisibleSize(), 0, w, FDiagram.FTopRuler->VisibleSize()},
-                    FDiagram.FHorzScrollBar->GetPosition(), h, std::max(FDiagram.FHorzScrollBar->GetRange(), w), ADrawGrid);
+    FDiagram.FTopRuler->Draw(
+        ACanvas, TRect{FDiagram.FLeftRuler->VisibleSize(), 0, w, FDiagram.FTopRuler->VisibleSize()},
+        FDiagram.FHorzScrollBar->GetPosition(), h, std::max(FDiagram.FHorzScrollBar->GetRange(), w), ADrawGrid);
   if (FDiagram.FLeftRuler->GetVisible())
-    FDiagram.FLeftRuler->Draw(ACanvas, TRect{0, FDiagram.FTopRuler->VisibleSize(), FDiagram.FLeftRuler->VisibleSize(), h},
-                     FDiagram.FVertScrollBar->GetPosition(), w, std::max(FDiagram.FVertScrollBar->GetRange(), h), ADrawGrid);
+    FDiagram.FLeftRuler->Draw(
+        ACanvas, TRect{0, FDiagram.FTopRuler->VisibleSize(), FDiagram.FLeftRuler->VisibleSize(), h},
+        FDiagram.FVertScrollBar->GetPosition(), w, std::max(FDiagram.FVertScrollBar->GetRange(), h), ADrawGrid);
   if (FDiagram.FTopRuler->GetVisible() && FDiagram.FLeftRuler->GetVisible()) {
     TBrush* brush = ACanvas.GetBrush();
     brush->SetStyle(bsSolid);
@@ -299,7 +304,8 @@ void TDiagramPainter::DrawPageLines(TCanvas& ACanvas) {
   saved->Assign(ACanvas.GetPen());
   ACanvas.SetPen(FDiagram.FPageLines->GetPen());
   const TPageGrid grid = FDiagram.FViewport->CalcPageGrid(false);
-  const double pw = grid.PageWidth / FDiagram.FViewport->FZoomRatio, ph = grid.PageHeight / FDiagram.FViewport->FZoomRatio;
+  const double pw = grid.PageWidth / FDiagram.FViewport->FZoomRatio,
+               ph = grid.PageHeight / FDiagram.FViewport->FZoomRatio;
   if (pw > 0 && ph > 0) {
     const TSquare clip = PaintClipSquare(ACanvas);
     const TDot origin = FDiagram.GetCanvasOrigin();
@@ -317,6 +323,5 @@ void TDiagramPainter::DrawPageLines(TCanvas& ACanvas) {
   }
   ACanvas.SetPen(saved.get());
 }
-
 
 }  // namespace tarnwick

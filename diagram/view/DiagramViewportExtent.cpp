@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "diagram/view/DiagramViewport.h"
-
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramViewport.h"
 #include "diagram/view/DiagramWindow.h"
 #include "geometry/Squares.h"
 #include "platform/core/ScopeGuard.h"
@@ -80,8 +79,9 @@ void TDiagramViewport::UpdateScrollBars() {
     const TScopedValue<bool> busy(FUpdatingScrollBars, true);
     // The bar that is certainly shown is settled first, as it takes room from the other.
     const TScrollBarLayout layout =
-        LayoutScrollBars(FDiagram.GetClientWidth(), FDiagram.GetClientHeight(), FDiagram.ScrollBarThickness(), FDiagram.FHorzScrollBar->GetRange(),
-                         FDiagram.FHorzScrollBar->GetVisible(), FDiagram.FVertScrollBar->GetRange(), FDiagram.FVertScrollBar->GetVisible());
+        LayoutScrollBars(FDiagram.GetClientWidth(), FDiagram.GetClientHeight(), FDiagram.ScrollBarThickness(),
+                         FDiagram.FHorzScrollBar->GetRange(), FDiagram.FHorzScrollBar->GetVisible(),
+                         FDiagram.FVertScrollBar->GetRange(), FDiagram.FVertScrollBar->GetVisible());
     if (layout.HorzFirst) {
       FDiagram.FHorzScrollBar->Update(layout.HorzExtent);
       FDiagram.FVertScrollBar->Update(layout.VertExtent);
@@ -110,8 +110,10 @@ void TDiagramViewport::MakeControlVisible(TDiagramControl* AControl) {
   if (!AControl) return;
   const TDot centre = SquareCenter(AControl->ControlRect());
   const double s = ContentScale();
-  FDiagram.FHorzScrollBar->SetPosition(Round(FDiagram.FLeftRuler->VisibleSize() / 2.0 + centre.X * s - FDiagram.GetClientWidth() / 2.0));
-  FDiagram.FVertScrollBar->SetPosition(Round(FDiagram.FTopRuler->VisibleSize() / 2.0 + centre.Y * s - FDiagram.GetClientHeight() / 2.0));
+  FDiagram.FHorzScrollBar->SetPosition(
+      Round(FDiagram.FLeftRuler->VisibleSize() / 2.0 + centre.X * s - FDiagram.GetClientWidth() / 2.0));
+  FDiagram.FVertScrollBar->SetPosition(
+      Round(FDiagram.FTopRuler->VisibleSize() / 2.0 + centre.Y * s - FDiagram.GetClientHeight() / 2.0));
   FDiagram.RequestRedraw();
 }
 
