@@ -4,6 +4,7 @@
 #include "diagram/model/LinkPoints.h"
 #include "diagram/model/StretchHandles.h"
 #include "diagram/view/interaction/BrowseTool.h"
+#include "diagram/view/interaction/DrawTool.h"
 #include "diagram/view/interaction/InsertTool.h"
 #include "diagram/view/interaction/MoveTool.h"
 #include "diagram/view/interaction/PanZoomTool.h"
@@ -29,6 +30,7 @@ TDiagramTools::TDiagramTools(TdvDiagram& ADiagram) {
   FRubberBand = Add<TRubberBandTool>(*this, ADiagram);
   FInsert = Add<TInsertTool>(*this, ADiagram);
   FPanZoom = Add<TPanZoomTool>(*this, ADiagram);
+  FDraw = Add<TDrawTool>(*this, ADiagram);
 }
 
 TDiagramTools::~TDiagramTools() = default;

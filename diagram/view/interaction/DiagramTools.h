@@ -23,6 +23,7 @@ class TResizeTool;
 class TRubberBandTool;
 class TInsertTool;
 class TPanZoomTool;
+class TDrawTool;
 
 class TDiagramTools {
  public:
@@ -63,6 +64,7 @@ class TDiagramTools {
   TRubberBandTool* FRubberBand = nullptr;
   TInsertTool* FInsert = nullptr;
   TPanZoomTool* FPanZoom = nullptr;
+  TDrawTool* FDraw = nullptr;
 
  private:
   std::vector<std::unique_ptr<TDiagramTool>> FTools;

@@ -208,14 +208,19 @@ void TInsertTool::MouseMove(TShiftState, TPoint APos) {
     if (InsertStep(APos)) d.SetCursor(d.GetLinkCursor());
     return;
   }
-  TDiagramControl* line = t.FInsertDControl;
-  if (!line || !line->IsLine()) return;
-  const TDot pos = ClientPos(APos);
-  TLinkPoint* p = d.LinkPointAtPos(pos, nullptr, true, false, false);
-  TDiagramControl* b = d.DControlAtPos(pos, csmIgnoreLines, cfIgnoreGroups);
-  if ((p && d.AcceptAnchor(SourceLinkPointOf(line), p) && d.DoAcceptLink(line, p, nullptr)) ||
-      (b && b->GetAutoCreateLinkPoints() && line->GetRequiresConnections()))
-    d.SetCursor(d.GetLinkCursor());
+  (void)t;
+  if (LineCanAnchorAt(ClientPos(APos), false)) d.SetCursor(d.GetLinkCursor());
+}
+
+bool TInsertTool::LineCanAnchorAt(TDot Pos, bool ATarget) {
+  TdvDiagram& d = Diagram();
+  TDiagramControl* line = Tools().FInsertDControl;
+  if (!line || !line->IsLine()) return false;
+  TLinkPoint* p = d.LinkPointAtPos(Pos, nullptr, true, false, false);
+  TDiagramControl* b = d.DControlAtPos(Pos, csmIgnoreLines, cfIgnoreGroups);
+  TLinkPoint* end = ATarget ? TargetLinkPointOf(line) : SourceLinkPointOf(line);
+  return (p && d.AcceptAnchor(end, p) && d.DoAcceptLink(line, p, nullptr)) ||
+         (b && b->GetAutoCreateLinkPoints() && line->GetRequiresConnections());
 }
 
 void TInsertTool::MouseUp(TMouseButton, TShiftState, TPoint APos) {

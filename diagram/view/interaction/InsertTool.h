@@ -28,15 +28,20 @@ class TInsertTool : public TDiagramTool {
   TControlInsertInfo FillInsertInfo(TControlInsertAction AAction, TPoint APos);
   // Frees the pending control.
   void ReleasePendingInsert();
-
- private:
   // The link point a new line starts from; a block that makes link points where they are
   // needed gets one at Pos. Null when none is accepted.
   TLinkPoint* StartLinkPoint(TDot Pos);
-  bool InsertStep(TPoint APos);
-  void EndInsert(TPoint APos, bool ACancel);
   // Drops a link point made for a start that came to nothing.
   void DropCreatedLinkPoint();
+  // The start succeeded: a link point made for it now belongs to the new control.
+  void KeepCreatedLinkPoint() { FCreatedLinkPoint = nullptr; }
+  // The pointer shows a link cursor over a place where the pending line could start (or,
+  // with ATarget, end).
+  bool LineCanAnchorAt(TDot Pos, bool ATarget);
+
+ private:
+  bool InsertStep(TPoint APos);
+  void EndInsert(TPoint APos, bool ACancel);
 
   TControlInsertInfo FControlInsertInfo;
   TLinkPoint* FCreatedLinkPoint = nullptr;

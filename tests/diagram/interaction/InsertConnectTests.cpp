@@ -1,9 +1,12 @@
 // Inserting controls with the mouse and connecting blocks out of their link points.
 #include <gtest/gtest.h>
 
+#include <QtTest/QTest>
+
 #include "MouseFixture.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/LinkPoints.h"
+#include "diagram/model/StretchHandles.h"
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -114,4 +117,41 @@ TEST(MouseConnect, ALinkPointMadeForARefusedOrCancelledStartIsRemoved) {
   f.DragFromTo(f.At(120, 120), f.At(400, 300));
   EXPECT_EQ(f.Diagram->LinkCount(), 0);
   EXPECT_EQ(a->GetLinkPoints()->Count(), 0);
+}
+
+TEST(MouseDraw, APolyLineGetsAPointPerReleaseAndEndsOnADoublePress) {
+  TMouseFixture f;
+  auto* line = Create<TDiagramPolyLine>(f.Form);
+  ASSERT_EQ(line->GetInsertStyle(), isDraw);
+  f.Diagram->StartInsertingControl(line, false);
+  EXPECT_EQ(f.Diagram->GetMouseState(), msToDraw);
+  f.Press(f.At(100, 100));
+  EXPECT_EQ(f.Diagram->GetMouseState(), msDrawing);
+  f.Release(f.At(100, 100));
+  f.Drag(f.At(200, 100));
+  f.W()->repaint();
+  f.Press(f.At(200, 100));
+  f.Release(f.At(200, 100));
+  // Within 5 units of the last point: no new point.
+  f.Press(f.At(203, 102));
+  f.Release(f.At(203, 102));
+  // A double click: the first click adds the point, the double press ends the drawing.
+  f.Press(f.At(200, 200));
+  f.Release(f.At(200, 200));
+  QTest::mouseDClick(f.W(), Qt::LeftButton, {}, f.At(200, 200));
+  EXPECT_EQ(f.Diagram->GetMouseState(), msBrowsing);
+  ASSERT_EQ(f.Diagram->LinkCount(), 1);
+  EXPECT_EQ(f.Diagram->GetLinks(0), line);
+  ASSERT_EQ(line->GetHandles()->Count(), 3);
+  EXPECT_EQ(line->GetHandles()->GetItems(2)->GetOrPoint(), (TDot{200, 200}));
+  EXPECT_EQ(f.Operations, QStringList{"insert"});
+
+  // Escape drops a drawing in progress with its control.
+  auto* other = Create<TDiagramPolyLine>(f.Form);
+  f.Diagram->StartInsertingControl(other, false);
+  f.Press(f.At(300, 100));
+  f.Release(f.At(300, 100));
+  f.Escape();
+  EXPECT_EQ(f.Diagram->GetMouseState(), msBrowsing);
+  EXPECT_EQ(f.Diagram->LinkCount(), 1);
 }
