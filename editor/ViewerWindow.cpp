@@ -9,6 +9,10 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "diagram/lines/LineClasses.h"
+#include "diagram/model/DiagramBlock.h"
+#include "diagram/model/LinkPoints.h"
+#include "diagram/model/TextBlock.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"
 
@@ -23,8 +27,13 @@ TViewerWindow::TViewerWindow() : FForm(Create<TComponent>(nullptr)) {
   FDiagram->SetParentWidget(central);
   layout->addWidget(FDiagram->GetHandle());
   setCentralWidget(central);
+  FDiagram->OnModified = [this](TObject*) {
+    FModified = true;
+    UpdateTitle();
+  };
+  FDiagram->SetConnectionLineClass(&TDiagramLine::StaticClassInfo());
   BuildMenus();
-  setWindowTitle(QStringLiteral("Tarnwick"));
+  UpdateTitle();
   resize(1024, 720);
 }
 
@@ -32,11 +41,24 @@ TViewerWindow::~TViewerWindow() = default;
 
 void TViewerWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(QStringLiteral("&New"), QKeySequence::New, this, [this] { NewDocument(); });
   file->addAction(QStringLiteral("&Open…"), QKeySequence::Open, this, [this] { ChooseAndOpen(); });
+  file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { Save(); });
+  // Desktops without their own key theme define no Save As key: the common one is set here.
+  file->addAction(QStringLiteral("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] { ChooseAndSave(); });
   file->addAction(QStringLiteral("&Export…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                   [this] { ChooseAndExport(); });
   file->addSeparator();
-  file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+  file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+
+  // Blocks inserted here carry a link point in the middle of each side; a drag from one
+  // draws a line that stays connected at both ends.
+  QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
+  insert->addAction(QStringLiteral("&Block"), this, [this] { InsertControl(TDiagramBlock::StaticClassInfo()); });
+  insert->addAction(QStringLiteral("&Text"), this, [this] { InsertControl(TTextBlock::StaticClassInfo()); });
+  insert->addAction(QStringLiteral("&Line"), this, [this] { InsertControl(TDiagramLine::StaticClassInfo()); });
+  insert->addAction(QStringLiteral("&Poly Line"), this,
+                    [this] { InsertControl(TDiagramPolyLine::StaticClassInfo()); });
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, this, [this] { ZoomBy(25); });
@@ -55,17 +77,70 @@ void TViewerWindow::BuildMenus() {
   connect(grid, &QAction::toggled, this, [this](bool on) { FDiagram->GetSnapGrid()->SetVisible(on); });
 }
 
-bool TViewerWindow::OpenFile(const QString& AFileName) {
+bool TViewerWindow::OpenFile(const QString& AFileName, bool AAsTemplate) {
   try {
     FDiagram->LoadFromFile(AFileName);
   } catch (const Exception& e) {
     ShowError(e.Message());
     return false;
   }
-  FFileName = AFileName;
-  setWindowTitle(QStringLiteral("%1 — Tarnwick").arg(QFileInfo(AFileName).fileName()));
+  FFileName = AAsTemplate ? QString() : AFileName;
+  if (AAsTemplate) FDiagram->SetDocumentFileName(QString());
+  FModified = false;
+  UpdateTitle();
   FDiagram->Invalidate();
   return true;
+}
+
+bool TViewerWindow::SaveFile(const QString& AFileName) {
+  try {
+    FDiagram->SaveToFile(AFileName);
+  } catch (const Exception& e) {
+    ShowError(e.Message());
+    return false;
+  }
+  FFileName = AFileName;
+  FModified = false;
+  UpdateTitle();
+  statusBar()->showMessage(QStringLiteral("Saved %1").arg(QFileInfo(AFileName).fileName()), 5000);
+  return true;
+}
+
+bool TViewerWindow::Save() { return FFileName.isEmpty() ? ChooseAndSave() : SaveFile(FFileName); }
+
+bool TViewerWindow::ChooseAndSave() {
+  QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Diagram As"),
+                                              FFileName.isEmpty() ? QStringLiteral("diagram.dgr") : FFileName,
+                                              QStringLiteral("Diagrams (*.dgr);;All files (*)"));
+  if (name.isEmpty()) return false;
+  if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".dgr");
+  return SaveFile(name);
+}
+
+void TViewerWindow::NewDocument() {
+  FDiagram->Clear(true);
+  FDiagram->SetDocumentFileName(QString());
+  FFileName.clear();
+  FModified = false;
+  UpdateTitle();
+}
+
+void TViewerWindow::InsertControl(const TClassInfo& AClass) {
+  TDiagramControl* control = FDiagram->CreateDControl(&AClass, QString());
+  if (!control) return;
+  if (auto* block = dynamic_cast<TCustomDiagramBlock*>(control)) {
+    block->GetLinkPoints()->Add(50, 0, aoUp);
+    block->GetLinkPoints()->Add(100, 50, aoRight);
+    block->GetLinkPoints()->Add(50, 100, aoDown);
+    block->GetLinkPoints()->Add(0, 50, aoLeft);
+  }
+  FDiagram->StartInsertingControl(control, false);
+  FDiagram->GetHandle()->setFocus();
+}
+
+void TViewerWindow::UpdateTitle() {
+  const QString name = FFileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(FFileName).fileName();
+  setWindowTitle(QStringLiteral("%1%2 — Tarnwick").arg(name, FModified ? QStringLiteral(" *") : QString()));
 }
 
 void TViewerWindow::ChooseAndOpen() {

@@ -1,6 +1,7 @@
 #pragma once
-// The main window while the program is a viewer: one diagram document, with the menu
-// commands a reader needs (open, export, zoom, rulers, grid).
+// The main window: one diagram document with the commands to open, save and export it,
+// insert blocks and lines, zoom, and show rulers and grid. The full editor's command set,
+// palette and tool windows replace the Insert menu later.
 #include <QMainWindow>
 #include <QString>
 
@@ -10,6 +11,7 @@ namespace tarnwick {
 
 class TComponent;
 class TdvDiagram;
+struct TClassInfo;
 
 class TViewerWindow : public QMainWindow {
  public:
@@ -17,19 +19,30 @@ class TViewerWindow : public QMainWindow {
   ~TViewerWindow() override;
 
   // Loads a document; on failure the message is shown and the open diagram stays as it was.
-  bool OpenFile(const QString& AFileName);
+  // With AAsTemplate the document keeps no file name, so saving asks for one (the sample
+  // shown at start-up is never overwritten).
+  bool OpenFile(const QString& AFileName, bool AAsTemplate = false);
+  // Saves in the document's text form; on failure the message is shown, the file on disk
+  // stays as it was and false is returned.
+  bool SaveFile(const QString& AFileName);
   TdvDiagram* Diagram() const { return FDiagram; }
 
  private:
   void BuildMenus();
   void ChooseAndOpen();
   void ChooseAndExport();
+  bool Save();
+  bool ChooseAndSave();
+  void NewDocument();
+  void InsertControl(const TClassInfo& AClass);
+  void UpdateTitle();
   void ZoomBy(int APercent);
   void ShowError(const QString& AMessage);
 
   TOwned<TComponent> FForm;
   TdvDiagram* FDiagram = nullptr;
   QString FFileName;
+  bool FModified = false;
 };
 
 }  // namespace tarnwick

@@ -19,12 +19,12 @@ int main(int argc, char** argv) {
     QMessageBox::critical(&window, QStringLiteral("Tarnwick"), e.Message());
   });
   const QStringList args = QApplication::arguments();
-  QString file = args.size() > 1 ? args[1] : QString();
-  if (file.isEmpty()) {
+  if (args.size() > 1) {
+    window.OpenFile(args[1]);
+  } else {
     const QString sample = QStringLiteral(TARNWICK_SAMPLE_DIR "/welcome.dgr");
-    if (QFileInfo::exists(sample)) file = sample;
+    if (QFileInfo::exists(sample)) window.OpenFile(sample, true);
   }
-  if (!file.isEmpty()) window.OpenFile(file);
   window.show();
   return QApplication::exec();
 }

@@ -8,7 +8,7 @@
 namespace tarnwick {
 
 TDgrPaintEngine::TDgrPaintEngine(TCanvas* ACanvas, const TRect& ARect)
-    : FSurface(ACanvas ? ACanvas->GetPainter() : nullptr), FRect(ARect) {}
+    : FSurface(ACanvas ? ACanvas->GetHandle() : nullptr), FRect(ARect) {}
 
 void TDgrPaintEngine::SetPageUnit(TDgrPageUnit Value) {
   FPageUnit = Value;

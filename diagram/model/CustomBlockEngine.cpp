@@ -43,7 +43,7 @@ QTransform ClientToCanvasTransform(const TDiagramHost& AHost) {
 class TEngineClipHints {
  public:
   TEngineClipHints(const TDiagramDrawInfo& AInfo, TDgrPaintEngine* AEngine)
-      : FPainter(AInfo.Canvas && AEngine ? AInfo.Canvas->GetPainter() : nullptr) {
+      : FPainter(AInfo.Canvas && AEngine ? AInfo.Canvas->GetHandle() : nullptr) {
     if (!FPainter) return;
     FPainter->save();
     FPainter->setRenderHint(QPainter::Antialiasing, AEngine->Surface().GetAntialias());

@@ -137,7 +137,7 @@ class TCanvasBlockPainter final : public TBlockPaintBackEnd {
     FBlock.ClipToBlock(FInfo);
     // The canvas draws rasters upright; turning the painter about the block's centre turns
     // them with the block, as the engines do.
-    QPainter* painter = FCanvas->GetPainter();
+    QPainter* painter = FCanvas->GetHandle();
     FTurned = painter && FBlockInfo.Angle != 0;
     if (!FTurned) return;
     const TDot c = SquareCenter(FBlockInfo.Rect);
@@ -154,7 +154,7 @@ class TCanvasBlockPainter final : public TBlockPaintBackEnd {
     });
   }
   void EndPictures() override {
-    if (FTurned) FCanvas->GetPainter()->restore();
+    if (FTurned) FCanvas->GetHandle()->restore();
     FBlock.UnclipBlock(FInfo);
   }
   void Outline(TPen* APen) override {
@@ -280,7 +280,7 @@ void TCustomDiagramBlock::PaintGradient(const TDiagramDrawInfo& AInfo, const TDi
 // ---- Clipping ----
 
 void TCustomDiagramBlock::ClipToBlock(const TDiagramDrawInfo& AInfo) {
-  QPainter* painter = AInfo.Canvas ? AInfo.Canvas->GetPainter() : nullptr;
+  QPainter* painter = AInfo.Canvas ? AInfo.Canvas->GetHandle() : nullptr;
   if (!painter) return;
   painter->save();
   if (AInfo.DgrDrawer) {
@@ -309,7 +309,7 @@ void TCustomDiagramBlock::ClipToBlock(const TDiagramDrawInfo& AInfo) {
 }
 
 void TCustomDiagramBlock::UnclipBlock(const TDiagramDrawInfo& AInfo) {
-  QPainter* painter = AInfo.Canvas ? AInfo.Canvas->GetPainter() : nullptr;
+  QPainter* painter = AInfo.Canvas ? AInfo.Canvas->GetHandle() : nullptr;
   if (painter) painter->restore();
 }
 

@@ -121,7 +121,7 @@ TSquare DrawCellText(TCanvas* ACanvas, TFont* AFont, const QString& AText, const
       AText, AParams.Rect, options, [ACanvas](const QString& s) { return double(Widths().Width(*ACanvas, s)); }, lineHeight);
   if (!ADraw || layout.Lines.empty()) return layout.Bounds;
 
-  QPainter* painter = ACanvas->GetPainter();
+  QPainter* painter = ACanvas->GetHandle();
   const bool clip = AParams.Clip && painter;
   if (clip) {
     const TSquare& r = AParams.Rect;
@@ -215,7 +215,7 @@ void DrawTextCell(TCanvas* ACanvas, TTextCell* ACell, const TDot* ABlockCenter) 
   // follows it) with the engines' alpha rule, so the text looks alike on every path.
   const int transparency =
       ACell->GetParentTransparency() && control ? control->GetTransparency() : ACell->GetTransparency();
-  QPainter* painter = transparency != 0 ? ACanvas->GetPainter() : nullptr;
+  QPainter* painter = transparency != 0 ? ACanvas->GetHandle() : nullptr;
   if (painter) {
     painter->save();
     painter->setOpacity(painter->opacity() * TransparencyToAlpha(transparency) / 255.0);

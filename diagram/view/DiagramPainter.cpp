@@ -257,6 +257,9 @@ void TDiagramPainter::BuildCache() {
   if (!FCacheImage) FCacheImage = MakeOwned<TBitmap>();
   const int w = FDiagram.GetClientWidth(), h = FDiagram.GetClientHeight();
   if (FCacheImage->GetWidth() != w || FCacheImage->GetHeight() != h) FCacheImage->SetSize(w, h);
+  // A snapshot taken again (after the view scrolled) is painted from the controls, not
+  // from the snapshot it replaces.
+  FUseCache = false;
   {
     const TScopedValue<bool> doing(FDoingCache, true);
     PaintAs(*FCacheImage->GetCanvas(), psScreen, TDot{0, 0});

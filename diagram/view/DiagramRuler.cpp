@@ -314,7 +314,7 @@ void TCustomRuler::Draw(TCanvas& Canvas, const TRect& ARect, int TempOffset, int
     if (!density.Coarse && fineGrid && Mod(r, density.Every) == 0) fineLines.push_back(t);
   }
 
-  QPainter* painter = Canvas.GetPainter();
+  QPainter* painter = Canvas.GetHandle();
   if (!fineLines.empty() && gridRoom && painter && painter->isActive()) {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);

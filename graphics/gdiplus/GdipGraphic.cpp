@@ -71,7 +71,7 @@ bool TGdipGraphic::ReadImageSizes() {
 }
 
 void TGdipGraphic::DrawGraphic(TCanvas& ACanvas, const TSquare& ARect) {
-  TOwned<TGPCanvas> canvas(Create<TGPCanvas>(ACanvas.GetPainter()));
+  TOwned<TGPCanvas> canvas(Create<TGPCanvas>(ACanvas.GetHandle()));
   canvas->StretchDraw(ARect, this, 0, GetTransparent());
 }
 

@@ -89,6 +89,11 @@ TCanvas::~TCanvas() = default;
 
 void TCanvas::SetPainter(QPainter* Painter) { FPainter = Painter; }
 
+QPainter* TCanvas::GetHandle() {
+  if (!FPainter) RequirePainter();
+  return FPainter && FPainter->isActive() ? FPainter : nullptr;
+}
+
 QPainter* TCanvas::Ready() {
   if (!FPainter) RequirePainter();
   if (!FPainter || !FPainter->isActive()) return nullptr;

@@ -41,6 +41,10 @@ class TCanvas : public TPersistent {
   // painter active while the canvas uses it.
   void SetPainter(QPainter* Painter);
   QPainter* GetPainter() const { return FPainter; }
+  // The painter to draw through, begun first by a canvas that makes its own (a bitmap's
+  // begins only when first drawn on); null when there is none. Whoever draws on the
+  // canvas's device directly, such as a paint engine, takes the painter from here.
+  QPainter* GetHandle();
   bool HandleAllocated() const { return FPainter != nullptr; }
 
   // The canvas's own font, pen and brush; the setters copy (Assign) the given object.

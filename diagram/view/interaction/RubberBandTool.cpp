@@ -79,6 +79,8 @@ void TRubberBandTool::Begin(TPoint APos) {
   Tools().FDragStart = TDot{double(APos.X), double(APos.Y)};
   SetState(msSelecting);
   FCurRect = TRect{};
+  // Nothing moves while the band is dragged: each step repaints the snapshot and the band.
+  Diagram().BuildCache();
   FSelectTimer.start();
   if (QWidget* w = Diagram().GetHandle(); w && !FFocusWatch) {
     FFocusWatch = std::make_unique<TFocusWatch>(*this);
@@ -111,6 +113,7 @@ void TRubberBandTool::PaintOverlay(TCanvas& ACanvas) {
 }
 
 void TRubberBandTool::EndRubberBand() {
+  Diagram().DropCache();
   UpdateRubberBand(TPoint{0, 0}, false);
   SetState(msBrowsing);
 }
@@ -160,6 +163,7 @@ void TRubberBandTool::AutoScrollTick() {
   FCurRect = TRect{};
   hb->SetPosition(hb->GetPosition() + dx);
   vb->SetPosition(vb->GetPosition() + dy);
+  d.BuildCache();
   RepaintNow();
   Tools().FDragStart = d.ClientToCanvas(start);
   UpdateRubberBand(TPoint{p.x(), p.y()}, true);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QImage>
 #include <QWidget>
 
 #include "MouseFixture.h"
@@ -70,6 +71,28 @@ TEST(MouseRubberBand, SelectsWhatItTouchesAndStopsItsTimer) {
   EXPECT_EQ(f.Diagram->SelectedCount(), 0);
   f.Release(f.At(500, 200));
   EXPECT_EQ(f.Diagram->SelectedCount(), 0);
+}
+
+TEST(MouseRubberBand, IsDrawnOverASnapshotOfTheDiagramWhileItIsDragged) {
+  TMouseFixture f;
+  f.NewBlock(100, 100, 50, 50);
+  const QImage before = f.W()->grab().toImage();
+  f.Press(f.At(300, 300));
+  EXPECT_TRUE(f.Diagram->UsingCache());
+  f.Drag(f.At(120, 120));
+  // The band ends inside the block; the snapshot still shows the block's left edge.
+  const QImage during = f.W()->grab().toImage();
+  QPoint edge;
+  for (QPoint p = f.At(95, 125); p.x() <= f.At(105, 125).x() && edge.isNull(); p.rx()++)
+    if (qGray(before.pixel(p)) < 128) edge = p;
+  ASSERT_FALSE(edge.isNull());
+  EXPECT_EQ(during.pixel(edge), before.pixel(edge));
+  f.Release(f.At(120, 120));
+  EXPECT_FALSE(f.Diagram->UsingCache());
+  f.Press(f.At(300, 300));
+  f.Escape();
+  EXPECT_FALSE(f.Diagram->UsingCache());
+  f.Release(f.At(300, 300));
 }
 
 TEST(MouseRubberBand, LosingTheFocusStopsTheAutoScroll) {

@@ -1,0 +1,137 @@
+// Interaction at scale, measured through the shown window as the user drives it: a diagram
+// of 5,000 blocks and 5,000 anchored lines (10,000 controls), 1,000 blocks selected with
+// the 1,000 lines that hang on them; one step of dragging the selection (move infos, the
+// lines following, the live preview over the drag snapshot, the window's repaint) and one
+// step of a rubber band over the whole diagram (the band, the selection it touches, the
+// repaint).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "diagram/Registration.h"
+#include "diagram/lines/LineClasses.h"
+#include "diagram/model/DiagramBlock.h"
+#include "diagram/model/LinkPoints.h"
+#include "diagram/view/Diagram.h"
+
+using namespace tarnwick;
+
+namespace {
+
+constexpr int BlockCount = 5000;
+constexpr int Columns = 50;
+constexpr int SelectedRows = 20;  // 20 rows of 50: 1,000 blocks
+constexpr int WindowW = 1280, WindowH = 800;
+
+struct TShownDiagram {
+  std::unique_ptr<QWidget> Window = std::make_unique<QWidget>();
+  TOwned<TComponent> Form{Create<TComponent>(nullptr)};
+  TdvDiagram* Diagram = Create<TdvDiagram>(Form.get());
+
+  TShownDiagram() {
+    Window->resize(WindowW, WindowH);
+    Diagram->SetParentWidget(Window.get());
+    Diagram->SetBounds(0, 0, WindowW, WindowH);
+    Diagram->SetGraphicLib(dglGDIPlus);
+    Diagram->SetDragStyle(dsShape);
+    Diagram->BeginUpdate();
+    TDiagramBlock* previous = nullptr;
+    for (int i = 0; i < BlockCount; ++i) {
+      auto* b = Create<TDiagramBlock>(Form.get());
+      const double x = 20.0 + (i % Columns) * 120, y = 20.0 + (i / Columns) * 80;
+      b->SetBoundsRect(TSquare{x, y, x + 80, y + 40});
+      b->GetLinkPoints()->Add(100, 50, aoRight);
+      b->GetLinkPoints()->Add(0, 50, aoLeft);
+      b->DefaultTextCell()->SetText(QStringLiteral("Block %1").arg(i + 1));
+      b->SetDiagram(Diagram);
+      if (previous) Join(previous, b);
+      previous = b;
+    }
+    // The ring closes on the first block, so the diagram holds 10,000 controls.
+    Join(previous, static_cast<TDiagramBlock*>(Diagram->GetBlocks(0)));
+    Diagram->EndUpdate();
+    Window->show();
+    QApplication::processEvents();
+  }
+
+  // A line from A's right side to B's left side, anchored at both ends as the mouse
+  // inserts one.
+  void Join(TDiagramBlock* A, TDiagramBlock* B) {
+    auto* line = Create<TDiagramLine>(Form.get());
+    line->SetDiagram(Diagram);
+    TLinkPoint* from = A->GetLinkPoints()->GetItems(0);
+    TLinkPoint* to = B->GetLinkPoints()->GetItems(1);
+    TControlInsertInfo info;
+    info.Action = iaInserted;
+    info.P1 = from->DiagramPoint();
+    info.P2 = to->DiagramPoint();
+    info.AnchorPoint1 = from;
+    info.AnchorPoint2 = to;
+    line->UpdateInsert(info);
+  }
+
+  QWidget* W() const { return Diagram->GetHandle(); }
+  QPoint At(double X, double Y) const {
+    const TDot c = Diagram->ClientToCanvas(TDot{X, Y});
+    return QPoint(int(c.X), int(c.Y));
+  }
+  void Send(QEvent::Type AType, QPoint P, Qt::MouseButtons AButtons) {
+    QMouseEvent e(AType, QPointF(P), QPointF(W()->mapToGlobal(P)), Qt::LeftButton, AButtons, Qt::NoModifier);
+    QCoreApplication::sendEvent(W(), &e);
+  }
+  // A mouse step with the button held, and the repaint the window does for it.
+  void Step(QPoint P) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(P), QPointF(W()->mapToGlobal(P)), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(W(), &e);
+    W()->repaint();
+  }
+};
+
+void BM_DragSelectionStep(benchmark::State& state) {
+  TShownDiagram d;
+  for (int i = 0; i < SelectedRows * Columns; ++i) d.Diagram->GetBlocks(i)->SetSelected(true);
+  const QPoint start = d.At(60, 40);
+  d.Send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    d.Step(start + QPoint(10 + step % 40, 5 + step % 25));
+  }
+  state.counters["controls"] = d.Diagram->DControlCount();
+  state.counters["selected"] = d.Diagram->SelectedCount();
+  d.Send(QEvent::MouseButtonRelease, start, Qt::NoButton);
+}
+BENCHMARK(BM_DragSelectionStep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_RubberBandStep(benchmark::State& state) {
+  TShownDiagram d;
+  d.Diagram->SetZoom(10);
+  // Empty paper past the last row.
+  const QPoint start = d.At(6100, 8100);
+  d.Send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    d.Step(d.At(10 + (step % 50) * 60, 10 + (step % 30) * 60));
+  }
+  state.counters["controls"] = d.Diagram->DControlCount();
+  d.Send(QEvent::MouseButtonRelease, start, Qt::NoButton);
+}
+BENCHMARK(BM_RubberBandStep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  RegisterAllClasses();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

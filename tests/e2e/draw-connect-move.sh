@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The program as a user drives it: draw two blocks, connect them with a line, move one
+# block, save with File > Save As, and check with tarnwick-cli that the saved line still
+# runs between the blocks and followed the moved one.
+# Usage: draw-connect-move.sh TARNWICK TARNWICK_CLI
+set -euo pipefail
+app=$1
+cli=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server; -displayfd tells the display number it found free.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM
+
+# The program's own state stays in the temporary folder.
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+"$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+win=$(xdotool search --sync --onlyvisible --name "Tarnwick" | head -1)
+xdotool windowmove "$win" 0 0 windowsize "$win" 1000 760 windowfocus --sync "$win"
+sleep 1
+
+key() { xdotool key --window "$win" --clearmodifiers "$@"; sleep 0.4; }
+# A drag in screen coordinates, in small steps as a hand would move.
+drag() {
+  local x1=$1 y1=$2 x2=$3 y2=$4
+  xdotool mousemove --sync "$x1" "$y1" mousedown 1
+  for i in 1 2 3 4 5; do
+    xdotool mousemove --sync $((x1 + (x2 - x1) * i / 5)) $((y1 + (y2 - y1) * i / 5))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 0.4
+}
+menu() { key alt+"$1"; key "$2"; }
+
+key ctrl+n
+menu i b
+drag 200 250 300 330
+menu i b
+drag 500 250 600 330
+# Out of the first block's right link point into the second block's left one.
+drag 300 290 500 290
+# A click on empty paper leaves the line's selection; then the second block moves down.
+xdotool mousemove --sync 800 600 click 1
+sleep 0.3
+drag 580 320 580 450
+# E2E_SHOT=file.png keeps a picture of the screen at this point for a person to look at.
+if [ -n "${E2E_SHOT:-}" ]; then import -window root "$E2E_SHOT"; fi
+
+key ctrl+shift+s
+sleep 1
+xdotool type --delay 20 "$work/drawn.dgr"
+key Return
+for _ in $(seq 50); do [ -s "$work/drawn.dgr" ] && break; sleep 0.1; done
+if [ ! -s "$work/drawn.dgr" ]; then
+  import -window root "$work/failed.png" 2>/dev/null && cp "$work/failed.png" /tmp/tarnwick-e2e-failed.png
+  echo "the document was not saved (screenshot: /tmp/tarnwick-e2e-failed.png)" >&2
+  cat "$work/app.log" >&2
+  exit 1
+fi
+
+"$cli" info "$work/drawn.dgr" >"$work/info.json"
+python3 - "$work/info.json" <<'PY'
+import json, sys
+info = json.load(open(sys.argv[1]))
+def fail(msg):
+    print(msg, file=sys.stderr)
+    print(json.dumps(info, indent=1), file=sys.stderr)
+    sys.exit(1)
+blocks = [c for c in info["controls"] if "points" not in c]
+lines = [c for c in info["controls"] if "points" in c]
+if len(blocks) != 2 or len(lines) != 1:
+    fail(f"expected two blocks and one line, found {len(blocks)} and {len(lines)}")
+a, b = sorted(blocks, key=lambda c: c["left"])
+line = lines[0]
+if (line["source"], line["target"]) != (a["name"], b["name"]):
+    fail(f"the line runs from {line['source']} to {line['target']}, not {a['name']} to {b['name']}")
+if b["top"] - a["top"] < 100:
+    fail(f"the second block was not moved down (tops {a['top']} and {b['top']})")
+def inside(p, c, slack=1):
+    return (c["left"] - slack <= p[0] <= c["left"] + c["width"] + slack and
+            c["top"] - slack <= p[1] <= c["top"] + c["height"] + slack)
+end = line["points"][-1]
+if not inside(end, b):
+    fail(f"the line ends at {end}, outside the moved block")
+if not inside(line["points"][0], a):
+    fail(f"the line starts at {line['points'][0]}, outside the first block")
+print("ok: two blocks, the line anchored to both, its end followed the moved block")
+PY
