@@ -3,7 +3,7 @@
 // the 1,000 lines that hang on them; one step of dragging the selection (move infos, the
 // lines following, the live preview over the drag snapshot, the window's repaint) and one
 // step of a rubber band over the whole diagram (the band, the selection it touches, the
-// repaint).
+// repaint), and the pointer hovering over a link point.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -123,6 +123,25 @@ void BM_RubberBandStep(benchmark::State& state) {
   d.Send(QEvent::MouseButtonRelease, start, Qt::NoButton);
 }
 BENCHMARK(BM_RubberBandStep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The pointer moving over a link point with no button held: the hover finds the control,
+// asks whether a connection may start there, and sets the cursor.
+void BM_HoverOverLinkPoint(benchmark::State& state) {
+  TShownDiagram d;
+  if (state.range(0)) d.Diagram->SetConnectionLineClass(&TDiagramLine::StaticClassInfo());
+  TLinkPoint* p = static_cast<TDiagramBlock*>(d.Diagram->GetBlocks(0))->GetLinkPoints()->GetItems(0);
+  const TDot at = p->DiagramPoint();
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    const QPoint pos = d.At(at.X, at.Y) + QPoint(step % 2, 0);
+    QMouseEvent e(QEvent::MouseMove, QPointF(pos), QPointF(d.W()->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(d.W(), &e);
+  }
+  state.counters["components"] = d.Form->GetComponentCount();
+}
+BENCHMARK(BM_HoverOverLinkPoint)->ArgName("connecting")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

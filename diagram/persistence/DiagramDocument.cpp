@@ -113,6 +113,9 @@ void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
     converted.SetPosition(0);
     source = &converted;
   }
+  // A document read by a program starts a new history; a step of the history itself is
+  // read inside an internal update.
+  const bool newHistory = !FUpdates->Inside(ukInternal);
   // A read can fail half-way through the controls; the snapshot puts everything back.
   TMemoryStream snapshot;
   SaveToStream(snapshot, false);
@@ -143,6 +146,7 @@ void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
   // framing depends on them.
   UpdateScrollRanges();
   UpdateScrollBars();
+  if (newHistory) ClearUndoStack();
 }
 
 void TdvDiagram::SaveToFile(const QString& AFileName) {

@@ -9,6 +9,7 @@
 #include "diagram/view/DiagramExporter.h"
 #include "diagram/view/DiagramPainter.h"
 #include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramUndoStack.h"
 #include "diagram/view/DiagramViewport.h"
 #include "diagram/view/DiagramWindow.h"
 #include "diagram/view/interaction/BrowseTool.h"
@@ -37,7 +38,8 @@ TdvDiagram::TdvDiagram(TComponent* AOwner)
       FPainter(std::make_unique<TDiagramPainter>(*this)),
       FExporter(std::make_unique<TDiagramExporter>(*this)),
       FWindow(std::make_unique<TDiagramWindow>(*this)),
-      FTools(std::make_unique<TDiagramTools>(*this)) {
+      FTools(std::make_unique<TDiagramTools>(*this)),
+      FUndoStack(std::make_unique<TDiagramUndoStack>(*this)) {
   // A diagram can load any document of built-in controls without its user registering them.
   RegisterAllClasses();
   FLayers = MakeOwned<TDiagramLayers>(this);

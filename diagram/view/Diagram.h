@@ -31,6 +31,7 @@ class TDiagramPainter;
 class TDiagramSelection;
 class TDiagramTool;
 class TDiagramTools;
+class TDiagramUndoStack;
 class TDiagramViewport;
 class TDiagramWindow;
 class TFont;
@@ -41,6 +42,8 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
  public:
   explicit TdvDiagram(TComponent* AOwner);
   ~TdvDiagram() override;
+  // The undo history starts with the new diagram's state.
+  void AfterConstruction() override;
   void BeforeDestruction() override;
   // The values ResetToDefaults restores (also used when a document is cleared).
   void ResetToDefaults();
@@ -316,6 +319,18 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   void DefineProperties(TFiler* Filer) override;
   void Loaded() override;
 
+  // ---- Undo (DiagramUndoStack.h) ----
+  // Records the current state as the result of the operation; the outermost operation
+  // bracket calls it, so every completed operation is one step.
+  void PushUndoStack(const QString& AActionName);
+  // A mouse operation in progress is cancelled first; a step taken reports a change.
+  void Undo();
+  void Redo();
+  QString NextUndoAction() const;
+  QString NextRedoAction() const;
+  void ClearUndoStack();
+  const TDiagramUndoStack& GetUndoStack() const { return *FUndoStack; }
+
   // ---- Documents (diagram/persistence/DiagramDocument.cpp) ----
   // The whole document as an object stream: binary, or its text form.
   virtual void SaveToStream(TStream& AStream, bool TextFormat);
@@ -373,6 +388,7 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   friend class TDiagramPainter;
   friend class TDiagramSelection;
   friend class TDiagramTool;
+  friend class TDiagramUndoStack;
   friend class TDiagramUpdates;
   friend class TDiagramViewport;
   friend class TDiagramWindow;
@@ -380,6 +396,8 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   // once per control at the end; the brackets close even when a move throws.
   void ProgrammaticMove(const std::function<void()>& AMoves);
   void DesignEvent(TDiagramEventType AType);
+  // Replaces the document by a snapshot of the undo history, keeping the history.
+  void RestoreSnapshot(TStream& AStream);
 
   // The collaborators.
   std::unique_ptr<TDiagramUpdates> FUpdates;
@@ -390,6 +408,7 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   std::unique_ptr<TDiagramExporter> FExporter;
   std::unique_ptr<TDiagramWindow> FWindow;
   std::unique_ptr<TDiagramTools> FTools;
+  std::unique_ptr<TDiagramUndoStack> FUndoStack;
 
   // Subscribers, layers and the document's file.
   std::vector<std::shared_ptr<IDiagramSubscriber>> FSubList;

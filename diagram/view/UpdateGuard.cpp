@@ -96,6 +96,7 @@ void TDiagramUpdates::OperationEnded() {
   }
   // The document is complete again here: the place where its state after the operation
   // is recorded for undo.
+  FDiagram.PushUndoStack(label);
   if (FDiagram.OnOperationEnd) FDiagram.OnOperationEnd(&FDiagram, label);
 }
 

@@ -1,0 +1,70 @@
+#include "diagram/view/DiagramUndoStack.h"
+
+#include "diagram/view/Diagram.h"
+#include "platform/core/Stream.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Fast zlib level: a push is part of every mouse operation and must stay quick.
+constexpr int CompressionLevel = 1;
+
+}  // namespace
+
+QByteArray TDiagramUndoItem::State() const { return qUncompress(FState); }
+
+void TDiagramUndoStack::Reset() {
+  FItems.clear();
+  FCurrent = -1;
+  Push(QString());
+}
+
+void TDiagramUndoStack::Push(const QString& AActionName) {
+  TMemoryStream stream;
+  FDiagram.SaveToStream(stream, false);
+  auto item = std::make_unique<TDiagramUndoItem>(AActionName, qCompress(stream.Bytes(), CompressionLevel));
+  // Only once the state is written is the redo branch given up: a failed write keeps it.
+  FItems.resize(static_cast<size_t>(FCurrent + 1));
+  FItems.push_back(std::move(item));
+  ++FCurrent;
+  if (Count() > MaxItems) {
+    FItems.erase(FItems.begin());
+    --FCurrent;
+  }
+}
+
+void TDiagramUndoStack::Restore(int AIndex) {
+  TMemoryStream stream(FItems[AIndex]->State());
+  FDiagram.RestoreSnapshot(stream);
+}
+
+bool TDiagramUndoStack::StepBack() {
+  if (FCurrent <= 0 || FCurrent > Count()) return false;
+  Restore(FCurrent - 1);
+  --FCurrent;
+  return true;
+}
+
+bool TDiagramUndoStack::StepForward() {
+  if (FCurrent < -1 || FCurrent >= Count() - 1) return false;
+  Restore(FCurrent + 1);
+  ++FCurrent;
+  return true;
+}
+
+QString TDiagramUndoStack::NextUndoAction() const {
+  return FCurrent >= 0 && FCurrent < Count() ? FItems[FCurrent]->ActionName() : QString();
+}
+
+QString TDiagramUndoStack::NextRedoAction() const {
+  return FCurrent >= -1 && FCurrent < Count() - 1 ? FItems[FCurrent + 1]->ActionName() : QString();
+}
+
+qsizetype TDiagramUndoStack::StoredBytes() const {
+  qsizetype total = 0;
+  for (const auto& item : FItems) total += item->StoredSize();
+  return total;
+}
+
+}  // namespace tarnwick

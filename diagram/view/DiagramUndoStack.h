@@ -1,0 +1,69 @@
+#pragma once
+// The diagram's undo history: whole-document snapshots in binary form, each labelled with
+// the operation that produced it. Items 0..Current are the history up to the present
+// state, the ones after it the states a redo brings back. At most ten are kept, so nine
+// steps can be undone.
+//
+// Snapshots are kept compressed: a document of ten thousand controls is megabytes in
+// binary form, and its neighbouring states differ little, which compression exploits well
+// enough that the full stack costs about as much as one uncompressed snapshot.
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace tarnwick {
+
+class TObject;
+class TStream;
+class TdvDiagram;
+
+class TDiagramUndoItem {
+ public:
+  TDiagramUndoItem(QString AActionName, QByteArray ACompressedState)
+      : FActionName(std::move(AActionName)), FState(std::move(ACompressedState)) {}
+  const QString& ActionName() const { return FActionName; }
+  // The document stream of this state (binary form).
+  QByteArray State() const;
+  qsizetype StoredSize() const { return FState.size(); }
+  // A spare reference for applications; the diagram never sets or follows it.
+  TObject* Obj = nullptr;
+
+ private:
+  QString FActionName;
+  QByteArray FState;
+};
+
+class TDiagramUndoStack {
+ public:
+  static constexpr int MaxItems = 10;
+
+  explicit TDiagramUndoStack(TdvDiagram& ADiagram) : FDiagram(ADiagram) {}
+  TDiagramUndoStack(const TDiagramUndoStack&) = delete;
+  TDiagramUndoStack& operator=(const TDiagramUndoStack&) = delete;
+
+  // Forgets the history; the current state becomes the only item, with an empty name.
+  void Reset();
+  // Records the diagram's current state as the result of AActionName; the redo states go.
+  void Push(const QString& AActionName);
+  // Reloads the state before (after) the current one; false at the end of the history.
+  bool StepBack();
+  bool StepForward();
+  QString NextUndoAction() const;
+  QString NextRedoAction() const;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  int Current() const { return FCurrent; }
+  const TDiagramUndoItem& Item(int Index) const { return *FItems[Index]; }
+  // The bytes the snapshots occupy, compressed as they are kept.
+  qsizetype StoredBytes() const;
+
+ private:
+  void Restore(int AIndex);
+
+  TdvDiagram& FDiagram;
+  std::vector<std::unique_ptr<TDiagramUndoItem>> FItems;
+  int FCurrent = -1;
+};
+
+}  // namespace tarnwick
