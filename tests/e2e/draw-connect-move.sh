@@ -30,7 +30,9 @@ win=$(xdotool search --sync --onlyvisible --name "Tarnwick" | head -1)
 xdotool windowmove "$win" 0 0 windowsize "$win" 1000 760 windowfocus --sync "$win"
 sleep 1
 
-key() { xdotool key --window "$win" --clearmodifiers "$@"; sleep 0.4; }
+# The waits leave the program time to react on a busy machine; xdotool cannot see when a
+# menu has opened or a drag has been handled.
+key() { xdotool key --clearmodifiers "$@"; sleep 0.6; }
 # A drag in screen coordinates, in small steps as a hand would move.
 drag() {
   local x1=$1 y1=$2 x2=$3 y2=$4
@@ -40,11 +42,12 @@ drag() {
     sleep 0.05
   done
   xdotool mouseup 1
-  sleep 0.4
+  sleep 0.6
 }
 menu() { key alt+"$1"; key "$2"; }
 
 key ctrl+n
+timeout 20 xdotool search --sync --onlyvisible --name "^Untitled" >/dev/null
 menu i b
 drag 200 250 300 330
 menu i b
@@ -59,7 +62,9 @@ drag 580 320 580 450
 if [ -n "${E2E_SHOT:-}" ]; then import -window root "$E2E_SHOT"; fi
 
 key ctrl+shift+s
-sleep 1
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "Save Diagram As" | head -1)
+xdotool windowfocus --sync "$dialog"
+sleep 0.5
 xdotool type --delay 20 "$work/drawn.dgr"
 key Return
 for _ in $(seq 50); do [ -s "$work/drawn.dgr" ] && break; sleep 0.1; done
