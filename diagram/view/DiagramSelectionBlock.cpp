@@ -104,12 +104,14 @@ void TDiagramSelection::FitSelBlock() {
   if (!FSelBlock) return;
   // Fitting follows the selection; it is no change of the document.
   TDiagramUpdate quiet(FDiagram, ukInternal);
+  // The one selected control not treated as a member, if there is just one; the walk
+  // stops at a second, so selecting many controls one by one stays linear.
   TDiagramControl* single = nullptr;
   int tops = 0;
   for (TDiagramControl* c : FSelecteds)
     if (!c->AsMember()) {
       single = c;
-      ++tops;
+      if (++tops > 1) break;
     }
   if (FSelecteds.Count() == 0) {
     FSelBlock->FAngle = 0;
@@ -118,8 +120,7 @@ void TDiagramSelection::FitSelBlock() {
     // The handles of a lone selected group or block start at its own angle.
     FSelBlock->FAngle = single->GetAngle();
   }
-  if (SelBlockInUse())
-    static_cast<TDiagramSelBlock*>(FSelBlock)->FitRect(Bounds(false, FSelBlock->GetAngle()));
+  if (SelBlockInUse()) static_cast<TDiagramSelBlock*>(FSelBlock)->FitRect(Bounds(false, FSelBlock->GetAngle()));
 }
 
 }  // namespace tarnwick
