@@ -71,12 +71,14 @@ TdvDiagram::TdvDiagram(TComponent* AOwner)
   FLeftRuler->SetSnapGrid(FSnapGrid.get());
   SetBounds(GetLeft(), GetTop(), 200, 200);
   ResetToDefaults();
+  FSelection->CreateSelBlock();
 }
 
 TdvDiagram::~TdvDiagram() = default;
 
 void TdvDiagram::BeforeDestruction() {
   Destroying();
+  FSelection->FreeSelBlock();
   FTools->FInsertDControl = nullptr;
   FPageSettings.reset();
   ClearDControls();
@@ -134,7 +136,7 @@ void TdvDiagram::ClearDControls() { FControls->Clear(); }
 // ---- Membership ----
 
 void TdvDiagram::AddDControl(TDiagramControl* AControl) {
-  if (!AControl) return;
+  if (!AControl || IsSelBlock(AControl)) return;
   const bool loading = IsLoading();
   if (AControl->GetName().isEmpty() && !loading) AControl->SetName(FindCompName(AControl, QString()));
   FControls->AddDControl(AControl);
@@ -148,6 +150,7 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
+  if (IsSelBlock(AControl)) return;
   FTools->Forget(AControl);
   FControls->RemoveDControl(AControl);
   FSelection->FSelecteds.RemoveUnique(AControl);
@@ -161,7 +164,7 @@ void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::AddBlock(TDiagramControl* ABlock) {
-  if (!FControls->AddBlock(ABlock)) return;
+  if (IsSelBlock(ABlock) || !FControls->AddBlock(ABlock)) return;
   if (!IsLoading()) Fire(OnInsertBlock, this, ABlock);
   Modified();
 }
@@ -368,6 +371,8 @@ void TdvDiagram::KeyDown(uint16_t& Key, TShiftState Shift) {
   } else if (Key == vk::ESCAPE && FKeyActions.Contains(kaEscape)) {
     // Escape drops the drag in progress; modes (pan, zoom, a pending insert) stay armed.
     FTools->Active().Cancel();
+    Key = 0;
+  } else if (Key != 0 && EditingKeyDown(Key, Shift)) {
     Key = 0;
   }
 }

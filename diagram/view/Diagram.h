@@ -35,6 +35,7 @@ class TDiagramUndoStack;
 class TDiagramViewport;
 class TDiagramWindow;
 class TFont;
+class TGroupBlock;
 
 class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   TARNWICK_CLASS(TdvDiagram)
@@ -146,6 +147,29 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   // Selects or unselects a control and, for a group, all its members at any depth, in one
   // selection bracket; the flags are written directly, bypassing CanSelect.
   void SetGroupSelected(TDiagramControl* AControl, bool AValue);
+
+  // ---- Editing ----
+  // Frees the selected controls that may be deleted and whose layer is editable (nothing
+  // in a non-editable diagram); one "delete" operation, also when nothing went.
+  void DeleteSelecteds();
+  // The box around the selected controls not treated as members, measured in a frame
+  // turned by AAngle; inside out (2147483647, 2147483647, 0, 0) for an empty selection.
+  TSquare SelectionBounds(bool ABlocksOnly, double AAngle) const;
+
+  // ---- Groups ----
+  // A new group on the diagram (CustomGroupBlockClass, or TGroupBlock), without members.
+  TGroupBlock* AddGroup();
+  // Groups the selected controls that are in no group yet; null (and nothing made) for
+  // fewer than two. The new group ends selected.
+  TGroupBlock* GroupSelectedBlocks();
+  // Frees the selected groups that are in no group; their members stay.
+  void UngroupSelectedBlocks();
+  const TClassInfo* GetCustomGroupBlockClass() const { return FCustomGroupBlockClass; }
+  // Only a class descending from TGroupBlock is taken; it is registered for streaming.
+  void SetCustomGroupBlockClass(const TClassInfo* Value);
+  std::vector<TDiagramControl*> SelectedControls() const override;
+  // A member of a selected group is selected with it.
+  void GroupMembershipChanged(TDiagramControl* AGroup) override;
 
   // ---- Updates and notifications ----
   // Brackets: TDiagramUpdate (UpdateGuard.h) opens one for a scope; these are the same
@@ -363,8 +387,8 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   virtual int PlatformScreenPPI() const;
   // Invalidates the window when the diagram sits in a parent window.
   virtual void InvalidateWindow();
-  // Fits the selection block around the selection; it arrives with the group classes.
-  virtual void UpdateSelBlock() {}
+  // Fits the selection block around the selection when a selection bracket closes.
+  virtual void UpdateSelBlock();
   bool HasParentWindow() const;
   // The thickness of the window's own scroll bars, which take room from the drawing area
   // while they are shown.
@@ -398,6 +422,15 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   void DesignEvent(TDiagramEventType AType);
   // Replaces the document by a snapshot of the undo history, keeping the history.
   void RestoreSnapshot(TStream& AStream);
+  // ---- Editing ----
+  // The keyboard's editing keys (moving, selecting, paging); true when the key was used.
+  bool EditingKeyDown(uint16_t Key, TShiftState Shift);
+  void DeleteSelectedsExcept(TControlRestrictions AMask);
+  // Directions: 0 up, 1 left, 2 down, 3 right.
+  void SelectNearestBlock(int ADirection);
+  bool IsSelBlock(const TDiagramControl* AControl) const;
+  // ---- Groups ----
+  const TClassInfo* FCustomGroupBlockClass = nullptr;
 
   // The collaborators.
   std::unique_ptr<TDiagramUpdates> FUpdates;
