@@ -9,6 +9,7 @@
 #include "diagram/view/DiagramExporter.h"
 #include "diagram/view/DiagramPainter.h"
 #include "diagram/view/DiagramSelection.h"
+#include "diagram/view/DiagramTextEditor.h"
 #include "diagram/view/DiagramViewport.h"
 #include "diagram/view/DiagramWindow.h"
 #include "diagram/view/interaction/BrowseTool.h"
@@ -37,7 +38,8 @@ TdvDiagram::TdvDiagram(TComponent* AOwner)
       FPainter(std::make_unique<TDiagramPainter>(*this)),
       FExporter(std::make_unique<TDiagramExporter>(*this)),
       FWindow(std::make_unique<TDiagramWindow>(*this)),
-      FTools(std::make_unique<TDiagramTools>(*this)) {
+      FTools(std::make_unique<TDiagramTools>(*this)),
+      FTextEditor(std::make_unique<TDiagramTextEditor>(*this)) {
   // A diagram can load any document of built-in controls without its user registering them.
   RegisterAllClasses();
   FLayers = MakeOwned<TDiagramLayers>(this);
@@ -75,6 +77,7 @@ TdvDiagram::~TdvDiagram() = default;
 
 void TdvDiagram::BeforeDestruction() {
   Destroying();
+  FTextEditor->DiagramDestroying();
   FTools->FInsertDControl = nullptr;
   FPageSettings.reset();
   ClearDControls();
@@ -146,6 +149,7 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
+  FTextEditor->ControlLeaving(AControl);
   FTools->Forget(AControl);
   FControls->RemoveDControl(AControl);
   FSelection->FSelecteds.RemoveUnique(AControl);
@@ -336,9 +340,11 @@ void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
   Painter.setClipRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height());
   PaintAs(canvas, psScreen, TDot{0, 0});
   FPainter->PaintBorder(canvas);
+  FTextEditor->AfterPaint();
 }
 
 void TdvDiagram::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (!IsDesigning()) CloseEditor(true);
   TWinControl::MouseDown(Button, Shift, X, Y);
   if (!IsDesigning())
     if (QWidget* w = GetHandle(); w && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);
