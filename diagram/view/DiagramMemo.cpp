@@ -195,6 +195,19 @@ void TDiagramMemo::Request(const std::function<void()>& ARequest) {
   }
 }
 
+bool TDiagramMemo::event(QEvent* AEvent) {
+  if (AEvent->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(AEvent);
+    const bool ctrlEnter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                           (key->modifiers() & Qt::ControlModifier);
+    if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || ctrlEnter) {
+      AEvent->accept();
+      return true;
+    }
+  }
+  return QTextEdit::event(AEvent);
+}
+
 void TDiagramMemo::keyPressEvent(QKeyEvent* AEvent) {
   const bool ctrl = AEvent->modifiers() & Qt::ControlModifier;
   // Every key typed into the box stays in it: none reaches the diagram's own keys.

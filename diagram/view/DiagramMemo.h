@@ -41,6 +41,8 @@ class TDiagramMemo : public QTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* AEvent) override;
+  // Claims the editor's own keys before any shortcut of the application takes them.
+  bool event(QEvent* AEvent) override;
   bool focusNextPrevChild(bool) override { return false; }
 
  private:

@@ -206,6 +206,15 @@ TEST_F(InplaceEditorDiagram, AtDoubleZoomTheFontAndTheBoxAreTwiceAsLarge) {
   EXPECT_EQ(Memo()->font().pixelSize(), ten.Handle().pixelSize());
   EXPECT_EQ(Memo()->geometry().topLeft(), At(100, 100));
   EXPECT_NEAR(Memo()->width(), 201, 1);
+
+  // Scrolling and changes of the cell are followed the same way.
+  NewBlock(1500, 1500, 10, 10);
+  Diagram->GetHorzScrollBar()->SetPosition(40);
+  Cell->SetAlignment(taRightJustify);
+  W()->repaint();
+  EXPECT_EQ(Memo()->geometry().topLeft(), At(100, 100));
+  EXPECT_EQ(At(100, 100).x(), 60);
+  EXPECT_EQ(Memo()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
 TEST_F(InplaceEditorDiagram, ATinyZoomNeverRoundsTheFontToNothing) {
@@ -224,6 +233,18 @@ TEST_F(InplaceEditorDiagram, LongTextWrapsAndTheBoxGrowsWithTheWrappedLines) {
   const int oneLine = Memo()->height();
   Type(QString("word ").repeated(40));
   EXPECT_GE(Memo()->height(), oneLine + 2 * QFontMetrics(Memo()->font()).height());
+}
+
+TEST_F(InplaceEditorDiagram, AFailureWhileWritingTheTextIsReportedNotThrownIntoTheEventLoop) {
+  std::vector<QString> reported;
+  SetApplicationExceptionHandler([&](const Exception& E) { reported.push_back(E.Message()); });
+  Diagram->OnOperationEnd = [](TdvDiagram*, const QString&) { throw Exception("undo failed"); };
+  OpenOnBlock();
+  Type("x");
+  Key(Qt::Key_Return, Qt::ControlModifier);
+  SetApplicationExceptionHandler(nullptr);
+  EXPECT_EQ(reported, std::vector<QString>{"undo failed"});
+  EXPECT_EQ(Cell->GetText(), "xhello");
 }
 
 TEST_F(InplaceEditorDiagram, AnInputMethodCommitReachesTheText) {
