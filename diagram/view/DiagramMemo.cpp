@@ -198,8 +198,8 @@ void TDiagramMemo::Request(const std::function<void()>& ARequest) {
 bool TDiagramMemo::event(QEvent* AEvent) {
   if (AEvent->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(AEvent);
-    const bool ctrlEnter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                           (key->modifiers() & Qt::ControlModifier);
+    const bool ctrlEnter =
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && (key->modifiers() & Qt::ControlModifier);
     if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || ctrlEnter) {
       AEvent->accept();
       return true;
