@@ -348,7 +348,9 @@ TSquare TDiagramControl::CellRectToDiagram(TTextCell*, const TSquare& R) { retur
 
 void TDiagramControl::NotifyHandleDestroying(TStretchHandle*) {}
 
-void TDiagramControl::NotifyTextCellDestroying(TTextCell*) {}
+void TDiagramControl::NotifyTextCellDestroying(TTextCell* ACell) {
+  if (FHost) FHost->TextCellDestroying(ACell);
+}
 
 TLinkPoint* TDiagramControl::HandleLinkPoint(TStretchHandle*) { return nullptr; }
 

@@ -213,6 +213,8 @@ class TDiagramControl : public TComponent {
   // The next (or previous) visible, editable cell for Tab navigation, across the whole
   // master group for members; null when there is none.
   TTextCell* SelectNextCell(TTextCell* ACell, bool AForward);
+  // Opens the diagram's in-place editor on this control's text; nothing without a diagram.
+  void EditText();
   // Tells every link point anchored to this control's points that it changed.
   void NotifyAnchoreds(TAnchorChange AChangeType);
   // Holds NotifyAnchoreds back (counted), while a group carries its members and tells

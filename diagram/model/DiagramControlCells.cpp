@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "diagram/model/DiagramControl.h"
+#include "diagram/model/DiagramHost.h"
 #include "diagram/model/TextCellPainter.h"
 #include "geometry/Conversions.h"
 #include "geometry/Predicates.h"
@@ -40,6 +41,10 @@ TTextCell* TDiagramControl::DefaultTextCell() {
 }
 
 bool TDiagramControl::HasDefaultTextCell() const { return FTextCells->Count() > 0; }
+
+void TDiagramControl::EditText() {
+  if (FHost) FHost->EditControlText(this);
+}
 
 bool TDiagramControl::PointInTextCells(TPoint Pos) {
   TDot p = PointToDot(Pos);

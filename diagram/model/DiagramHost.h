@@ -85,6 +85,11 @@ class TDiagramHost {
   virtual void BringToFront(TDiagramControl* AControl) = 0;
   virtual void SendToBack(TDiagramControl* AControl) = 0;
   virtual void MakeControlVisible(TDiagramControl* AControl) = 0;
+  // The in-place text editor: opening it on a control, the cell it covers on screen (the
+  // painting leaves that cell out), and a cell going away under it.
+  virtual void EditControlText(TDiagramControl* /*AControl*/) {}
+  virtual TTextCell* CellCoveredByEditor() const { return nullptr; }
+  virtual void TextCellDestroying(TTextCell* /*ACell*/) {}
 
  protected:
   ~TDiagramHost() = default;

@@ -226,6 +226,7 @@ void DrawTextCell(TCanvas* ACanvas, TTextCell* ACell, const TDot* ABlockCenter) 
 
 void DrawTextCells(TCanvas* ACanvas, TDiagramControl* AControl, const TDot* ABlockCenter, TTextCell* AEditing) {
   if (!ACanvas || !AControl) return;
+  if (!AEditing && AControl->GetDiagramHost()) AEditing = AControl->GetDiagramHost()->CellCoveredByEditor();
   const TBrushStyle saved = ACanvas->GetBrush()->GetStyle();
   ACanvas->GetBrush()->SetStyle(bsClear);
   TTextCells* cells = AControl->GetTextCells();

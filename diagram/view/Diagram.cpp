@@ -10,6 +10,7 @@
 #include "diagram/view/DiagramPainter.h"
 #include "diagram/view/DiagramSelection.h"
 #include "diagram/view/DiagramUndoStack.h"
+#include "diagram/view/DiagramTextEditor.h"
 #include "diagram/view/DiagramViewport.h"
 #include "diagram/view/DiagramWindow.h"
 #include "diagram/view/interaction/BrowseTool.h"
@@ -39,7 +40,8 @@ TdvDiagram::TdvDiagram(TComponent* AOwner)
       FExporter(std::make_unique<TDiagramExporter>(*this)),
       FWindow(std::make_unique<TDiagramWindow>(*this)),
       FTools(std::make_unique<TDiagramTools>(*this)),
-      FUndoStack(std::make_unique<TDiagramUndoStack>(*this)) {
+      FUndoStack(std::make_unique<TDiagramUndoStack>(*this)),
+      FTextEditor(std::make_unique<TDiagramTextEditor>(*this)) {
   // A diagram can load any document of built-in controls without its user registering them.
   RegisterAllClasses();
   FLayers = MakeOwned<TDiagramLayers>(this);
@@ -79,6 +81,7 @@ TdvDiagram::~TdvDiagram() = default;
 void TdvDiagram::BeforeDestruction() {
   Destroying();
   FSelection->FreeSelBlock();
+  FTextEditor->DiagramDestroying();
   FTools->FInsertDControl = nullptr;
   FPageSettings.reset();
   ClearDControls();
@@ -150,6 +153,7 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
 }
 
 void TdvDiagram::RemoveDControl(TDiagramControl* AControl) {
+  FTextEditor->ControlLeaving(AControl);
   if (IsSelBlock(AControl)) return;
   FTools->Forget(AControl);
   FControls->RemoveDControl(AControl);
@@ -341,9 +345,11 @@ void TdvDiagram::PaintWindow(QPainter& Painter, const TRect& UpdateRect) {
   Painter.setClipRect(UpdateRect.Left, UpdateRect.Top, UpdateRect.Width(), UpdateRect.Height());
   PaintAs(canvas, psScreen, TDot{0, 0});
   FPainter->PaintBorder(canvas);
+  FTextEditor->AfterPaint();
 }
 
 void TdvDiagram::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (!IsDesigning()) CloseEditor(true);
   TWinControl::MouseDown(Button, Shift, X, Y);
   if (!IsDesigning())
     if (QWidget* w = GetHandle(); w && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);

@@ -28,7 +28,10 @@ namespace tarnwick {
 class TBitmap;
 class TDiagramExporter;
 class TDiagramPainter;
+class TCustomDiagramBlock;
+class TDiagramMemo;
 class TDiagramSelection;
+class TDiagramTextEditor;
 class TDiagramTool;
 class TDiagramTools;
 class TDiagramUndoStack;
@@ -125,6 +128,17 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   TDiagramTool& GetActiveTool() const;
   // The feedback of the drag in progress, over the finished picture of a screen pass.
   void PaintToolOverlay(TCanvas& ACanvas);
+
+  // ---- Text editing (DiagramTextEditor.h) ----
+  void EditTextCell(TTextCell* ACell);
+  void EditControlText(TDiagramControl* ADControl) override;
+  void EditBlockText(TCustomDiagramBlock* ABlock);
+  void CloseEditor(bool AUpdate);
+  bool EditingText() const;
+  TTextCell* EditingCell() const;
+  TDiagramMemo* GetInplaceMemo() const;
+  TTextCell* CellCoveredByEditor() const override;
+  void TextCellDestroying(TTextCell* ACell) override;
 
   // ---- Z-order ----
   void MoveControlIndex(TDiagramControl* ADControl, int NewIndex);
@@ -442,6 +456,7 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   std::unique_ptr<TDiagramWindow> FWindow;
   std::unique_ptr<TDiagramTools> FTools;
   std::unique_ptr<TDiagramUndoStack> FUndoStack;
+  std::unique_ptr<TDiagramTextEditor> FTextEditor;
 
   // Subscribers, layers and the document's file.
   std::vector<std::shared_ptr<IDiagramSubscriber>> FSubList;

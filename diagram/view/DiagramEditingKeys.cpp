@@ -49,12 +49,9 @@ bool TdvDiagram::EditingKeyDown(uint16_t Key, TShiftState Shift) {
     double step = 1;
     if (grid) step = Horizontal(direction) ? FSnapGrid->GetSizeX() : FSnapGrid->GetSizeY();
     if (direction == dirUp || direction == dirLeft) step = -step;
-    // A move the user made is undone like a drag: one "move" step per key press. With
-    // nothing selected there is nothing to record.
-    if (SelectedCount() > 0) {
-      TDiagramUpdate operation(*this, QStringLiteral("move"));
-      MoveBlocks(Horizontal(direction) ? step : 0, Horizontal(direction) ? 0 : step, true, true);
-    }
+    // A nudge reports the change but records no undo step: holding an arrow key down
+    // would otherwise fill the short history with single steps.
+    MoveBlocks(Horizontal(direction) ? step : 0, Horizontal(direction) ? 0 : step, true, true);
     return true;
   }
   if (Shift.Contains(ssShift)) {

@@ -19,15 +19,20 @@ class TDiagramMemo : public QTextEdit {
   // Fills the editor from the cell (text, alignment, word wrap, font at the zoom), places
   // it over the cell, shows it with the caret at the start and gives it the focus.
   // BeforeShow runs once the editor is filled and before it is placed, so the
-  // application may still change it.
+  // application may still change it. When BeforeShow fails the editor stays closed.
   void Open(TTextCell* ACell, const std::function<void()>& BeforeShow = {});
   // Hides the editor and forgets the cell.
   void Close();
+  // Forgets the cell without touching the widget (the cell or the diagram is going away).
+  void ForgetCell() { FCell = nullptr; }
   TTextCell* GetCell() const { return FCell; }
   // The edited text with CR LF line breaks, as a cell keeps it.
   QString EditedText() const;
   // Places the box over the cell for the current text, zoom and scroll position.
   void Reposition();
+  // Takes over what changed since opening: the zoom (the font is rescaled), and the
+  // cell's font, alignment and word wrap; then places the box again.
+  void FollowCell();
 
   // Ctrl+Enter accepts, Escape discards, Tab and Shift+Tab ask for the next or previous cell.
   std::function<void()> OnAccept;
@@ -36,15 +41,29 @@ class TDiagramMemo : public QTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* AEvent) override;
+  // Claims the editor's own keys before any shortcut of the application takes them.
+  bool event(QEvent* AEvent) override;
   bool focusNextPrevChild(bool) override { return false; }
 
  private:
-  // Height of the text in pixels: one line per paragraph, a trailing line break included.
-  int TextHeight() const;
+  // The cell's font, alignment and word wrap at the current zoom, applied when they differ
+  // from what the editor shows.
+  void ApplyCellFormat();
+  // Height of the text in pixels: every laid-out line (wrapped ones too), a trailing line
+  // break included.
+  int TextHeight();
+  // Runs a request of the user; errors go to the application's error report, never into
+  // Qt's event loop.
+  void Request(const std::function<void()>& ARequest);
 
   TdvDiagram* FDiagram;
   TTextCell* FCell = nullptr;
   bool FKeepPosition = false;
+  // What ApplyCellFormat last applied.
+  QFont FAppliedFont;
+  QColor FAppliedColor;
+  int FAppliedAlignment = -1;
+  int FAppliedWrap = -1;
 };
 
 }  // namespace tarnwick

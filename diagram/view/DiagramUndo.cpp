@@ -17,15 +17,26 @@ void TdvDiagram::PushUndoStack(const QString& AActionName) {
   FUndoStack->Push(AActionName);
 }
 
+namespace {
+
+// A drag, and the text editor, hold on to controls a step is about to replace. The drag is
+// cancelled; the text typed so far is kept as a step of its own, which the undo then takes
+// back first.
+void EndInteraction(TdvDiagram& D, TDiagramTools& ATools) {
+  ATools.Active().Cancel();
+  if (D.EditingText()) D.CloseEditor(true);
+}
+
+}  // namespace
+
 void TdvDiagram::Undo() {
-  // A drag holds on to controls the step is about to replace.
-  FTools->Active().Cancel();
+  EndInteraction(*this, *FTools);
   if (FUndoStack->StepBack()) Modified();
   RequestRedraw();
 }
 
 void TdvDiagram::Redo() {
-  FTools->Active().Cancel();
+  EndInteraction(*this, *FTools);
   if (FUndoStack->StepForward()) Modified();
   RequestRedraw();
 }

@@ -58,6 +58,7 @@ void TBrowseTool::MouseDown(TMouseButton Button, TShiftState Shift, TPoint APos)
     controlevents::Press(d, c, Button, Shift, APos);
     if (dbl) {
       controlevents::DoublePress(d, c);
+      if (Button == mbLeft) d.EditControlText(c);
     } else if (c->CanSelect()) {
       t.FDControlClicked = c;
       action = Button == mbLeft ? paSelect : Button == mbRight ? paContextSelect : paNone;
