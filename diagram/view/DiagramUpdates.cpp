@@ -40,7 +40,8 @@ void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
 
 void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable) {
   if (ADeltaX == 0 && ADeltaY == 0) return;
-  TDiagramUpdate operation(*this, QStringLiteral("Move"));
+  // One change report for the whole batch; a programmatic move is no undo step of its own.
+  TDiagramUpdate operation(*this, QString());
   ProgrammaticMove([&] {
     const std::vector<TDiagramControl*> controls = FControls->FDControls.Vector();
     for (TDiagramControl* c : controls) {

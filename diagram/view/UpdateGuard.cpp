@@ -95,7 +95,8 @@ void TDiagramUpdates::OperationEnded() {
     FDiagram.Modified();
   }
   // The document is complete again here: the place where its state after the operation
-  // is recorded for undo.
+  // is recorded for undo. An unlabelled bracket only gathers the change reports.
+  if (label.isEmpty()) return;
   FDiagram.PushUndoStack(label);
   if (FDiagram.OnOperationEnd) FDiagram.OnOperationEnd(&FDiagram, label);
 }

@@ -57,7 +57,8 @@ class TDiagramUpdate {
  public:
   // AOptimize is EndUpdate's: with it an update bracket repaints only when asked to.
   TDiagramUpdate(TdvDiagram& ADiagram, TUpdateKind AKind, bool AOptimize = false);
-  // A user operation with the label its undo step will carry.
+  // A user operation with the label its undo step will carry; without a label the bracket
+  // only gathers the change reports into one.
   TDiagramUpdate(TdvDiagram& ADiagram, const QString& AOperationLabel);
   ~TDiagramUpdate() noexcept(false);
   // Closes the bracket before the scope ends; returns what Leave returns.

@@ -48,7 +48,9 @@ TEST_F(AlignAction, EveryAlignmentRunsAsOneStepAndLeavesAFixedBlockWhereItIs) {
       EXPECT_EQ(fixed->GetBoundsRect(), (TSquare{300, 300, 340, 340}));
       EXPECT_NE(other->GetBoundsRect(), (TSquare{10, 200, 40, 260}));
     }
-    if (alignment == baSameSize) EXPECT_EQ(fixed->GetBoundsRect(), (TSquare{300, 300, 350, 320}));
+    if (alignment == baSameSize) {
+      EXPECT_EQ(fixed->GetBoundsRect(), (TSquare{300, 300, 350, 320}));
+    }
   }
 }
 
