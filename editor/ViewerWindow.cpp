@@ -51,6 +51,36 @@ void TViewerWindow::BuildMenus() {
   file->addSeparator();
   file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
 
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = edit->addAction(QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), this,
+                                  [this] { FDiagram->Undo(); });
+  QAction* redo = edit->addAction(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this,
+                                  [this] { FDiagram->Redo(); });
+  // The menu shows what a step would take back or bring again.
+  connect(edit, &QMenu::aboutToShow, this, [this, undo, redo] {
+    const QString u = FDiagram->NextUndoAction(), r = FDiagram->NextRedoAction();
+    undo->setText(u.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(u));
+    redo->setText(r.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(r));
+    undo->setEnabled(!u.isEmpty());
+    redo->setEnabled(!r.isEmpty());
+  });
+  // A closed menu must not disable the keys: the state is read again when they are used.
+  connect(edit, &QMenu::aboutToHide, this, [undo, redo] {
+    undo->setEnabled(true);
+    redo->setEnabled(true);
+  });
+  edit->addSeparator();
+  QAction* del = edit->addAction(QStringLiteral("&Delete"), this, [this] { FDiagram->DeleteSelecteds(); });
+  del->setShortcuts({QKeySequence(Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_Delete)});
+  edit->addAction(QStringLiteral("Se&lect all"), QKeySequence(Qt::CTRL | Qt::Key_A), this,
+                  [this] { FDiagram->SelectAll(); });
+  edit->addSeparator();
+  edit->addAction(QStringLiteral("Edit &text"), QKeySequence(Qt::Key_F2), this, [this] {
+    if (FDiagram->SelectedCount() > 0) FDiagram->EditControlText(FDiagram->GetSelecteds(0));
+  });
+  edit->addAction(QStringLiteral("Group"), this, [this] { FDiagram->GroupSelectedBlocks(); });
+  edit->addAction(QStringLiteral("Ungroup"), this, [this] { FDiagram->UngroupSelectedBlocks(); });
+
   // Blocks inserted here carry a link point in the middle of each side; a drag from one
   // draws a line that stays connected at both ends.
   QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
