@@ -24,6 +24,8 @@ class TRubberBandTool : public TDiagramTool {
   // lines with a point inside it; a member stands for its outermost group.
   void SelectInRect(const TSquare& ARect);
   bool TimerActive() const { return FSelectTimer.isActive(); }
+  // The auto-scroll timer, for a test to deliver its tick as the event loop would.
+  QTimer& AutoScrollTimer() { return FSelectTimer; }
   // Canvas pixels; all zero when no band is shown.
   const TRect& CurRect() const { return FCurRect; }
   void AutoScrollTick();

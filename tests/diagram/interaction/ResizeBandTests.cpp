@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QTimerEvent>
 #include <QFocusEvent>
 #include <QImage>
 #include <QWidget>
@@ -93,6 +95,33 @@ TEST(MouseRubberBand, IsDrawnOverASnapshotOfTheDiagramWhileItIsDragged) {
   f.Escape();
   EXPECT_FALSE(f.Diagram->UsingCache());
   f.Release(f.At(300, 300));
+}
+
+TEST(MouseRubberBand, ABandDraggedPastTheEdgeScrollsOnEachTickAndCatchesWhatComesIntoView) {
+  TMouseFixture f;
+  auto* far = f.NewBlock(900, 100, 50, 50);
+  f.Diagram->UpdateScrollRanges();
+  ASSERT_TRUE(f.Diagram->GetHorzScrollBar()->GetVisible());
+  f.Press(f.At(500, 80));
+  auto* band = dynamic_cast<TRubberBandTool*>(&f.Diagram->GetActiveTool());
+  ASSERT_NE(band, nullptr);
+  // The pointer rests 40 pixels beyond the right edge; each tick scrolls by that much.
+  const QPoint outside(f.Diagram->GetClientWidth() + 40, f.At(500, 130).y());
+  QCursor::setPos(f.W()->mapToGlobal(outside));
+  ASSERT_EQ(f.W()->mapFromGlobal(QCursor::pos()), outside) << "the platform cannot place the pointer";
+  f.Drag(outside);
+  // Ticks until the view stops at the end of the drawing.
+  int last = -1;
+  for (int tick = 0; tick < 50 && f.Diagram->GetHorzScrollBar()->GetPosition() != last; ++tick) {
+    last = f.Diagram->GetHorzScrollBar()->GetPosition();
+    QTimerEvent e(band->AutoScrollTimer().timerId());
+    QCoreApplication::sendEvent(&band->AutoScrollTimer(), &e);
+  }
+  EXPECT_GT(f.Diagram->GetHorzScrollBar()->GetPosition(), 300);
+  EXPECT_EQ(f.Diagram->GetVertScrollBar()->GetPosition(), 0) << "only the crossed edge scrolls";
+  f.Release(outside);
+  EXPECT_FALSE(band->TimerActive());
+  EXPECT_TRUE(far->GetSelected()) << "the band grew with the scrolling and reached the block";
 }
 
 TEST(MouseRubberBand, LosingTheFocusStopsTheAutoScroll) {
