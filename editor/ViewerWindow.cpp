@@ -149,6 +149,8 @@ bool TViewerWindow::ChooseAndSave() {
 
 void TViewerWindow::NewDocument() {
   FDiagram->Clear(true);
+  // A new document does not undo back into the one before it.
+  FDiagram->ClearUndoStack();
   FDiagram->SetDocumentFileName(QString());
   FFileName.clear();
   FModified = false;
