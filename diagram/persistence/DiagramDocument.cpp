@@ -12,6 +12,7 @@
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramScrollBar.h"
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ScopeGuard.h"
@@ -178,7 +179,14 @@ void TdvDiagram::Clear(bool RestoreDefaults) {
     TDiagramUpdate positions(*this, ukPosition);
     ClearDControls();
   }
-  if (RestoreDefaults) ResetToDefaults();
+  if (RestoreDefaults) {
+    ResetToDefaults();
+    // The scroll positions are stored with the document, and only when away from the
+    // origin: a document read into a scrolled diagram would otherwise keep the old view
+    // and be saved back with it.
+    GetHorzScrollBar()->SetPosition(0);
+    GetVertScrollBar()->SetPosition(0);
+  }
   CancelInsertingBlock();
 }
 
