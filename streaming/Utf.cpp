@@ -52,7 +52,16 @@ size_t Utf8Length(const char16_t* s, size_t n, bool& ascii) {
 }
 
 void AppendUtf8(std::string& out, const char16_t* s, size_t n) {
-  for (size_t i = 0; i < n; ++i) {
+  // Names and most texts are ASCII: that leading run is copied in one step, since this
+  // runs for every property name a stream carries.
+  size_t ascii = 0;
+  while (ascii < n && s[ascii] < 0x80) ++ascii;
+  if (ascii > 0) {
+    const size_t at = out.size();
+    out.resize(at + ascii);
+    for (size_t i = 0; i < ascii; ++i) out[at + i] = static_cast<char>(s[i]);
+  }
+  for (size_t i = ascii; i < n; ++i) {
     char32_t c = s[i];
     if (IsHighSurrogate(s[i]) && i + 1 < n && IsLowSurrogate(s[i + 1])) {
       c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);

@@ -12,6 +12,8 @@
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramScrollBar.h"
+#include "diagram/view/DiagramUndoStack.h"
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ScopeGuard.h"
@@ -104,6 +106,43 @@ void TdvDiagram::DropUnresolvedAnchors() {
   }
 }
 
+namespace {
+
+// Clears the diagram and reads ASource into it; a read that fails half-way through the
+// controls is rolled back by reading ARollbackState, and the error goes on. AAfterRead
+// settles what the read left (anchors naming no control).
+void ReadOrRollBack(TdvDiagram& D, TStream& ASource, const std::function<QByteArray()>& ARollbackState,
+                    const std::function<void()>& AAfterRead) {
+  {
+    TDiagramUpdate internal(D, ukInternal);
+    try {
+      {
+        D.Clear(true);
+        TTemporaryName blank(&D, QString());
+        ReadDiagram(ASource, &D);
+      }
+      AAfterRead();
+    } catch (...) {
+      try {
+        TMemoryStream state(ARollbackState());
+        D.Clear(true);
+        TTemporaryName blank(&D, QString());
+        ReadDiagram(state, &D);
+      } catch (...) {
+        // The state was written by this diagram and reads back; should it not, the caller
+        // still hears of the original error below.
+      }
+      throw;
+    }
+  }
+  // The scroll ranges follow the loaded extent, with or without a window: every export
+  // framing depends on them.
+  D.UpdateScrollRanges();
+  D.UpdateScrollBars();
+}
+
+}  // namespace
+
 void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
   // Convert first: a stream that is not a document fails here, before anything changes.
   TMemoryStream converted;
@@ -116,37 +155,25 @@ void TdvDiagram::LoadFromStream(TStream& AStream, bool TextFormat) {
   // A document read by a program starts a new history; a step of the history itself is
   // read inside an internal update.
   const bool newHistory = !FUpdates->Inside(ukInternal);
-  // A read can fail half-way through the controls; the snapshot puts everything back.
+  // The state to roll back to, taken before the diagram is touched.
   TMemoryStream snapshot;
   SaveToStream(snapshot, false);
-
-  {
-    TDiagramUpdate internal(*this, ukInternal);
-    try {
-      {
-        Clear(true);
-        TTemporaryName blank(this, QString());
-        ReadDiagram(*source, this);
-      }
-      DropUnresolvedAnchors();
-    } catch (...) {
-      try {
-        Clear(true);
-        snapshot.SetPosition(0);
-        TTemporaryName blank(this, QString());
-        ReadDiagram(snapshot, this);
-      } catch (...) {
-        // The snapshot was written by this diagram a moment ago and reads back; should it
-        // not, the caller still hears of the original error below.
-      }
-      throw;
-    }
-  }
-  // The scroll ranges follow the loaded extent, with or without a window: every export
-  // framing depends on them.
-  UpdateScrollRanges();
-  UpdateScrollBars();
+  ReadOrRollBack(*this, *source, [&snapshot] { return snapshot.Bytes(); }, [this] { DropUnresolvedAnchors(); });
   if (newHistory) ClearUndoStack();
+}
+
+void TDiagramUndoStack::ReadState(TStream& AStream, int ARollbackIndex) {
+  // The state being left is already in the history, so unlike a document read nothing
+  // needs writing out first; it is fetched from there only if the read fails. Inside an
+  // internal update the read leaves the history alone.
+  TdvDiagram& d = FDiagram;
+  TDiagramUpdate internal(d, ukInternal);
+  ReadOrRollBack(
+      d, AStream,
+      [this, ARollbackIndex] {
+        return ARollbackIndex >= 0 && ARollbackIndex < Count() ? FItems[ARollbackIndex]->State() : QByteArray();
+      },
+      [&d] { d.DropUnresolvedAnchors(); });
 }
 
 void TdvDiagram::SaveToFile(const QString& AFileName) {
@@ -178,7 +205,14 @@ void TdvDiagram::Clear(bool RestoreDefaults) {
     TDiagramUpdate positions(*this, ukPosition);
     ClearDControls();
   }
-  if (RestoreDefaults) ResetToDefaults();
+  if (RestoreDefaults) {
+    ResetToDefaults();
+    // The scroll positions are stored with the document, and only when away from the
+    // origin: a document read into a scrolled diagram would otherwise keep the old view
+    // and be saved back with it.
+    GetHorzScrollBar()->SetPosition(0);
+    GetVertScrollBar()->SetPosition(0);
+  }
   CancelInsertingBlock();
 }
 

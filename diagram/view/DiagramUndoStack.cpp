@@ -36,7 +36,7 @@ void TDiagramUndoStack::Push(const QString& AActionName) {
 
 void TDiagramUndoStack::Restore(int AIndex) {
   TMemoryStream stream(FItems[AIndex]->State());
-  FDiagram.RestoreSnapshot(stream);
+  ReadState(stream, FCurrent);
 }
 
 bool TDiagramUndoStack::StepBack() {

@@ -60,6 +60,9 @@ class TDiagramUndoStack {
 
  private:
   void Restore(int AIndex);
+  // Replaces the document by AStream's state (see DiagramDocument.cpp); should the read
+  // fail, the state of item ARollbackIndex is read back.
+  void ReadState(TStream& AStream, int ARollbackIndex);
 
   TdvDiagram& FDiagram;
   std::vector<std::unique_ptr<TDiagramUndoItem>> FItems;

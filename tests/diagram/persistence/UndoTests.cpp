@@ -5,6 +5,7 @@
 #include "../interaction/MouseFixture.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/LinkPoints.h"
+#include "diagram/view/DiagramScrollBar.h"
 #include "diagram/view/DiagramUndoStack.h"
 #include "platform/core/Stream.h"
 
@@ -146,4 +147,23 @@ TEST(UndoStack, ReadingADocumentStartsANewHistory) {
   EXPECT_EQ(f.Diagram->NextUndoAction(), "");
   f.Diagram->Undo();
   EXPECT_EQ(f.Diagram->BlockCount(), 1);
+}
+
+TEST(UndoStack, AStepBackToAnUnscrolledStateLeavesTheViewAtTheOrigin) {
+  TMouseFixture f;
+  f.NewBlock(100, 100, 50, 50);
+  f.NewBlock(100, 2000, 50, 50);
+  Reopen(*f.Diagram);
+  const std::string unscrolled = Bytes(*f.Diagram);
+  {
+    TDiagramUpdate operation(*f.Diagram, QStringLiteral("scroll"));
+    f.Diagram->GetVertScrollBar()->SetPosition(300);
+  }
+  ASSERT_EQ(f.Diagram->GetVertScrollBar()->GetPosition(), 300);
+  f.Diagram->Undo();
+  // The stored state names no position; the one the diagram had must not survive the read.
+  EXPECT_EQ(f.Diagram->GetVertScrollBar()->GetPosition(), 0);
+  EXPECT_EQ(Bytes(*f.Diagram), unscrolled);
+  f.Diagram->Redo();
+  EXPECT_EQ(f.Diagram->GetVertScrollBar()->GetPosition(), 300);
 }
