@@ -276,7 +276,7 @@ void TdvDiagram::Notification(TComponent* AComponent, TOperation Operation) {
 void TdvDiagram::GetChildren(const TGetChildProc& Proc, TComponent*) {
   if (!IsDesigning() && !FInternalStreaming && !FClipboardStreaming) return;
   for (TDiagramControl* c : FControls->FDControls)
-    if (!FClipboardStreaming || c->GetName().startsWith(FClipPrefix)) Proc(c);
+    if (!FClipboardStreaming || (c->GetName().startsWith(FClipPrefix) && FClipboard->Writes(c))) Proc(c);
 }
 
 void TdvDiagram::DefineProperties(TFiler* Filer) {

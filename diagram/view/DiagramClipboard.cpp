@@ -56,6 +56,7 @@ void AddMembers(TDiagramControl* AControl, std::vector<TDiagramControl*>& AList)
 class TClipboardMarks {
  public:
   explicit TClipboardMarks(const QString& APrefix) : FPrefix(APrefix) {}
+  const QSet<const TDiagramControl*>& Marked() const { return FSeen; }
   ~TClipboardMarks() {
     for (auto it = FMarked.rbegin(); it != FMarked.rend(); ++it) {
       try {
@@ -85,7 +86,7 @@ class TClipboardMarks {
 
  private:
   QString FPrefix;
-  QSet<TDiagramControl*> FSeen;
+  QSet<const TDiagramControl*> FSeen;
   std::vector<std::pair<TDiagramControl*, QString>> FMarked;
 };
 
@@ -183,10 +184,10 @@ struct TPasteScratch {
   TOwned<TComponent> Owner;
   TdvDiagram* Diagram = nullptr;
 
-  ~TPasteScratch() {
+  // A group of the text may name a control that is not pasted; it must not take it in,
+  // nor take it along when it goes.
+  void DropForeignMembers() {
     if (!Diagram) return;
-    // A group may have been handed a control that is not pasted; it must not take it
-    // along when it goes.
     const std::vector<TDiagramControl*> controls = ControlsOf(*Diagram);
     const QSet<TDiagramControl*> own(controls.begin(), controls.end());
     for (TDiagramControl* c : controls) {
@@ -196,6 +197,7 @@ struct TPasteScratch {
         if (!own.contains(members->GetItems(i)->GetDControl())) members->Delete(i);
     }
   }
+  ~TPasteScratch() { DropForeignMembers(); }
 };
 
 namespace {
@@ -228,6 +230,7 @@ std::unique_ptr<TPasteScratch> ReadScratch(TdvDiagram& ATarget, const QString& A
     TScratchLookup lookup(scratch->Owner.get());
     ReadComponent(binary, scratch->Diagram);
   }
+  scratch->DropForeignMembers();
   // Line ends whose anchor named nothing the paste can see become free ends.
   for (TDiagramControl* c : ControlsOf(*scratch->Diagram)) {
     TLinkPoints* points = c->GetLinkPoints();
@@ -323,8 +326,12 @@ QByteArray TDiagramClipboard::EncodeClipboardData(const QString& AText) {
 QString TDiagramClipboard::SerializeControls(const std::vector<TDiagramControl*>& AControls) {
   TClipboardMarks marks(FDiagram.GetClipboardNamePrefix());
   for (TDiagramControl* c : AControls) marks.MarkTree(c);
+  FMarked = &marks.Marked();
   FDiagram.SetClipboardStreaming(true);
-  TScopeExit clearFlag([this] { FDiagram.SetClipboardStreaming(false); });
+  TScopeExit clearFlag([this] {
+    FDiagram.SetClipboardStreaming(false);
+    FMarked = nullptr;
+  });
   TMemoryStream text;
   FDiagram.SaveToStream(text, true);
   return QString::fromLatin1(text.Bytes());
@@ -455,6 +462,10 @@ TDiagramControl* TDiagramClipboard::CreateDControlFromData(const QString& AText,
   }
   result->SetDControlID(ADControlID);
   return result;
+}
+
+bool TDiagramClipboard::Writes(const TDiagramControl* AControl) const {
+  return !FMarked || FMarked->contains(AControl);
 }
 
 bool TDiagramClipboard::CanCopy() const {

@@ -9,6 +9,7 @@
 // can never reach into another diagram of the same window.
 #include <QByteArray>
 #include <QMetaObject>
+#include <QSet>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -37,6 +38,9 @@ class TDiagramClipboard {
   // not read leaves the document as it was, records nothing and raises the read's error.
   void PasteFromClipboard();
   bool CanCopy() const;
+  // While a copy writes, only the controls it marked go into the stream (a control that
+  // merely carries the prefix in its own name stays out).
+  bool Writes(const TDiagramControl* AControl) const;
   bool CanPaste();
 
   // The clipboard text of one control (a group with its members).
@@ -67,6 +71,7 @@ class TDiagramClipboard {
   QMetaObject::Connection FClipboardWatch;
   std::optional<bool> FHasFormat;
   std::optional<bool> FHasText;
+  const QSet<const TDiagramControl*>* FMarked = nullptr;
 };
 
 }  // namespace tarnwick
