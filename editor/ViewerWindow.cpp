@@ -56,18 +56,38 @@ void TViewerWindow::BuildMenus() {
                                   [this] { FDiagram->Undo(); });
   QAction* redo = edit->addAction(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this,
                                   [this] { FDiagram->Redo(); });
+  edit->addSeparator();
+  // A clipboard that holds something unreadable is reported, never let into the event loop.
+  auto guarded = [this](void (TdvDiagram::*AOperation)()) {
+    return [this, AOperation] {
+      try {
+        (FDiagram->*AOperation)();
+      } catch (const Exception& e) {
+        ShowError(e.Message());
+      }
+    };
+  };
+  QAction* cut = edit->addAction(QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
+                                 guarded(&TdvDiagram::CutToClipboard));
+  QAction* copy = edit->addAction(QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), this,
+                                  guarded(&TdvDiagram::CopyToClipboard));
+  QAction* paste = edit->addAction(QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), this,
+                                   guarded(&TdvDiagram::PasteFromClipboard));
   // The menu shows what a step would take back or bring again.
-  connect(edit, &QMenu::aboutToShow, this, [this, undo, redo] {
+  connect(edit, &QMenu::aboutToShow, this, [this, undo, redo, cut, copy, paste] {
     const QString u = FDiagram->NextUndoAction(), r = FDiagram->NextRedoAction();
     undo->setText(u.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(u));
     redo->setText(r.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(r));
     undo->setEnabled(!u.isEmpty());
     redo->setEnabled(!r.isEmpty());
+    const bool editing = FDiagram->EditingText();
+    cut->setEnabled(editing || FDiagram->CanCopy());
+    copy->setEnabled(editing || FDiagram->CanCopy());
+    paste->setEnabled(FDiagram->CanPaste());
   });
   // A closed menu must not disable the keys: the state is read again when they are used.
-  connect(edit, &QMenu::aboutToHide, this, [undo, redo] {
-    undo->setEnabled(true);
-    redo->setEnabled(true);
+  connect(edit, &QMenu::aboutToHide, this, [undo, redo, cut, copy, paste] {
+    for (QAction* a : {undo, redo, cut, copy, paste}) a->setEnabled(true);
   });
   edit->addSeparator();
   QAction* del = edit->addAction(QStringLiteral("&Delete"), this, [this] { FDiagram->DeleteSelecteds(); });

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "diagram/Registration.h"
+#include "diagram/view/DiagramClipboard.h"
 #include "diagram/view/DiagramExporter.h"
 #include "diagram/view/DiagramPainter.h"
 #include "diagram/view/DiagramSelection.h"
@@ -41,7 +42,8 @@ TdvDiagram::TdvDiagram(TComponent* AOwner)
       FWindow(std::make_unique<TDiagramWindow>(*this)),
       FTools(std::make_unique<TDiagramTools>(*this)),
       FUndoStack(std::make_unique<TDiagramUndoStack>(*this)),
-      FTextEditor(std::make_unique<TDiagramTextEditor>(*this)) {
+      FTextEditor(std::make_unique<TDiagramTextEditor>(*this)),
+      FClipboard(std::make_unique<TDiagramClipboard>(*this)) {
   // A diagram can load any document of built-in controls without its user registering them.
   RegisterAllClasses();
   FLayers = MakeOwned<TDiagramLayers>(this);
@@ -274,7 +276,7 @@ void TdvDiagram::Notification(TComponent* AComponent, TOperation Operation) {
 void TdvDiagram::GetChildren(const TGetChildProc& Proc, TComponent*) {
   if (!IsDesigning() && !FInternalStreaming && !FClipboardStreaming) return;
   for (TDiagramControl* c : FControls->FDControls)
-    if (!FClipboardStreaming || c->GetName().contains(FClipPrefix)) Proc(c);
+    if (!FClipboardStreaming || (c->GetName().startsWith(FClipPrefix) && FClipboard->Writes(c))) Proc(c);
 }
 
 void TdvDiagram::DefineProperties(TFiler* Filer) {

@@ -29,6 +29,7 @@ class TBitmap;
 class TDiagramExporter;
 class TDiagramPainter;
 class TCustomDiagramBlock;
+class TDiagramClipboard;
 class TDiagramMemo;
 class TDiagramSelection;
 class TDiagramTextEditor;
@@ -369,6 +370,22 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   void ClearUndoStack();
   const TDiagramUndoStack& GetUndoStack() const { return *FUndoStack; }
 
+  // ---- Clipboard (DiagramClipboard.h) ----
+  // With the in-place editor open, cut, copy and paste act on its text.
+  void CopyToClipboard();
+  // Copies, then deletes what may be deleted: recorded as "delete".
+  void CutToClipboard();
+  // Recorded as "paste"; a clipboard text that does not read changes nothing.
+  void PasteFromClipboard();
+  bool CanCopy() const;
+  bool CanPaste();
+  // The clipboard text of one control (a group with its members).
+  QString SerializeObjectToString(TDiagramControl* ADControl);
+  // Merges a clipboard text; returns the new controls. All or nothing.
+  std::vector<TDiagramControl*> LoadDiagramText(const QString& AText);
+  // A control made from a clipboard text, on no diagram and unnamed.
+  TDiagramControl* CreateDControlFromData(const QString& AText, const QString& ADControlID);
+
   // ---- Documents (diagram/persistence/DiagramDocument.cpp) ----
   // The whole document as an object stream: binary, or its text form.
   virtual void SaveToStream(TStream& AStream, bool TextFormat);
@@ -420,6 +437,7 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
  private:
+  friend class TDiagramClipboard;
   friend class TDiagramControlList;
   friend class TDiagramExporter;
   friend class TDiagramPublished;
@@ -457,6 +475,7 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   std::unique_ptr<TDiagramTools> FTools;
   std::unique_ptr<TDiagramUndoStack> FUndoStack;
   std::unique_ptr<TDiagramTextEditor> FTextEditor;
+  std::unique_ptr<TDiagramClipboard> FClipboard;
 
   // Subscribers, layers and the document's file.
   std::vector<std::shared_ptr<IDiagramSubscriber>> FSubList;
