@@ -103,7 +103,9 @@ bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
 }
 
 void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph) {
-  if (AEntry && AEntry->GetUseGlyph()) {
+  // An entry told to use a picture it does not have would show an empty button: it is
+  // looked up like any other.
+  if (AEntry && AEntry->GetUseGlyph() && !AEntry->GetGlyph()->GetEmpty()) {
     AGlyph.Assign(AEntry->GetGlyph()->GetGraphic());
     return;
   }

@@ -25,7 +25,8 @@ bool FindGlyphResource(const QString& AName, TBitmap& AGlyph);
 // colour); false, and AGlyph untouched, when the class makes no control or cannot paint.
 bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph);
 
-// The glyph a palette shows for the entry; a null entry gets the generic block glyph.
+// The glyph a palette shows for the entry; a null entry gets the generic block glyph. An
+// entry's own picture counts only when it holds one.
 void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph);
 
 }  // namespace tarnwick

@@ -14,10 +14,9 @@ namespace {
 // A library object is recreated from its stored object text through the diagram's
 // CreateDControlFromData, which loads the text as pasted content into a temporary diagram.
 // Until that exists, inserting one fails with a clear message and changes nothing.
-TDiagramControl* ControlFromStoredText(TdvDiagram& /*ADiagram*/, const QString& /*AText*/,
-                                       const QString& ADControlID) {
-  throw EInvalidOperation(QStringLiteral("Cannot insert \"%1\": objects from libraries cannot be inserted yet")
-                              .arg(ADControlID));
+TDiagramControl* ControlFromStoredText(TdvDiagram& /*ADiagram*/, const QString& /*AText*/, const QString& ADControlID) {
+  throw EInvalidOperation(
+      QStringLiteral("Cannot insert \"%1\": objects from libraries cannot be inserted yet").arg(ADControlID));
 }
 
 // The class to make for an entry: its own when it makes diagram controls, else a plain

@@ -37,8 +37,7 @@ TEST(Registration, ANewDiagramLoadsEveryBuiltInControl) {
   int n = 0;
   const QStringList names = BuiltInNames();
   ASSERT_GE(names.size(), 8);
-  for (const QString& name : names)
-    text += QStringLiteral("  object C%1: %2\n  end\n").arg(++n).arg(name).toUtf8();
+  for (const QString& name : names) text += QStringLiteral("  object C%1: %2\n  end\n").arg(++n).arg(name).toUtf8();
   text += "end\n";
   TMemoryStream in(text);
   f.Diagram->LoadFromStream(in, true);

@@ -102,9 +102,13 @@ TEST(Glyphs, AnEntrysOwnPictureIsTakenAsItIs) {
   TBitmap own;
   own.SetImage(image);
   TPicture picture;
+  // Told to use a picture it lacks, the entry gets its drawn glyph, not an empty one.
+  entry->SetUseGlyph(true);
+  EXPECT_EQ(Glyph(entry).width(), 24);
   picture.SetGraphic(&own);
   entry->SetGlyph(&picture);
   // Until the entry says so, its picture is not used.
+  entry->SetUseGlyph(false);
   EXPECT_EQ(Glyph(entry).width(), 24);
   entry->SetUseGlyph(true);
   TBitmap glyph;
