@@ -260,9 +260,6 @@ void TdvDiagram::CancelZooming() {
   RequestRedraw();
 }
 
-const TClassInfo* TdvDiagram::GetConnectionLineClass() const { return FTools->FConnectionLineClass; }
-void TdvDiagram::SetConnectionLineClass(const TClassInfo* Value) { FTools->FConnectionLineClass = Value; }
-
 void TdvDiagram::RegisterTool(std::unique_ptr<TDiagramTool> ATool) { FTools->Register(std::move(ATool)); }
 TDiagramTool& TdvDiagram::GetActiveTool() const { return FTools->Active(); }
 

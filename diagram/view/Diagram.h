@@ -120,15 +120,22 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   // Zoom mode: a left drag zooms into (or out of) a rectangle until CancelZooming.
   void StartZooming(TZoomingState AZoomingState);
   void CancelZooming();
-  // The class of the lines drawn out of a link point with the mouse; null (the default)
-  // disables connecting.
-  const TClassInfo* GetConnectionLineClass() const;
-  void SetConnectionLineClass(const TClassInfo* Value);
   // The mouse tools: the window's input goes to the one serving the mouse state.
   void RegisterTool(std::unique_ptr<TDiagramTool> ATool);
   TDiagramTool& GetActiveTool() const;
   // The feedback of the drag in progress, over the finished picture of a screen pass.
   void PaintToolOverlay(TCanvas& ACanvas);
+
+  // ---- Registry (DiagramRegistry.cpp; the entries: diagram/model/RegDControls.h) ----
+  // Arms insertion of the object registered under the identifier: a library object from its
+  // stored text, else an instance of the entry's class (a plain block for an unknown one).
+  void StartInsertingControl(const QString& ADControlID, bool AKeepInserting);
+  // The class registered under ConnectionLineId when it is a line class, else null (the
+  // default), which disables drawing lines out of link points.
+  const TClassInfo* GetConnectionLineClass() const;
+  // Selects the class by its identifier, the class name, registering it when no entry has
+  // that name yet; null clears ConnectionLineId.
+  void SetConnectionLineClass(const TClassInfo* Value);
 
   // ---- Text editing (DiagramTextEditor.h) ----
   void EditTextCell(TTextCell* ACell);

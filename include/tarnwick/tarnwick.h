@@ -55,7 +55,8 @@
 
 // Diagram component: the diagram and its view objects (rulers, snap grid, scroll bars,
 // background, page settings and page lines), the built-in blocks and lines, and the
-// registration of the built-in classes (a TdvDiagram does it when constructed).
+// registration of the built-in classes (a TdvDiagram does it when constructed) and the
+// control registry that maps control identifiers to classes.
 #include "diagram/Registration.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/printing/PageLines.h"
@@ -63,6 +64,7 @@
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/GroupBlock.h"
+#include "diagram/model/RegDControls.h"
 #include "diagram/model/TextBlock.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramBackground.h"

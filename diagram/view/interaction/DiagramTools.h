@@ -54,8 +54,6 @@ class TDiagramTools {
   int FConnOff = 10;
   // The window's pointer shape at the press, put back when an operation ends.
   TCursor FOldScreenCursor = crDefault;
-  // The class of the lines drawn out of a link point; none disables connecting.
-  const TClassInfo* FConnectionLineClass = nullptr;
   TZoomingState FZoomingState = zsZoomIn;
 
   TBrowseTool* FBrowse = nullptr;

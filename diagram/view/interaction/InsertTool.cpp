@@ -6,6 +6,7 @@
 
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/LinkPoints.h"
+#include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/UpdateGuard.h"
 #include "diagram/view/interaction/DiagramTools.h"
@@ -33,10 +34,10 @@ TLinkPoint* AddLinkPointAt(TDiagramControl* ABlock, TDot ACanvasPoint) {
 
 bool TInsertTool::CanLinkAt(TDot Pos) {
   TdvDiagram& d = Diagram();
-  TDiagramTools& t = Tools();
   TLinkPoint* p = d.LinkPointAtPos(Pos, nullptr, true, false, false);
-  if (!p || !t.FConnectionLineClass) return false;
-  TDiagramControl* line = d.CreateDControl(t.FConnectionLineClass, d.GetConnectionLineId());
+  const TClassInfo* lineClass = d.GetConnectionLineClass();
+  if (!p || !lineClass) return false;
+  TDiagramControl* line = d.CreateDControl(lineClass, d.GetConnectionLineId());
   if (!line) return false;
   std::unique_ptr<TDiagramControl, void (*)(TDiagramControl*)> freeLine(line, [](TDiagramControl* c) { c->Free(); });
   return d.AcceptAnchor(SourceLinkPointOf(line), p) && d.DoAcceptLink(line, p, nullptr);
@@ -57,7 +58,7 @@ void TInsertTool::StartLink(TDot Pos) {
   TdvDiagram& d = Diagram();
   TDiagramTools& t = Tools();
   ReleasePendingInsert();
-  t.FInsertDControl = d.CreateDControl(t.FConnectionLineClass, d.GetConnectionLineId());
+  t.FInsertDControl = d.CreateDControl(d.GetConnectionLineClass(), d.GetConnectionLineId());
   if (t.FInsertDControl) t.FInsertDControl->FreeNotification(&d);
   t.FLinkPoint = d.LinkPointAtPos(Pos, nullptr, true, false, false);
   FCreatedLinkPoint = nullptr;
@@ -197,8 +198,16 @@ void TInsertTool::EndInsert(TPoint APos, bool ACancel) {
   d.RequestRedraw();
   operation.reset();
   d.SetCursor(t.FOldScreenCursor);
-  // The next control of the same kind is armed, but not after a cancelled insertion.
-  if (t.FKeepInserting && !ACancel && cls) d.StartInsertingControl(d.CreateDControl(cls, id), true);
+  // The next control of the same kind is armed, but not after a cancelled insertion. It
+  // comes by its identifier, as a library object is recreated from its stored text; a
+  // class inserted without a registry entry is made again from the class, since by
+  // identifier it would come back as a plain block.
+  if (t.FKeepInserting && !ACancel && cls) {
+    if (RegisteredDControls().FindByID(id))
+      d.StartInsertingControl(id, true);
+    else
+      d.StartInsertingControl(d.CreateDControl(cls, id), true);
+  }
 }
 
 void TInsertTool::MouseMove(TShiftState, TPoint APos) {

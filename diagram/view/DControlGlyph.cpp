@@ -1,0 +1,123 @@
+#include "diagram/view/DControlGlyph.h"
+
+#include <QFile>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+
+#include "diagram/model/DiagramBlock.h"
+#include "diagram/model/RegDControls.h"
+#include "diagram/view/Diagram.h"
+#include "platform/core/Exception.h"
+#include "platform/gui/Bitmap.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/Picture.h"
+
+namespace tarnwick {
+
+namespace {
+
+// The background of drawn glyphs and so their transparent colour: a colour no control
+// paints by default, so neither white fills nor black outlines turn see-through.
+constexpr TColor GlyphBackground = 0x00FF00FF;  // magenta, 0x00BBGGRR
+
+QHash<QString, QImage>& GlyphResources() {
+  static QHash<QString, QImage> resources;
+  return resources;
+}
+
+QString ResourceKey(const QString& AName) { return AName.toUpper(); }
+
+// Named and drawn glyphs leave out the colour of their bottom-left pixel.
+void MakeTransparent(TBitmap& AGlyph) {
+  AGlyph.SetTransparentMode(tmAuto);
+  AGlyph.SetTransparent(true);
+}
+
+bool FindThenMakeTransparent(const QString& AName, TBitmap& AGlyph) {
+  if (!FindGlyphResource(AName, AGlyph)) return false;
+  MakeTransparent(AGlyph);
+  return true;
+}
+
+}  // namespace
+
+void RegisterGlyphResource(const QString& AName, const TBitmap& ABitmap) {
+  if (ABitmap.GetEmpty())
+    GlyphResources().remove(ResourceKey(AName));
+  else
+    GlyphResources().insert(ResourceKey(AName), ABitmap.GetImage());
+}
+
+bool FindGlyphResource(const QString& AName, TBitmap& AGlyph) {
+  const auto found = GlyphResources().constFind(ResourceKey(AName));
+  if (found != GlyphResources().constEnd()) {
+    AGlyph.SetImage(*found);
+    return true;
+  }
+  for (const char* ext : {".bmp", ".png"}) {
+    const QString path = QStringLiteral(":/tarnwick/glyphs/") + ResourceKey(AName) + QLatin1String(ext);
+    if (!QFile::exists(path)) continue;
+    const QImage image(path);
+    if (image.isNull()) continue;
+    AGlyph.SetImage(image);
+    return true;
+  }
+  return false;
+}
+
+bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
+  if (!AClass.CanCreate() || !AClass.InheritsFrom(TDiagramControl::StaticClassInfo())) return false;
+  try {
+    // The control is placed and painted the way a user's insertion and an image export
+    // would, on a diagram of its own that takes it along when it goes.
+    TOwned<TdvDiagram> diagram = MakeOwned<TdvDiagram>(nullptr);
+    diagram->SetExportBackgroundColor(GlyphBackground);
+    TDiagramControl* control = diagram->CreateDControl(&AClass, QString());
+    if (!control) return false;
+    // A margin keeps the outline off the edges, so the bottom-left pixel is background.
+    // Lines rise from bottom left to top right, blocks fill the square.
+    TControlInsertInfo info;
+    info.Diagram = diagram.get();
+    info.Action = iaInserted;
+    info.P1 = control->IsLine() ? TDot{3, 20} : TDot{3, 3};
+    info.P2 = control->IsLine() ? TDot{20, 3} : TDot{20, 20};
+    control->UpdateInsert(info);
+    control->SetDiagram(diagram.get());
+    control->SetSelected(false);
+
+    QImage image(DControlGlyphSize, DControlGlyphSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(255, 0, 255));
+    {
+      QPainter painter(&image);
+      TCanvas canvas(&painter);
+      diagram->PaintAs(canvas, psBitmap, TDot{0, 0});
+    }
+    AGlyph.SetImage(image);
+    MakeTransparent(AGlyph);
+    return true;
+  } catch (const Exception&) {
+    // A control that cannot be made or painted alone gets the generic glyph instead.
+    return false;
+  }
+}
+
+void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph) {
+  // An entry told to use a picture it does not have would show an empty button: it is
+  // looked up like any other.
+  if (AEntry && AEntry->GetUseGlyph() && !AEntry->GetGlyph()->GetEmpty()) {
+    AGlyph.Assign(AEntry->GetGlyph()->GetGraphic());
+    return;
+  }
+  if (AEntry) {
+    if (FindThenMakeTransparent(QStringLiteral("BLK_") + AEntry->GetDControlID(), AGlyph)) return;
+    if (const TClassInfo* cls = AEntry->GetDControlClass()) {
+      if (FindThenMakeTransparent(QStringLiteral("BLK_") + cls->ClassName(), AGlyph)) return;
+      if (DrawDControlGlyph(*cls, AGlyph)) return;
+    }
+  }
+  if (FindThenMakeTransparent(QStringLiteral("BLK_TCUSTOMDIAGRAMBLOCK"), AGlyph)) return;
+  DrawDControlGlyph(TDiagramBlock::StaticClassInfo(), AGlyph);
+}
+
+}  // namespace tarnwick
