@@ -107,7 +107,7 @@ QString TUndoRandomRun::Round(int AOperations) {
 
 QString TUndoRandomRun::Operate(TOpKind AKind) {
   // A full diagram takes deletions instead of insertions.
-  if ((AKind == okInsertBlock || AKind == okInsertLine || AKind == okConnect) &&
+  if ((AKind == okInsertBlock || AKind == okInsertLine || AKind == okConnect || AKind == okPaste) &&
       F.Diagram->DControlCount() >= MaxControls)
     AKind = okDelete;
   switch (AKind) {
@@ -150,6 +150,12 @@ QString TUndoRandomRun::Operate(TOpKind AKind) {
     case okLayer:
       ChangeLayer();
       return QStringLiteral("layer");
+    case okPaste:
+      CopyPaste();
+      return QStringLiteral("paste");
+    case okCut:
+      Cut();
+      return QStringLiteral("cut");
     case okKindCount:
       break;
   }
@@ -226,15 +232,28 @@ void TUndoRandomRun::InsertLine(bool AAnchored) {
   line->UpdateInsert(info);
 }
 
+void TUndoRandomRun::SelectSome() {
+  TDiagramUpdate selection(*F.Diagram, ukSelection);
+  F.Diagram->UnselectAll();
+  const int count = 1 + Random(3);
+  for (int i = 0; i < count && F.Diagram->DControlCount() > 0; ++i)
+    F.Diagram->GetDControls(Random(F.Diagram->DControlCount()))->SetSelected(true);
+}
+
 void TUndoRandomRun::DeleteSome() {
-  {
-    TDiagramUpdate selection(*F.Diagram, ukSelection);
-    F.Diagram->UnselectAll();
-    const int count = 1 + Random(3);
-    for (int i = 0; i < count && F.Diagram->DControlCount() > 0; ++i)
-      F.Diagram->GetDControls(Random(F.Diagram->DControlCount()))->SetSelected(true);
-  }
+  SelectSome();
   F.Diagram->DeleteSelecteds();
+}
+
+void TUndoRandomRun::CopyPaste() {
+  SelectSome();
+  F.Diagram->CopyToClipboard();
+  F.Diagram->PasteFromClipboard();
+}
+
+void TUndoRandomRun::Cut() {
+  SelectSome();
+  F.Diagram->CutToClipboard();
 }
 
 void TUndoRandomRun::MoveSelection() {

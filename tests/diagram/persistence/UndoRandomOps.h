@@ -43,7 +43,8 @@ class TUndoRandomRun {
     okAlign,
     okEditText,
     okLayer,
-    // Pasting from the clipboard joins here once the clipboard can paste into a diagram.
+    okPaste,
+    okCut,
     okKindCount
   };
 
@@ -62,6 +63,10 @@ class TUndoRandomRun {
   void InsertBlock();
   void InsertLine(bool AAnchored);
   void DeleteSome();
+  void SelectSome();
+  // Copies a few controls and pastes them back (through the application's clipboard).
+  void CopyPaste();
+  void Cut();
   void MoveSelection();
   void MoveWithMouse();
   void Resize();
