@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "BlockRing.h"
 #include "diagram/Registration.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/DiagramBlock.h"
@@ -22,8 +23,7 @@ using namespace tarnwick;
 
 namespace {
 
-constexpr int BlockCount = 5000;
-constexpr int Columns = 50;
+constexpr int Columns = bench::RingColumns;
 constexpr int SelectedRows = 20;  // 20 rows of 50: 1,000 blocks
 constexpr int WindowW = 1280, WindowH = 800;
 
@@ -38,40 +38,9 @@ struct TShownDiagram {
     Diagram->SetBounds(0, 0, WindowW, WindowH);
     Diagram->SetGraphicLib(dglGDIPlus);
     Diagram->SetDragStyle(dsShape);
-    Diagram->BeginUpdate();
-    TDiagramBlock* previous = nullptr;
-    for (int i = 0; i < BlockCount; ++i) {
-      auto* b = Create<TDiagramBlock>(Form.get());
-      const double x = 20.0 + (i % Columns) * 120, y = 20.0 + (i / Columns) * 80;
-      b->SetBoundsRect(TSquare{x, y, x + 80, y + 40});
-      b->GetLinkPoints()->Add(100, 50, aoRight);
-      b->GetLinkPoints()->Add(0, 50, aoLeft);
-      b->DefaultTextCell()->SetText(QStringLiteral("Block %1").arg(i + 1));
-      b->SetDiagram(Diagram);
-      if (previous) Join(previous, b);
-      previous = b;
-    }
-    // The ring closes on the first block, so the diagram holds 10,000 controls.
-    Join(previous, static_cast<TDiagramBlock*>(Diagram->GetBlocks(0)));
-    Diagram->EndUpdate();
+    bench::FillBlockRing(Form.get(), Diagram);
     Window->show();
     QApplication::processEvents();
-  }
-
-  // A line from A's right side to B's left side, anchored at both ends as the mouse
-  // inserts one.
-  void Join(TDiagramBlock* A, TDiagramBlock* B) {
-    auto* line = Create<TDiagramLine>(Form.get());
-    line->SetDiagram(Diagram);
-    TLinkPoint* from = A->GetLinkPoints()->GetItems(0);
-    TLinkPoint* to = B->GetLinkPoints()->GetItems(1);
-    TControlInsertInfo info;
-    info.Action = iaInserted;
-    info.P1 = from->DiagramPoint();
-    info.P2 = to->DiagramPoint();
-    info.AnchorPoint1 = from;
-    info.AnchorPoint2 = to;
-    line->UpdateInsert(info);
   }
 
   QWidget* W() const { return Diagram->GetHandle(); }

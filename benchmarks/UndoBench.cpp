@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "AllocationCounter.h"
+#include "BlockRing.h"
 #include "diagram/Registration.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/DiagramBlock.h"
@@ -21,45 +22,15 @@ using namespace tarnwick;
 
 namespace {
 
-constexpr int BlockCount = 5000;
-constexpr int Columns = 50;
+constexpr int BlockCount = bench::RingBlocks;
 
 struct TBigDiagram {
   TOwned<TComponent> Form{Create<TComponent>(nullptr)};
   TdvDiagram* Diagram = Create<TdvDiagram>(Form.get());
 
   TBigDiagram() {
-    Diagram->BeginUpdate();
-    TDiagramBlock* previous = nullptr;
-    for (int i = 0; i < BlockCount; ++i) {
-      auto* b = Create<TDiagramBlock>(Form.get());
-      const double x = 20.0 + (i % Columns) * 120, y = 20.0 + (i / Columns) * 80;
-      b->SetBoundsRect(TSquare{x, y, x + 80, y + 40});
-      b->GetLinkPoints()->Add(100, 50, aoRight);
-      b->GetLinkPoints()->Add(0, 50, aoLeft);
-      b->DefaultTextCell()->SetText(QStringLiteral("Block %1").arg(i + 1));
-      b->SetDiagram(Diagram);
-      if (previous) Join(previous, b);
-      previous = b;
-    }
-    Join(previous, static_cast<TDiagramBlock*>(Diagram->GetBlocks(0)));
-    Diagram->EndUpdate();
+    bench::FillBlockRing(Form.get(), Diagram);
     Diagram->ClearUndoStack();
-  }
-
-  // A line from A's right side to B's left side, anchored at both ends.
-  void Join(TDiagramBlock* A, TDiagramBlock* B) {
-    auto* line = Create<TDiagramLine>(Form.get());
-    line->SetDiagram(Diagram);
-    TLinkPoint* from = A->GetLinkPoints()->GetItems(0);
-    TLinkPoint* to = B->GetLinkPoints()->GetItems(1);
-    TControlInsertInfo info;
-    info.Action = iaInserted;
-    info.P1 = from->DiagramPoint();
-    info.P2 = to->DiagramPoint();
-    info.AnchorPoint1 = from;
-    info.AnchorPoint2 = to;
-    line->UpdateInsert(info);
   }
 
   // A small change, as one mouse operation makes: one block moves a little.

@@ -6,45 +6,13 @@
 set -euo pipefail
 app=$1
 cli=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
-# A private X server; -displayfd tells the display number it found free.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
-
-# The program's own state stays in the temporary folder.
-export HOME="$work" XDG_CONFIG_HOME="$work/config"
 "$app" >"$work/app.log" 2>&1 &
 pids+=($!)
 win=$(xdotool search --sync --onlyvisible --name "Tarnwick" | head -1)
 xdotool windowmove "$win" 0 0 windowsize "$win" 1000 760 windowfocus --sync "$win"
 sleep 1
-
-# The waits leave the program time to react on a busy machine; xdotool cannot see when a
-# menu has opened or a drag has been handled.
-key() { xdotool key --clearmodifiers "$@"; sleep 0.6; }
-# A drag in screen coordinates, in small steps as a hand would move.
-drag() {
-  local x1=$1 y1=$2 x2=$3 y2=$4
-  xdotool mousemove --sync "$x1" "$y1" mousedown 1
-  for i in 1 2 3 4 5; do
-    xdotool mousemove --sync $((x1 + (x2 - x1) * i / 5)) $((y1 + (y2 - y1) * i / 5))
-    sleep 0.05
-  done
-  xdotool mouseup 1
-  sleep 0.6
-}
-menu() { key alt+"$1"; key "$2"; }
 
 key ctrl+n
 timeout 20 xdotool search --sync --onlyvisible --name "^Untitled" >/dev/null
@@ -61,19 +29,7 @@ drag 580 320 580 450
 # E2E_SHOT=file.png keeps a picture of the screen at this point for a person to look at.
 if [ -n "${E2E_SHOT:-}" ]; then import -window root "$E2E_SHOT"; fi
 
-key ctrl+shift+s
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "Save Diagram As" | head -1)
-xdotool windowfocus --sync "$dialog"
-sleep 0.5
-xdotool type --delay 20 "$work/drawn.dgr"
-key Return
-for _ in $(seq 50); do [ -s "$work/drawn.dgr" ] && break; sleep 0.1; done
-if [ ! -s "$work/drawn.dgr" ]; then
-  import -window root "$work/failed.png" 2>/dev/null && cp "$work/failed.png" /tmp/tarnwick-e2e-failed.png
-  echo "the document was not saved (screenshot: /tmp/tarnwick-e2e-failed.png)" >&2
-  cat "$work/app.log" >&2
-  exit 1
-fi
+save_as drawn.dgr
 
 "$cli" info "$work/drawn.dgr" >"$work/info.json"
 python3 - "$work/info.json" <<'PY'

@@ -1,0 +1,54 @@
+# Sourced by the end-to-end scripts: a private X server, the program's state in a temporary
+# folder, and the hand's moves (keys, drags, Save As). Sets $work; cleans up on exit.
+set -euo pipefail
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd tells the display number the server found free.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+
+# The waits leave the program time to react on a busy machine; xdotool cannot see when a
+# menu has opened or a drag has been handled.
+key() { xdotool key --clearmodifiers "$@"; sleep 0.6; }
+# A drag in screen coordinates, in small steps as a hand would move.
+drag() {
+  local x1=$1 y1=$2 x2=$3 y2=$4
+  xdotool mousemove --sync "$x1" "$y1" mousedown 1
+  for i in 1 2 3 4 5; do
+    xdotool mousemove --sync $((x1 + (x2 - x1) * i / 5)) $((y1 + (y2 - y1) * i / 5))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 0.6
+}
+menu() { key alt+"$1"; key "$2"; }
+
+# File > Save As into $work/NAME; fails with a screenshot when nothing was written.
+save_as() {
+  local file="$work/$1"
+  key ctrl+shift+s
+  local dialog
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "Save Diagram As" | head -1)
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$file"
+  key Return
+  for _ in $(seq 50); do [ -s "$file" ] && break; sleep 0.1; done
+  if [ ! -s "$file" ]; then
+    import -window root "$work/failed.png" 2>/dev/null && cp "$work/failed.png" "/tmp/tarnwick-e2e-$1.png"
+    echo "the document was not saved (screenshot: /tmp/tarnwick-e2e-$1.png)" >&2
+    cat "$work"/app*.log >&2
+    exit 1
+  fi
+}
