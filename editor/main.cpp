@@ -1,5 +1,5 @@
-// tarnwick: opens a diagram document in a window (the one given on the command line, or
-// the sample shipped with the program).
+// tarnwick: edits a diagram document in a window (the one given on the command line, or an
+// untitled copy of the sample shipped with the program).
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
