@@ -117,6 +117,37 @@ void BM_FullStackMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_FullStackMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Copying 1,000 controls (500 blocks and the 500 lines between them) out of the
+// 10,000-control document, and pasting them back into it (the paste includes its undo
+// step, as the user's paste does).
+void SelectFirstThousand(TdvDiagram& D) {
+  D.UnselectAll();
+  for (int i = 0; i < 500; ++i) D.GetBlocks(i)->SetSelected(true);
+  for (int i = 0; i < 500; ++i) D.GetLinks(i)->SetSelected(true);
+}
+
+void BM_CopyThousand(benchmark::State& state) {
+  TBigDiagram d;
+  SelectFirstThousand(*d.Diagram);
+  for (auto _ : state) d.Diagram->CopyToClipboard();
+  state.counters["selected"] = d.Diagram->SelectedCount();
+}
+BENCHMARK(BM_CopyThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PasteThousand(benchmark::State& state) {
+  TBigDiagram d;
+  SelectFirstThousand(*d.Diagram);
+  d.Diagram->CopyToClipboard();
+  for (auto _ : state) {
+    d.Diagram->PasteFromClipboard();
+    state.PauseTiming();
+    d.Diagram->Undo();
+    state.ResumeTiming();
+  }
+  state.counters["pasted"] = d.Diagram->SelectedCount();
+}
+BENCHMARK(BM_PasteThousand)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace
 
 int main(int argc, char** argv) {
