@@ -58,21 +58,12 @@ void TViewerWindow::BuildMenus() {
                                   [this] { FDiagram->Redo(); });
   edit->addSeparator();
   // A clipboard that holds something unreadable is reported, never let into the event loop.
-  auto guarded = [this](void (TdvDiagram::*AOperation)()) {
-    return [this, AOperation] {
-      try {
-        (FDiagram->*AOperation)();
-      } catch (const Exception& e) {
-        ShowError(e.Message());
-      }
-    };
-  };
   QAction* cut = edit->addAction(QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
-                                 guarded(&TdvDiagram::CutToClipboard));
+                                 [this] { Reporting([this] { FDiagram->CutToClipboard(); }); });
   QAction* copy = edit->addAction(QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), this,
-                                  guarded(&TdvDiagram::CopyToClipboard));
+                                  [this] { Reporting([this] { FDiagram->CopyToClipboard(); }); });
   QAction* paste = edit->addAction(QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), this,
-                                   guarded(&TdvDiagram::PasteFromClipboard));
+                                   [this] { Reporting([this] { FDiagram->PasteFromClipboard(); }); });
   // The menu shows what a step would take back or bring again.
   connect(edit, &QMenu::aboutToShow, this, [this, undo, redo, cut, copy, paste] {
     const QString u = FDiagram->NextUndoAction(), r = FDiagram->NextRedoAction();
@@ -218,6 +209,14 @@ void TViewerWindow::ChooseAndExport() {
 void TViewerWindow::ZoomBy(int APercent) {
   FDiagram->SetZoom(std::clamp(FDiagram->GetZoom() + APercent, 10, 1000));
   statusBar()->showMessage(QStringLiteral("Zoom %1 %").arg(FDiagram->GetZoom()), 3000);
+}
+
+void TViewerWindow::Reporting(const std::function<void()>& AOperation) {
+  try {
+    AOperation();
+  } catch (const Exception& e) {
+    ShowError(e.Message());
+  }
 }
 
 void TViewerWindow::ShowError(const QString& AMessage) {

@@ -4,6 +4,7 @@
 // palette and tool windows replace the Insert menu later.
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 
 #include "platform/core/Object.h"
 
@@ -38,6 +39,8 @@ class TViewerWindow : public QMainWindow {
   void UpdateTitle();
   void ZoomBy(int APercent);
   void ShowError(const QString& AMessage);
+  // Runs a command; its error is shown instead of reaching the event loop.
+  void Reporting(const std::function<void()>& AOperation);
 
   TOwned<TComponent> FForm;
   TdvDiagram* FDiagram = nullptr;
