@@ -8,18 +8,18 @@ app=$1
 cli=$2
 source "$(dirname "$0")/session.sh"
 
-# Starts a program and places its window; prints the window.
+# Starts a program and places its window in $win. Not run in a subshell, so the cleanup
+# knows the program's process.
 start() {
   "$app" >"$work/app$1.log" 2>&1 &
   local pid=$!
   pids+=("$pid")
-  local win
   win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
   xdotool windowmove "$win" "$2" 0 windowsize "$win" 620 760
-  echo "$win"
 }
 
-first=$(start 1 0)
+start 1 0
+first=$win
 xdotool windowfocus --sync "$first"
 sleep 1
 key ctrl+n
@@ -29,7 +29,8 @@ drag 150 250 260 330
 key ctrl+a
 key ctrl+c
 
-second=$(start 2 640)
+start 2 640
+second=$win
 xdotool windowfocus --sync "$second"
 sleep 1
 key ctrl+n
