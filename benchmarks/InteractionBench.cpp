@@ -113,13 +113,3 @@ void BM_HoverOverLinkPoint(benchmark::State& state) {
 BENCHMARK(BM_HoverOverLinkPoint)->ArgName("connecting")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  RegisterAllClasses();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

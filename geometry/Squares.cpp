@@ -45,4 +45,33 @@ TSquare KeepAspectSquare(const TSquare& R, const TSquare& Ref) noexcept {
   return Result;
 }
 
+TDot TurnDot(TDot P, TDot C, double ADegrees) noexcept {
+  if (ADegrees == 0.0) return P;
+  const double r = ADegrees * std::numbers::pi / 180.0;
+  const double c = std::cos(r), s = std::sin(r);
+  const double dx = P.X - C.X, dy = P.Y - C.Y;
+  return TDot{C.X + dx * c - dy * s, C.Y + dx * s + dy * c};
+}
+
+TSquare TurnedFrameBounds(std::vector<TDot> APoints, double ADegrees) {
+  TDot centroid{0, 0};
+  if (ADegrees != 0.0) {
+    for (const TDot& p : APoints) centroid = TDot{centroid.X + p.X, centroid.Y + p.Y};
+    const double n = static_cast<double>(APoints.size());
+    centroid = TDot{centroid.X / n, centroid.Y / n};
+    for (TDot& p : APoints) p = TurnDot(p, centroid, -ADegrees);
+  }
+  TSquare box{APoints[0].X, APoints[0].Y, APoints[0].X, APoints[0].Y};
+  for (const TDot& p : APoints) {
+    box.Left = std::min(box.Left, p.X);
+    box.Top = std::min(box.Top, p.Y);
+    box.Right = std::max(box.Right, p.X);
+    box.Bottom = std::max(box.Bottom, p.Y);
+  }
+  if (ADegrees == 0.0) return box;
+  const TDot m{(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2};
+  const TDot t = TurnDot(m, centroid, ADegrees);
+  return TSquare{box.Left + t.X - m.X, box.Top + t.Y - m.Y, box.Right + t.X - m.X, box.Bottom + t.Y - m.Y};
+}
+
 }  // namespace tarnwick

@@ -17,19 +17,11 @@ constexpr TSquare PercentRect{0, 0, 100, 100};
 TDot AddDot(TDot A, TDot B) { return TDot{A.X + B.X, A.Y + B.Y}; }
 TDot Midpoint(TDot A, TDot B) { return TDot{(A.X + B.X) / 2, (A.Y + B.Y) / 2}; }
 
-// P turned about C by AAngle degrees, clockwise on the screen for positive angles.
-TDot Turn(TDot P, TDot C, double AAngle) {
-  if (AAngle == 0) return P;
-  const double r = AAngle * std::numbers::pi / 180, s = std::sin(r), c = std::cos(r);
-  const double dx = P.X - C.X, dy = P.Y - C.Y;
-  return TDot{C.X + dx * c - dy * s, C.Y + dx * s + dy * c};
-}
-
 // The unturned rectangle of a block turned by AAngle whose opposite corners are shown at
 // A and B: both are taken back about their midpoint, which stays the rectangle's centre.
 TSquare RectFromCorners(TDot A, TDot B, double AAngle) {
   const TDot m = Midpoint(A, B);
-  return DotsToSquare(Turn(A, m, -AAngle), Turn(B, m, -AAngle));
+  return DotsToSquare(TurnDot(A, m, -AAngle), TurnDot(B, m, -AAngle));
 }
 
 // deg(v): the screen direction of v in degrees.
@@ -83,16 +75,16 @@ TSquare TCustomDiagramBlock::ResizeRectForHandle(TStretchHandle* AHandle, TDot D
   } else {
     // In the unturned frame the moved corner takes the drag across the kept edge only.
     const TDot centre = SquareCenter(bounds);
-    const TDot nu = Turn(n, centre, -angle);
-    const TDot k1 = Turn(at(keptEdge[data][0]), centre, -angle);
+    const TDot nu = TurnDot(n, centre, -angle);
+    const TDot k1 = TurnDot(at(keptEdge[data][0]), centre, -angle);
     const bool acrossY = data == 2 || data == 6;
     const TDot moved = acrossY ? TDot{k1.X, nu.Y} : TDot{nu.X, k1.Y};
-    r = RectFromCorners(kept, Turn(moved, centre, angle), angle);
+    r = RectFromCorners(kept, TurnDot(moved, centre, angle), angle);
   }
 
   // A side below its minimum grows away from the kept corner, so that corner is still a
   // corner of the result and the re-anchoring below finds it.
-  const TDot ku = Turn(kept, SquareCenter(r), -angle);
+  const TDot ku = TurnDot(kept, SquareCenter(r), -angle);
   if (r.Right - r.Left < FMinWidth) {
     if (std::fabs(ku.X - r.Left) <= std::fabs(ku.X - r.Right))
       r.Right = r.Left + FMinWidth;
@@ -111,8 +103,8 @@ TSquare TCustomDiagramBlock::ResizeRectForHandle(TStretchHandle* AHandle, TDot D
   static constexpr int anchor[9] = {0, 5, 7, 7, 1, 1, 1, 3, 3};
   const TDot fixed = at(anchor[data]);
   const TDot c = SquareCenter(r);
-  const TDot corners[4] = {Turn({r.Left, r.Top}, c, angle), Turn({r.Right, r.Top}, c, angle),
-                           Turn({r.Right, r.Bottom}, c, angle), Turn({r.Left, r.Bottom}, c, angle)};
+  const TDot corners[4] = {TurnDot({r.Left, r.Top}, c, angle), TurnDot({r.Right, r.Top}, c, angle),
+                           TurnDot({r.Right, r.Bottom}, c, angle), TurnDot({r.Left, r.Bottom}, c, angle)};
   int best = 0;
   double bestDist = INFINITY;
   for (int i = 0; i < 4; ++i) {

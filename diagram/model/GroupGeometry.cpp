@@ -14,19 +14,10 @@ namespace tarnwick {
 
 namespace {
 
-// Turns P about C by ADegrees, clockwise on the screen like every control angle.
-TDot Turn(TDot P, TDot C, double ADegrees) {
-  if (ADegrees == 0.0) return P;
-  const double r = ADegrees * std::numbers::pi / 180.0;
-  const double c = std::cos(r), s = std::sin(r);
-  const double dx = P.X - C.X, dy = P.Y - C.Y;
-  return TDot{C.X + dx * c - dy * s, C.Y + dx * s + dy * c};
-}
-
 // R moved (not turned) so that its centre follows the turn.
 TSquare TurnByCenter(const TSquare& R, TDot C, double ADegrees) {
   const TDot m = SquareCenter(R);
-  return OffsetSquare(R, SubDots(Turn(m, C, ADegrees), m));
+  return OffsetSquare(R, SubDots(TurnDot(m, C, ADegrees), m));
 }
 
 double Width(const TSquare& R) { return R.Right - R.Left; }
@@ -46,8 +37,8 @@ struct TGroupMap {
     return G1.Top + (Y - G0.Top) * Height(G1) / Height(G0);
   }
   TDot MapPoint(TDot P) const {
-    const TDot u = Turn(P, SquareCenter(G0), -Angle);
-    return Turn(TDot{MapX(u.X), MapY(u.Y)}, SquareCenter(G1), Angle);
+    const TDot u = TurnDot(P, SquareCenter(G0), -Angle);
+    return TurnDot(TDot{MapX(u.X), MapY(u.Y)}, SquareCenter(G1), Angle);
   }
   // A member block's rectangle M, kept to its permissions.
   TSquare MapBlock(const TSquare& M, const TCustomDiagramBlock& B) const {
@@ -152,7 +143,7 @@ void TBaseGroupBlock::RotateMembers(double ADelta) {
       block->SetBoundsRect(TurnByCenter(block->GetBoundsRect(), centre, ADelta));
       block->SetAngle(angle);
     } else if (auto* line = dynamic_cast<TCustomDiagramLine*>(c)) {
-      MoveLineHandles(*line, [&](TDot p) { return Turn(p, centre, ADelta); });
+      MoveLineHandles(*line, [&](TDot p) { return TurnDot(p, centre, ADelta); });
     }
   }
 }
@@ -177,26 +168,12 @@ void TBaseGroupBlock::RecalculateRect() {
       const TDot centre = SquareCenter(block ? block->GetBoundsRect() : r);
       const double a = c->GetAngle();
       for (TDot p : {TDot{r.Left, r.Top}, TDot{r.Right, r.Bottom}, TDot{r.Right, r.Top}, TDot{r.Left, r.Bottom}})
-        pts.push_back(Turn(p, centre, a));
+        pts.push_back(TurnDot(p, centre, a));
     }
     // An empty group keeps its rectangle.
     if (pts.empty()) return;
-    const double a = group->GetAngle();
-    TDot centroid{0, 0};
-    if (a != 0.0) {
-      for (const TDot& p : pts) centroid = AddDots(centroid, p);
-      centroid = TDot{centroid.X / pts.size(), centroid.Y / pts.size()};
-      for (TDot& p : pts) p = Turn(p, centroid, -a);
-    }
-    // The box starts at the first point, so members at negative coordinates are enclosed.
-    TSquare box{pts[0].X, pts[0].Y, pts[0].X, pts[0].Y};
-    for (const TDot& p : pts) {
-      box.Left = std::min(box.Left, p.X);
-      box.Top = std::min(box.Top, p.Y);
-      box.Right = std::max(box.Right, p.X);
-      box.Bottom = std::max(box.Bottom, p.Y);
-    }
-    if (a != 0.0) box = TurnByCenter(box, centroid, a);
+    // From the first point, so members at negative coordinates are enclosed.
+    const TSquare box = TurnedFrameBounds(std::move(pts), group->GetAngle());
     if (SameSquare(box, group->GetBoundsRect())) return;
     group->SetBoundsQuietly(box);
     group = dynamic_cast<TBaseGroupBlock*>(group->GetGroupBlock());

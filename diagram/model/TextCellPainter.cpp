@@ -9,6 +9,7 @@
 
 #include "diagram/model/DiagramControl.h"
 #include "diagram/model/DiagramHost.h"
+#include "geometry/Squares.h"
 #include "geometry/BlockDrawer.h"
 #include "graphics/Transparency.h"
 #include "platform/core/Math.h"
@@ -20,15 +21,6 @@
 namespace tarnwick {
 
 namespace {
-
-// Clockwise on the screen about C.
-TDot Turn(TDot P, TDot C, double AAngle) {
-  if (AAngle == 0) return P;
-  const double rad = AAngle * std::numbers::pi / 180;
-  const double s = std::sin(rad), c = std::cos(rad);
-  const double dx = P.X - C.X, dy = P.Y - C.Y;
-  return TDot{C.X + dx * c - dy * s, C.Y + dx * s + dy * c};
-}
 
 bool IsEmptySquare(const TSquare& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
 
@@ -127,7 +119,7 @@ TSquare DrawCellText(TCanvas* ACanvas, TFont* AFont, const QString& AText, const
     const TSquare& r = AParams.Rect;
     QPolygonF area;
     for (TDot corner : {TDot{r.Left, r.Top}, TDot{r.Right, r.Top}, TDot{r.Right, r.Bottom}, TDot{r.Left, r.Bottom}}) {
-      const TDot p = Turn(corner, AParams.RotationCenter, AParams.Angle);
+      const TDot p = TurnDot(corner, AParams.RotationCenter, AParams.Angle);
       area << QPointF(p.X, p.Y);
     }
     QPainterPath path;
@@ -158,7 +150,7 @@ void DrawTextCell(TCanvas* ACanvas, TTextCell* ACell, const TDot* ABlockCenter) 
   if (!ACell->GetRotateFont() && angle != 0) {
     // Upright text where the turned cell would be: only the rectangle's centre turns.
     const TDot mid{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    const TDot moved = Turn(mid, centre, angle);
+    const TDot moved = TurnDot(mid, centre, angle);
     const double dx = Round(moved.X - mid.X), dy = Round(moved.Y - mid.Y);
     r = TSquare{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
     angle = 0;

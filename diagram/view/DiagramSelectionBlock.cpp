@@ -25,22 +25,13 @@ class TDiagramSelBlock final : public TSelectionBlock {
   void FitRect(const TSquare& R) { SetBoundsQuietly(R); }
 };
 
-// Turns P about C by ADegrees, clockwise on the screen like every control angle.
-TDot Turn(TDot P, TDot C, double ADegrees) {
-  if (ADegrees == 0.0) return P;
-  const double r = ADegrees * std::numbers::pi / 180.0;
-  const double c = std::cos(r), s = std::sin(r);
-  const double dx = P.X - C.X, dy = P.Y - C.Y;
-  return TDot{C.X + dx * c - dy * s, C.Y + dx * s + dy * c};
-}
-
 void AddCorners(TDiagramControl* AControl, std::vector<TDot>& APoints) {
   const TSquare r = AControl->ControlRect();
   auto* block = dynamic_cast<TCustomDiagramBlock*>(AControl);
   const TDot centre = SquareCenter(block ? block->GetBoundsRect() : r);
   const double a = AControl->GetAngle();
   for (TDot p : {TDot{r.Left, r.Top}, TDot{r.Right, r.Bottom}, TDot{r.Right, r.Top}, TDot{r.Left, r.Bottom}})
-    APoints.push_back(Turn(p, centre, a));
+    APoints.push_back(TurnDot(p, centre, a));
 }
 
 }  // namespace
@@ -79,25 +70,8 @@ TSquare TDiagramSelection::Bounds(bool ABlocksOnly, double AAngle) const {
   }
   // Nothing selected: a box inside out, which no search beyond it can miss.
   if (pts.empty()) return TSquare{double(INT_MAX), double(INT_MAX), 0, 0};
-  TDot centre{0, 0};
-  if (AAngle != 0.0) {
-    for (const TDot& p : pts) centre = AddDots(centre, p);
-    centre = TDot{centre.X / double(pts.size()), centre.Y / double(pts.size())};
-    for (TDot& p : pts) p = Turn(p, centre, -AAngle);
-  }
   // From the first point, so a selection at negative coordinates is enclosed too.
-  TSquare box{pts[0].X, pts[0].Y, pts[0].X, pts[0].Y};
-  for (const TDot& p : pts) {
-    box.Left = std::min(box.Left, p.X);
-    box.Top = std::min(box.Top, p.Y);
-    box.Right = std::max(box.Right, p.X);
-    box.Bottom = std::max(box.Bottom, p.Y);
-  }
-  if (AAngle != 0.0) {
-    const TDot m = SquareCenter(box);
-    box = OffsetSquare(box, SubDots(Turn(m, centre, AAngle), m));
-  }
-  return box;
+  return TurnedFrameBounds(std::move(pts), AAngle);
 }
 
 void TDiagramSelection::FitSelBlock() {
