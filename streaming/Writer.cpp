@@ -341,92 +341,125 @@ void TWriter::WritePropName(const QString& Name) {
   WriteUtf8Str(FScratch);
 }
 
+void TWriter::WritePropName(const TPropInfo& Prop) {
+  if (Prop.NameUtf8.empty() && !Prop.Name.isEmpty()) return WritePropName(Prop.Name);
+  if (FPropPath.empty()) return WriteUtf8Str(Prop.NameUtf8);
+  FScratch.assign(FPropPath);
+  FScratch.append(Prop.NameUtf8);
+  WriteUtf8Str(FScratch);
+}
+
+// Each value is read once: the default check and the write share it, since a document
+// write visits every property of every control.
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
   // A running program never knows handler names, so events are never written.
   if (Prop.Kind == tkMethod) return;
-  if (!Prop.IsStored(*Instance) || Prop.IsReadOnly() || Prop.IsDefaultValue(*Instance)) return;
+  if (Prop.IsReadOnly() || !Prop.IsStored(*Instance)) return;
 
   switch (Prop.Kind) {
     case tkInteger: {
+      const int64_t ord = Prop.GetOrd(*Instance);
+      if (Prop.HasDefault() && ord == Prop.Default) return;
       // 32-bit values travel as their bit pattern, so unsigned types round-trip.
-      auto v = static_cast<int32_t>(Prop.GetOrd(*Instance));
-      QString ident;
-      WritePropName(Prop.Name);
-      if (Prop.Idents && Prop.Idents->IntToIdent(v, ident))
-        WriteIdent(ident);
+      auto v = static_cast<int32_t>(ord);
+      WritePropName(Prop);
+      if (const char* ident = Prop.Idents ? Prop.Idents->NameOf(v) : nullptr)
+        WriteUtf8Ident(ident);
       else
         WriteInteger(v);
       break;
     }
-    case tkInt64:
-      WritePropName(Prop.Name);
-      WriteInteger(Prop.GetOrd(*Instance));
+    case tkInt64: {
+      const int64_t v = Prop.GetOrd(*Instance);
+      if (Prop.HasDefault() && v == Prop.Default) return;
+      WritePropName(Prop);
+      WriteInteger(v);
       break;
-    case tkChar:
-      WritePropName(Prop.Name);
-      WriteString(QString(QChar(static_cast<char16_t>(Prop.GetOrd(*Instance)))));
+    }
+    case tkChar: {
+      const int64_t v = Prop.GetOrd(*Instance);
+      if (Prop.HasDefault() && v == Prop.Default) return;
+      WritePropName(Prop);
+      WriteString(QString(QChar(static_cast<char16_t>(v))));
       break;
+    }
     case tkEnumeration: {
-      QString name = Prop.EnumType ? Prop.EnumType->NameOf(Prop.GetOrd(*Instance)) : QString();
-      if (name.isEmpty()) throw EWriteError(msg::InvalidPropValue);
-      WritePropName(Prop.Name);
-      WriteIdent(name);
+      const int64_t v = Prop.GetOrd(*Instance);
+      if (Prop.HasDefault() && v == Prop.Default) return;
+      const std::string_view name = Prop.EnumType ? Prop.EnumType->Utf8NameOf(v) : std::string_view();
+      if (name.empty()) throw EWriteError(msg::InvalidPropValue);
+      WritePropName(Prop);
+      WriteUtf8Ident(name);
       break;
     }
     case tkSet: {
-      auto mask = static_cast<uint64_t>(Prop.GetOrd(*Instance));
+      const int64_t v = Prop.GetOrd(*Instance);
+      if (Prop.HasDefault() && v == Prop.Default) return;
+      auto mask = static_cast<uint64_t>(v);
       int bits = Prop.OrdSize * 8 < 32 ? Prop.OrdSize * 8 : 32;
-      WritePropName(Prop.Name);
+      WritePropName(Prop);
       WriteValue(vaSet);
       for (int i = 0; i < bits; ++i) {
         if ((mask & (uint64_t{1} << i)) == 0) continue;
         // A bit without a member name cannot be written: an empty name ends the set.
-        QString name = Prop.EnumType ? Prop.EnumType->NameOf(i) : QString();
-        if (!name.isEmpty()) WriteStr(name);
+        const std::string_view name = Prop.EnumType ? Prop.EnumType->Utf8NameOf(i) : std::string_view();
+        if (!name.empty()) WriteUtf8Str(name);
       }
       WriteUtf8Str({});
       break;
     }
     case tkFloat: {
       double v = Prop.GetFloat(*Instance);
+      if (Prop.HasDefault() && v == 0.0) return;
       if (!std::isfinite(v)) throw EWriteError(msg::NonFiniteFloat);
-      WritePropName(Prop.Name);
+      WritePropName(Prop);
       WriteFloat(v);
       break;
     }
-    case tkString:
-      WritePropName(Prop.Name);
-      WriteString(Prop.GetStr(*Instance));
-      break;
-    case tkClass: {
-      TPersistent* value = Prop.GetObject(*Instance);
-      if (auto* component = dynamic_cast<TComponent*>(value)) {
-        QString path = ReferencePath(component);
-        if (path.isEmpty()) return;
-        WritePropName(Prop.Name);
-        WriteIdent(path);
-        return;
-      }
-      DepthGuard guard(*this);
-      size_t saved = FPropPath.size();
-      utf::AppendUtf8(FPropPath, reinterpret_cast<const char16_t*>(Prop.Name.utf16()),
-                      static_cast<size_t>(Prop.Name.size()));
-      FPropPath.push_back('.');
-      try {
-        WriteProperties(value);
-      } catch (...) {
-        FPropPath.resize(saved);
-        throw;
-      }
-      FPropPath.resize(saved);
-      if (auto* collection = dynamic_cast<TCollection*>(value)) {
-        WritePropName(Prop.Name);
-        WriteCollection(collection);
-      }
+    case tkString: {
+      const QString v = Prop.GetStr(*Instance);
+      if (Prop.HasDefault() && v.isEmpty()) return;
+      WritePropName(Prop);
+      WriteString(v);
       break;
     }
+    case tkClass:
+      WriteObjectProperty(Instance, Prop);
+      break;
     case tkMethod:
       break;
+  }
+}
+
+void TWriter::WriteObjectProperty(TPersistent* Instance, const TPropInfo& Prop) {
+  TPersistent* value = Prop.GetObject ? Prop.GetObject(*Instance) : nullptr;
+  if (!value) return;
+  if (TComponent* component = value->AsComponent()) {
+    // A component is referred to by its name; an unnamed one cannot be.
+    if (component->GetName().isEmpty()) return;
+    QString path = ReferencePath(component);
+    if (path.isEmpty()) return;
+    WritePropName(Prop);
+    WriteIdent(path);
+    return;
+  }
+  DepthGuard guard(*this);
+  size_t saved = FPropPath.size();
+  if (Prop.NameUtf8.empty())
+    utf::AppendUtf8(FPropPath, reinterpret_cast<const char16_t*>(Prop.Name.utf16()), static_cast<size_t>(Prop.Name.size()));
+  else
+    FPropPath.append(Prop.NameUtf8);
+  FPropPath.push_back('.');
+  try {
+    WriteProperties(value);
+  } catch (...) {
+    FPropPath.resize(saved);
+    throw;
+  }
+  FPropPath.resize(saved);
+  if (TCollection* collection = value->AsCollection()) {
+    WritePropName(Prop);
+    WriteCollection(collection);
   }
 }
 

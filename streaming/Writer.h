@@ -84,6 +84,8 @@ class TWriter : public TFiler {
   class DepthGuard;
   void WriteProperty(TPersistent* Instance, const TPropInfo& Prop);
   void WritePropName(const QString& Name);
+  void WritePropName(const TPropInfo& Prop);
+  void WriteObjectProperty(TPersistent* Instance, const TPropInfo& Prop);
   void WriteUtf16(const char16_t* Data, size_t Count);
   template <class T>
   void WriteLE(T Value);

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <algorithm>
 #include <exception>
+#include <map>
 
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/BaseGroupBlock.h"
@@ -17,10 +18,12 @@
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramMemo.h"
+#include "diagram/view/DiagramMimeData.h"
 #include "diagram/view/SnapGrid.h"
 #include "platform/core/Events.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ScopeGuard.h"
+#include "platform/gui/Bitmap.h"
 #include "streaming/ObjectStream.h"
 #include "streaming/TextConvert.h"
 
@@ -361,10 +364,7 @@ void TDiagramClipboard::CopyToClipboard() {
   }
   const QString text = SerializeControls(chosen);
   QClipboard& clipboard = RequireClipboard();
-  auto* mime = new QMimeData;
-  mime->setData(MimeType, EncodeClipboardData(text));
-  mime->setText(text);
-  clipboard.setMimeData(mime);
+  clipboard.setMimeData(new TDiagramMimeData(text, !chosen.empty()));
 }
 
 void TDiagramClipboard::CutToClipboard() {
@@ -393,23 +393,34 @@ void TDiagramClipboard::SelectPasted(const std::vector<TDiagramControl*>& APaste
   FDiagram.UnselectAll();
   const int dx = FDiagram.GetPasteOffsetX();
   const int dy = FDiagram.GetPasteOffsetY();
+  // How many top-level visible blocks stand at each position: a pasted block is shifted
+  // while another one stands exactly where it is. Counting once and following each shift
+  // keeps a paste of many blocks into a large drawing from comparing every pair.
+  using TSpot = std::pair<double, double>;
+  std::map<TSpot, int> standing;
+  auto spotOf = [](TCustomDiagramBlock* b) { return TSpot{b->GetLeft(), b->GetTop()}; };
+  auto counts = [](TCustomDiagramBlock* b) { return b->GetVisible() && !b->IsMember(); };
+  if (dx != 0 || dy != 0)
+    for (int i = 0; i < FDiagram.BlockCount(); ++i)
+      if (auto* b = dynamic_cast<TCustomDiagramBlock*>(FDiagram.GetBlocks(i)); b && counts(b)) ++standing[spotOf(b)];
+
   for (TDiagramControl* c : APasted) {
     if (c->IsMember()) continue;
     c->SetSelected(true);
     auto* block = dynamic_cast<TCustomDiagramBlock*>(c);
     if (!block || (dx == 0 && dy == 0)) continue;
+    const bool self = counts(block);
     auto covered = [&] {
-      for (int i = 0; i < FDiagram.BlockCount(); ++i) {
-        auto* other = dynamic_cast<TCustomDiagramBlock*>(FDiagram.GetBlocks(i));
-        if (other && other != block && other->GetVisible() && !other->IsMember() &&
-            other->GetLeft() == block->GetLeft() && other->GetTop() == block->GetTop())
-          return true;
-      }
-      return false;
+      auto it = standing.find(spotOf(block));
+      return it != standing.end() && it->second > (self ? 1 : 0);
     };
     // Each shift lands on a new spot; a spot is covered by at most every other block, so
     // that many shifts always find a free one.
-    for (int n = 0; n <= FDiagram.BlockCount() && covered(); ++n) block->MoveBy(dx, dy);
+    for (int n = 0; n <= FDiagram.BlockCount() && covered(); ++n) {
+      if (self && --standing[spotOf(block)] == 0) standing.erase(spotOf(block));
+      block->MoveBy(dx, dy);
+      if (self) ++standing[spotOf(block)];
+    }
   }
 }
 
@@ -443,6 +454,24 @@ void TDiagramClipboard::PasteFromClipboard() {
     if (dynamic_cast<TCustomDiagramBlock*>(c)) Fire(FDiagram.OnInsertBlock, &FDiagram, c);
   }
   FDiagram.Modified();
+}
+
+QImage TDiagramClipboard::PictureOfText(const QString& AText) {
+  try {
+    // A diagram of its own, so the picture shows the copied controls and nothing else,
+    // whether or not the diagram they came from still exists.
+    TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+    TdvDiagram* host = Create<TdvDiagram>(owner.get());
+    std::unique_ptr<TPasteScratch> scratch = ReadScratch(*host, AText);
+    if (scratch->Diagram->DControlCount() == 0) return {};
+    TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();
+    scratch->Diagram->PaintToBitmap(bitmap.get(), esNetto);
+    return bitmap->GetImage();
+  } catch (const std::exception&) {
+    // A picture is an extra: a text that cannot be drawn (too large an image, say) still
+    // pastes into a diagram.
+    return {};
+  }
 }
 
 TDiagramControl* TDiagramClipboard::CreateDControlFromData(const QString& AText, const QString& ADControlID) {

@@ -8,6 +8,7 @@
 // the pasted controls and the controls of the target diagram, so pasted lines and groups
 // can never reach into another diagram of the same window.
 #include <QByteArray>
+#include <QImage>
 #include <QMetaObject>
 #include <QSet>
 #include <QString>
@@ -56,6 +57,9 @@ class TDiagramClipboard {
   // data that is not such a text (odd length, no terminator, too large).
   static QString DecodeClipboardData(const QByteArray& AData);
   static QByteArray EncodeClipboardData(const QString& AText);
+  // A picture of the controls of a clipboard text, as a net export of them draws them;
+  // null when the text holds none or cannot be drawn.
+  static QImage PictureOfText(const QString& AText);
 
  private:
   // The document text with only the controls given (groups with their members); the

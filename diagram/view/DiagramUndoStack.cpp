@@ -1,5 +1,7 @@
 #include "diagram/view/DiagramUndoStack.h"
 
+#include <system_error>
+
 #include "diagram/view/Diagram.h"
 #include "platform/core/Stream.h"
 
@@ -10,9 +12,28 @@ namespace {
 // Fast zlib level: a push is part of every mouse operation and must stay quick.
 constexpr int CompressionLevel = 1;
 
+// Packs on a worker thread; where no thread can be started, here and now.
+std::shared_future<QByteArray> Pack(const QByteArray& AState) {
+  try {
+    // The task lets go of the uncompressed bytes as soon as they are packed: a task's
+    // state lives as long as its future, and would otherwise keep every state twice.
+    return std::async(std::launch::async, [state = AState]() mutable {
+             const QByteArray bytes = std::move(state);
+             return qCompress(bytes, CompressionLevel);
+           }).share();
+  } catch (const std::system_error&) {
+    std::promise<QByteArray> done;
+    done.set_value(qCompress(AState, CompressionLevel));
+    return done.get_future().share();
+  }
+}
+
 }  // namespace
 
-QByteArray TDiagramUndoItem::State() const { return qUncompress(FState); }
+TDiagramUndoItem::TDiagramUndoItem(QString AActionName, QByteArray AState)
+    : FActionName(std::move(AActionName)), FState(Pack(AState)) {}
+
+QByteArray TDiagramUndoItem::State() const { return qUncompress(FState.get()); }
 
 void TDiagramUndoStack::Reset() {
   FItems.clear();
@@ -22,8 +43,10 @@ void TDiagramUndoStack::Reset() {
 
 void TDiagramUndoStack::Push(const QString& AActionName) {
   TMemoryStream stream;
+  stream.Reserve(FLastStateSize + FLastStateSize / 8);
   FDiagram.SaveToStream(stream, false);
-  auto item = std::make_unique<TDiagramUndoItem>(AActionName, qCompress(stream.Bytes(), CompressionLevel));
+  FLastStateSize = stream.Bytes().size();
+  auto item = std::make_unique<TDiagramUndoItem>(AActionName, stream.Bytes());
   // Only once the state is written is the redo branch given up: a failed write keeps it.
   FItems.resize(static_cast<size_t>(FCurrent + 1));
   FItems.push_back(std::move(item));

@@ -6,9 +6,12 @@
 //
 // Snapshots are kept compressed: a document of ten thousand controls is megabytes in
 // binary form, and its neighbouring states differ little, which compression exploits well
-// enough that the full stack costs about as much as one uncompressed snapshot.
+// enough that the full stack costs about as much as one uncompressed snapshot. The
+// compression runs on a worker thread: the state is captured when the operation ends, and
+// the user's next action need not wait for the bytes to be packed.
 #include <QByteArray>
 #include <QString>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -20,18 +23,18 @@ class TdvDiagram;
 
 class TDiagramUndoItem {
  public:
-  TDiagramUndoItem(QString AActionName, QByteArray ACompressedState)
-      : FActionName(std::move(AActionName)), FState(std::move(ACompressedState)) {}
+  // Takes the state in binary form and starts packing it.
+  TDiagramUndoItem(QString AActionName, QByteArray AState);
   const QString& ActionName() const { return FActionName; }
-  // The document stream of this state (binary form).
+  // The document stream of this state (binary form); waits for the packing if need be.
   QByteArray State() const;
-  qsizetype StoredSize() const { return FState.size(); }
+  qsizetype StoredSize() const { return FState.get().size(); }
   // A spare reference for applications; the diagram never sets or follows it.
   TObject* Obj = nullptr;
 
  private:
   QString FActionName;
-  QByteArray FState;
+  std::shared_future<QByteArray> FState;  // the compressed bytes
 };
 
 class TDiagramUndoStack {
@@ -66,6 +69,8 @@ class TDiagramUndoStack {
 
   TdvDiagram& FDiagram;
   std::vector<std::unique_ptr<TDiagramUndoItem>> FItems;
+  // Size of the last state written, so the next write reserves its memory at once.
+  qsizetype FLastStateSize = 0;
   int FCurrent = -1;
 };
 

@@ -37,7 +37,11 @@ TDiagramViewport::TContentExtent TDiagramViewport::CalcContentExtent() const {
 void TDiagramViewport::UpdateScrollRanges() {
   // A diagram without a window (an export, the command-line tool) works its ranges out
   // just as a shown one does, so every framing gives the same image either way.
-  if (FDiagram.FUpdates->Inside(ukUpdate) || FDiagram.FUpdates->Inside(ukInternal) || FDiagram.IsDestroying()) return;
+  // Inside a bulk move the closing bracket settles the ranges once: measuring after every
+  // control would make adding n controls cost n times the whole drawing.
+  if (FDiagram.FUpdates->Inside(ukUpdate) || FDiagram.FUpdates->Inside(ukInternal) ||
+      FDiagram.FUpdates->Inside(ukPosition) || FDiagram.IsDestroying())
+    return;
   TContentExtent e = CalcContentExtent();
   // A shown view brings content at negative coordinates into reach of its scroll bars by
   // moving it. Without a window nobody scrolls, and the controls keep the coordinates the

@@ -51,7 +51,7 @@ bool TPropInfo::IsDefaultValue(TPersistent& instance) const {
     case tkClass: {
       TPersistent* v = GetObject ? GetObject(instance) : nullptr;
       if (!v) return true;
-      auto* c = dynamic_cast<TComponent*>(v);
+      TComponent* c = v->AsComponent();
       // A non-component sub-object is always descended into.
       return c != nullptr && c->GetName().isEmpty();
     }
@@ -99,6 +99,10 @@ TClassInfo::TClassInfo(QString className, const TClassInfo* parent, std::vector<
         break;
       }
     if (!replaced) FProperties.push_back(std::move(p));
+  }
+  for (auto& p : FProperties) {
+    const QByteArray utf8 = p.Name.toUtf8();
+    p.NameUtf8.assign(utf8.constData(), static_cast<size_t>(utf8.size()));
   }
 }
 

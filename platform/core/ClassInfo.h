@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "platform/core/TypeInfo.h"
@@ -29,6 +30,8 @@ inline constexpr int64_t NoDefault = std::numeric_limits<int32_t>::min();
 
 struct TPropInfo {
   QString Name;
+  // The name as a stream carries it, made once when the class table is built.
+  std::string NameUtf8;
   TTypeKind Kind = tkInteger;
   TFloatType FloatType = ftDouble;            // tkFloat: the property's own width
   const TEnumTypeInfo* EnumType = nullptr;    // tkEnumeration; tkSet: the member type

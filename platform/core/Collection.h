@@ -46,6 +46,7 @@ class TCollection : public TPersistent {
   TARNWICK_CLASS(TCollection)
 
  public:
+  TCollection* AsCollection() override { return this; }
   // ItemClass must be able to create items (TClassInfo with an item factory).
   explicit TCollection(const TClassInfo& ItemClass);
   ~TCollection() override;

@@ -39,6 +39,7 @@ class TComponent : public TPersistent {
   TARNWICK_CLASS(TComponent)
 
  public:
+  TComponent* AsComponent() override { return this; }
   explicit TComponent(TComponent* AOwner);
   ~TComponent() override;
   void BeforeDestruction() override;

@@ -30,6 +30,10 @@ class TPersistent : public TObject {
   virtual void DefineProperties(TFiler* Filer);
   // The object this one belongs to, for name paths; null by default.
   virtual TPersistent* GetOwner() const { return nullptr; }
+  // What the writer asks of every object-valued property; answered without a type lookup,
+  // since a document write asks it thousands of times.
+  virtual class TComponent* AsComponent() { return nullptr; }
+  virtual class TCollection* AsCollection() { return nullptr; }
   virtual QString GetNamePath() const;
 
  protected:

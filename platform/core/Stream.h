@@ -50,6 +50,8 @@ class TMemoryStream : public TStream {
   void SetSize(int64_t NewSize) override;
 
   void Clear();
+  // Room for ABytes in all without growing step by step; the size stays as it is.
+  void Reserve(int64_t ABytes) { FData.reserve(static_cast<qsizetype>(ABytes)); }
   const QByteArray& Bytes() const { return FData; }
   const char* Memory() const { return FData.constData(); }
   void LoadFromStream(TStream& Stream);

@@ -7,7 +7,15 @@ namespace tarnwick {
 TEnumTypeInfo::TEnumTypeInfo(QString typeName, std::initializer_list<const char*> names)
     : FTypeName(std::move(typeName)) {
   FNames.reserve(names.size());
-  for (const char* n : names) FNames.push_back(QString::fromLatin1(n));
+  for (const char* n : names) {
+    FNames.push_back(QString::fromLatin1(n));
+    FUtf8Names.emplace_back(n);
+  }
+}
+
+std::string_view TEnumTypeInfo::Utf8NameOf(int64_t ordinal) const {
+  if (ordinal < 0 || ordinal >= static_cast<int64_t>(FUtf8Names.size())) return {};
+  return FUtf8Names[static_cast<size_t>(ordinal)];
 }
 
 QString TEnumTypeInfo::NameOf(int64_t ordinal) const {
@@ -28,6 +36,12 @@ const TEnumTypeInfo& BooleanTypeInfo() {
 
 TIdentMap::TIdentMap(QString typeName, std::initializer_list<TIdentMapEntry> rows)
     : FTypeName(std::move(typeName)), FRows(rows) {}
+
+const char* TIdentMap::NameOf(int32_t value) const {
+  for (const auto& r : FRows)
+    if (r.Value == value) return r.Name;
+  return nullptr;
+}
 
 bool TIdentMap::IntToIdent(int32_t value, QString& ident) const {
   for (const auto& r : FRows)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarnwick {
@@ -18,12 +20,15 @@ class TEnumTypeInfo {
   int Count() const { return static_cast<int>(FNames.size()); }
   // Empty for an ordinal outside the type.
   QString NameOf(int64_t ordinal) const;
+  // The same name as the stream writes it; empty for an ordinal outside the type.
+  std::string_view Utf8NameOf(int64_t ordinal) const;
   // Ordinal of a name, letter case ignored; -1 when unknown.
   int ValueOf(const QString& name) const;
 
  private:
   QString FTypeName;
   std::vector<QString> FNames;
+  std::vector<std::string> FUtf8Names;
 };
 
 // The Boolean type as an enumeration: False, True.
@@ -42,6 +47,8 @@ class TIdentMap {
   const QString& TypeName() const { return FTypeName; }
   const std::vector<TIdentMapEntry>& Rows() const { return FRows; }
   bool IntToIdent(int32_t value, QString& ident) const;
+  // The first row's name for the value, or null.
+  const char* NameOf(int32_t value) const;
   bool IdentToInt(const QString& ident, int32_t& value) const;
 
  private:

@@ -235,3 +235,40 @@ TEST(Clipboard, CreateDControlFromDataGivesAnUnplacedControl) {
   EXPECT_EQ(f.Diagram->DControlCount(), 1);
   c->Free();
 }
+
+TEST(Clipboard, ACopyOffersAPictureOfTheCopiedControlsAndNothingElse) {
+  TClipboardFixture f;
+  auto* red = f.NewBlock(100, 100, 60, 40);
+  red->SetColor(clRed);
+  auto* blue = f.NewBlock(300, 300, 60, 40);
+  blue->SetColor(clBlue);
+  f.Only(red);
+  f.Diagram->CopyToClipboard();
+
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(mime && mime->hasImage());
+  const QImage picture = qvariant_cast<QImage>(mime->imageData());
+  ASSERT_FALSE(picture.isNull());
+  // Framed around the copied block alone, not the whole drawing.
+  EXPECT_LE(picture.width(), 80);
+  EXPECT_LE(picture.height(), 60);
+  int reds = 0, blues = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor c = picture.pixelColor(x, y);
+      reds += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+      blues += c.blue() > 200 && c.red() < 60 && c.green() < 60;
+    }
+  EXPECT_GT(reds, 60 * 40 / 2);
+  EXPECT_EQ(blues, 0);
+  // The text still pastes as before.
+  f.Diagram->PasteFromClipboard();
+  EXPECT_EQ(f.Diagram->BlockCount(), 3);
+
+  // Copying nothing offers no picture.
+  f.Diagram->UnselectAll();
+  f.Diagram->CopyToClipboard();
+  mime = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(mime);
+  EXPECT_FALSE(mime->hasImage());
+}
