@@ -15,12 +15,12 @@ namespace {
 // block's properties come from its constructor.
 std::vector<TPropInfo> JoinProperties() {
   using J = TDiagramLineJoin;
-  static const char* const kept[] = {"Left",  "Top",      "Width", "Height",   "CornerRadius", "Brush",
-                                     "SelBrush", "Color", "SelColor", "Pen", "StringData"};
+  static const char* const kept[] = {"Left",     "Top",   "Width",    "Height", "CornerRadius", "Brush",
+                                     "SelBrush", "Color", "SelColor", "Pen",    "StringData"};
   std::vector<TPropInfo> props;
   for (const TPropInfo& p : TCustomDiagramBlock::StaticClassInfo().Properties()) {
-    const bool keep = std::any_of(std::begin(kept), std::end(kept),
-                                  [&](const char* k) { return p.Name == QLatin1String(k); });
+    const bool keep =
+        std::any_of(std::begin(kept), std::end(kept), [&](const char* k) { return p.Name == QLatin1String(k); });
     if (!keep) props.push_back(TPropInfo(p).NotStored());
   }
   props.push_back(ObjectProp("Anchor", TDiagramControl::StaticClassInfo(), &J::GetAnchor, &J::SetAnchor));
@@ -83,7 +83,7 @@ bool TDiagramLineJoin::FollowsBackTo(const TLinkPoint* AAnchor, const TLinkPoint
   // A line end follows the point it is anchored to, and a join follows its anchor; any
   // other point stays where its control puts it, which ends the chain.
   std::unordered_set<const TLinkPoint*> seen;
-  for (const TLinkPoint* p = AAnchor; p; ) {
+  for (const TLinkPoint* p = AAnchor; p;) {
     if (p == ALinkPoint) return true;
     if (!seen.insert(p).second) return false;
     TDiagramControl* owner = p->GetDControl();

@@ -28,10 +28,10 @@ TPropInfo Unpublished(const char* AName) {
 
 const TClassInfo& TCustomPolygonBlock::StaticClassInfo() {
   using P = TCustomPolygonBlock;
-  static const TClassInfo info("TCustomPolygonBlock", &TCustomDiagramBlock::StaticClassInfo(),
-                               {Unpublished("Shape"), Unpublished("Visible"), Unpublished("Layer"),
-                                Unpublished("HorizontalFlip"), Unpublished("VerticalFlip"),
-                                ColorProp("PointColor", &P::GetPointColor, &P::SetPointColor, 0x00FF00)});
+  static const TClassInfo info(
+      "TCustomPolygonBlock", &TCustomDiagramBlock::StaticClassInfo(),
+      {Unpublished("Shape"), Unpublished("Visible"), Unpublished("Layer"), Unpublished("HorizontalFlip"),
+       Unpublished("VerticalFlip"), ColorProp("PointColor", &P::GetPointColor, &P::SetPointColor, 0x00FF00)});
   return info;
 }
 

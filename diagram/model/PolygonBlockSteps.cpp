@@ -136,7 +136,8 @@ void TCustomPolygonBlock::UpdateHandleMove(THandleMoveInfo& AInfo) {
         // The preview shows the vertices as turned, with the one dragged.
         TDotArray shown = FPolygon->Dots();
         RotatePolygon(shown, GetAngle());
-        shown[static_cast<size_t>(vertex->GetIndex())] = Plus(shown[static_cast<size_t>(vertex->GetIndex())], AInfo.Delta);
+        shown[static_cast<size_t>(vertex->GetIndex())] =
+            Plus(shown[static_cast<size_t>(vertex->GetIndex())], AInfo.Delta);
         DrawPolygonOutline(AInfo.Canvas, shown);
         break;
       }

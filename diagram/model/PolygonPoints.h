@@ -31,9 +31,7 @@ class TPolygonPoints : public TDrawPoints {
   explicit TPolygonPoints(TPersistent* AOwner) : TDrawPoints(AOwner, TPolygonPoint::StaticClassInfo()) {}
   TPolygonPoint* Add() { return static_cast<TPolygonPoint*>(TCollection::Add()); }
   TPolygonPoint* Add(double AX, double AY) { return static_cast<TPolygonPoint*>(TDrawPoints::Add(AX, AY)); }
-  TPolygonPoint* GetItems(int Index) const {
-    return static_cast<TPolygonPoint*>(TCollection::GetItems(Index));
-  }
+  TPolygonPoint* GetItems(int Index) const { return static_cast<TPolygonPoint*>(TCollection::GetItems(Index)); }
   // Writing an item copies X and Y into the item already there.
   void SetItems(int Index, TDrawPoint* Value) { GetItems(Index)->Assign(Value); }
 
