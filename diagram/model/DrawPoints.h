@@ -36,6 +36,10 @@ class TDrawPoints : public TOwnedCollection {
   // Adds a copy of every point of APoints, in order (APoints may be this collection).
   void Append(TDrawPoints* APoints);
   TDrawPoint* GetItems(int Index) const { return static_cast<TDrawPoint*>(TCollection::GetItems(Index)); }
+
+ protected:
+  // For point lists whose items carry more than a position.
+  TDrawPoints(TPersistent* AOwner, const TClassInfo& ItemClass) : TOwnedCollection(AOwner, ItemClass) {}
 };
 
 }  // namespace tarnwick

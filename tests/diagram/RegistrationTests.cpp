@@ -36,7 +36,7 @@ TEST(Registration, ANewDiagramLoadsEveryBuiltInControl) {
   QByteArray text = "object TdvDiagram\n";
   int n = 0;
   const QStringList names = BuiltInNames();
-  ASSERT_GE(names.size(), 8);
+  ASSERT_GE(names.size(), 10);
   for (const QString& name : names) text += QStringLiteral("  object C%1: %2\n  end\n").arg(++n).arg(name).toUtf8();
   text += "end\n";
   TMemoryStream in(text);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "diagram/model/LinkPoints.h"
+#include "diagram/model/PolygonBlock.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/UpdateGuard.h"
 #include "diagram/view/interaction/DiagramTools.h"
@@ -146,7 +147,15 @@ void TDrawTool::PaintOverlay(TCanvas& ACanvas) {
   TDiagramControl* pending = Tools().FInsertDControl;
   if (!pending || State() != msDrawing || IsInvalidDot(Tools().FOldDragPos)) return;
   // The points placed so far: the control is not on the diagram yet, so nothing else
-  // paints them.
+  // paints them. A polygon's vertices get their handles only once it is inserted.
+  if (auto* polygon = dynamic_cast<TCustomPolygonBlock*>(pending)) {
+    polygon->DrawPlacedSegments(&ACanvas, &Diagram());
+    TControlDrawInfo info = FControlDrawInfo;
+    info.Canvas = &ACanvas;
+    info.Action = daDrawCursor;
+    pending->UpdateDraw(info);
+    return;
+  }
   TStretchHandles* handles = pending->GetHandles();
   const TPenStyle penStyle = ACanvas.GetPen()->GetStyle();
   ACanvas.GetPen()->SetStyle(psDot);

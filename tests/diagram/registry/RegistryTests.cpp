@@ -44,12 +44,13 @@ QStringList Column(QString (*AField)(const TRegDControl&)) {
 
 TEST_F(RegistryTest, StartUpRegistersTheCoreControlsInPaletteOrder) {
   EXPECT_EQ(Column([](const TRegDControl& e) { return e.GetDControlID(); }),
-            (QStringList{"TDiagramBlock", "TTextBlock", "TDiagramLine", "TDiagramSideLine", "TDiagramPolyLine",
-                         "TDiagramArc", "TDiagramBezier"}));
+            (QStringList{"TDiagramBlock", "TDiagramLineJoin", "TTextBlock", "TDiagramLine", "TDiagramSideLine",
+                         "TDiagramPolyLine", "TPolygonBlock", "TDiagramArc", "TDiagramBezier"}));
   EXPECT_EQ(Column([](const TRegDControl& e) { return e.GetCaption(); }),
-            (QStringList{"TDiagramBlock", "Text", "Line", "Side line", "Poly line", "Arc", "Bezier"}));
+            (QStringList{"TDiagramBlock", "TDiagramLineJoin", "Text", "Line", "Side line", "Poly line", "Polygon", "Arc",
+                         "Bezier"}));
   EXPECT_EQ(Column([](const TRegDControl& e) { return e.GetCategory(); }),
-            (QStringList{"", "", "Lines", "Lines", "Lines", "Lines", "Lines"}));
+            (QStringList{"", "", "", "Lines", "Lines", "Lines", "", "Lines", "Lines"}));
   const TRegDControl* line = RegisteredDControls().FindByID("TDiagramLine");
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->GetDControlClass(), &TDiagramLine::StaticClassInfo());
