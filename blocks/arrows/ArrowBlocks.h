@@ -91,12 +91,12 @@ class TCustomArrowBlock : public TCustomDiagramBlock {
   int FLengthDeltaFactor = 0;
 };
 
-#define TARNWICK_ARROW_CLASS(Class)          \
-  class Class : public TCustomArrowBlock {   \
-    TARNWICK_CLASS(Class)                    \
-                                             \
-   public:                                   \
-    explicit Class(TComponent* AOwner);      \
+#define TARNWICK_ARROW_CLASS(Class)        \
+  class Class : public TCustomArrowBlock { \
+    TARNWICK_CLASS(Class)                  \
+                                           \
+   public:                                 \
+    explicit Class(TComponent* AOwner);    \
   };
 
 TARNWICK_ARROW_CLASS(TStandardArrowBlock)

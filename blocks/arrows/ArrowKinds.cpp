@@ -21,6 +21,9 @@ constexpr std::array<TAnchorOrientation, 2> DownRight{aoDown, aoRight};
 void Ends(double, double, P& O) { O.assign({{0, 50}, {100, 50}}); }
 void SideMiddles(double, double, P& O) { O.assign({{50, 0}, {50, 100}, {0, 50}, {100, 50}}); }
 
+// Tables: bounds (maximum and minimum length, maximum and minimum width), default length
+// and width, width and length factors, then the shape.
+// clang-format off
 const TArrowKind StandardKind{
     95, 0, 100, 5, 60, 40, -2, 1,
     [](double L, double W, P& O) {
@@ -159,6 +162,8 @@ const TArrowKind CornerDoubleKind{
     [](double L, double W) { return TDot{L, 10 + W}; }, DownRight,
     [](double, double W, P& O) { O.assign({{10 + W / 2, 100}, {100, 10 + W / 2}}); }};
 
+// clang-format on
+
 template <class T>
 TClassInfo ArrowClassInfo(const char* AName) {
   return TClassInfo(AName, &TCustomArrowBlock::StaticClassInfo(), {},
@@ -167,11 +172,11 @@ TClassInfo ArrowClassInfo(const char* AName) {
 
 }  // namespace
 
-#define TARNWICK_ARROW_DEFINE(Class, Kind)                                \
-  const TClassInfo& Class::StaticClassInfo() {                            \
-    static const TClassInfo info = ArrowClassInfo<Class>(#Class);         \
-    return info;                                                          \
-  }                                                                       \
+#define TARNWICK_ARROW_DEFINE(Class, Kind)                        \
+  const TClassInfo& Class::StaticClassInfo() {                    \
+    static const TClassInfo info = ArrowClassInfo<Class>(#Class); \
+    return info;                                                  \
+  }                                                               \
   Class::Class(TComponent* AOwner) : TCustomArrowBlock(AOwner, Kind) {}
 
 TARNWICK_ARROW_DEFINE(TStandardArrowBlock, StandardKind)

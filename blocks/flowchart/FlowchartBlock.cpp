@@ -46,11 +46,11 @@ const TFlowchartKind StandardFlowchartKind{{}, SideMiddles};
 const TClassInfo& TFlowchartBlock::StaticClassInfo() {
   using B = TCustomDiagramBlock;
   // The class places the link points, so a document keeps none of them.
-  static const TClassInfo info("TFlowchartBlock", &TCustomDiagramBlock::StaticClassInfo(),
-                               {ObjectProp("LinkPoints", TLinkPoints::StaticClassInfo(),
-                                           static_cast<TLinkPoints* (B::*)() const>(&TDiagramControl::GetLinkPoints),
-                                           &B::SetLinkPoints)
-                                    .NotStored()});
+  static const TClassInfo info(
+      "TFlowchartBlock", &TCustomDiagramBlock::StaticClassInfo(),
+      {ObjectProp("LinkPoints", TLinkPoints::StaticClassInfo(),
+                  static_cast<TLinkPoints* (B::*)() const>(&TDiagramControl::GetLinkPoints), &B::SetLinkPoints)
+           .NotStored()});
   return info;
 }
 
@@ -78,11 +78,11 @@ void TFlowchartBlock::BuildOutline(TOutlineSink& AOutline) {
   if (!FKind.Outline.empty()) AOutline.Polygon(FKind.Outline);
 }
 
-#define TARNWICK_FLOW_CLASS(Class, Kind)                                         \
-  const TClassInfo& Class::StaticClassInfo() {                                   \
+#define TARNWICK_FLOW_CLASS(Class, Kind)                                                             \
+  const TClassInfo& Class::StaticClassInfo() {                                                       \
     static const TClassInfo info = FlowClassInfo<Class>(#Class, TFlowchartBlock::StaticClassInfo()); \
-    return info;                                                                 \
-  }                                                                              \
+    return info;                                                                                     \
+  }                                                                                                  \
   Class::Class(TComponent* AOwner) : TFlowchartBlock(AOwner, Kind) {}
 
 TARNWICK_FLOW_CLASS(TFlowDecisionBlock, DecisionKind)

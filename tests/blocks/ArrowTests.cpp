@@ -162,7 +162,8 @@ TEST_F(Arrows, AFreshArrowWritesNoShaftValuesAndOutOfBoundsValuesAreClampedWhenR
   const QString text = SaveText(one.Diagram);
   EXPECT_FALSE(text.contains("Shaft")) << text.toStdString();
   QString bad = text;
-  bad.replace("object Arrow1: TStandardArrowBlock\r\n", "object Arrow1: TStandardArrowBlock\r\n    ShaftLength = 500.0\r\n");
+  bad.replace("object Arrow1: TStandardArrowBlock\r\n",
+              "object Arrow1: TStandardArrowBlock\r\n    ShaftLength = 500.0\r\n");
   ASSERT_NE(bad, text);
   TDocumentFixture other;
   LoadText(other.Diagram, bad);

@@ -62,8 +62,8 @@ TEST_P(EveryBlock, PaintsInsideItsBoundsInEveryLibrary) {
   b->SetColor(0x0000FF);
   // Room for the pen, anti-aliasing and the shadow some classes show by default.
   const TSquare r = b->SurroundRect();
-  const QRect allowed = QRect(QPoint(int(r.Left) - 3, int(r.Top) - 3), QPoint(int(r.Right) + 3, int(r.Bottom) + 3))
-                            .adjusted(0, 0, 8, 8);
+  const QRect allowed =
+      QRect(QPoint(int(r.Left) - 3, int(r.Top) - 3), QPoint(int(r.Right) + 3, int(r.Bottom) + 3)).adjusted(0, 0, 8, 8);
   for (TDgrGraphicLib lib : {dglGDI, dglGDIPlus, dglDirect2D}) {
     Diagram->SetGraphicLib(lib);
     const QImage image = PaintPass(Diagram, 400, 300);

@@ -7,8 +7,8 @@
 #include "blocks/BlockSets.h"
 #include "blocks/flowchart/FlowchartBlocks.h"
 #include "diagram/Registration.h"
-#include "diagram/lines/LineClasses.h"
 #include "diagram/lines/LineArrow.h"
+#include "diagram/lines/LineClasses.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"
 #include "platform/gui/Brush.h"
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
   auto* invoice = Symbol<TFlowDocumentBlock>(d, "Invoice", {150, 410, 290, 470}, "Print invoice", paper);
   auto* notify = Symbol<TFlowDataBlock>(d, "Notify", {360, 205, 520, 255}, "Tell the customer", step);
   auto* done = Symbol<TFlowTerminalBlock>(d, "Done", {160, 520, 280, 560}, "Done", start);
-  auto* note = Symbol<TFlowCommentBlock>(d, "Note", {360, 20, 520, 80}, "Orders come in by mail and by phone",
-                                         0x00FFFF);
+  auto* note =
+      Symbol<TFlowCommentBlock>(d, "Note", {360, 20, 520, 80}, "Orders come in by mail and by phone", 0x00FFFF);
   auto* carriers = Create<TFlowListBlock>(owner.get());
   carriers->SetName("Carriers");
   carriers->SetBoundsRect({20, 320, 120, 440});
