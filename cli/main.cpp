@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 
+#include "blocks/BlockSets.h"
 #include "cli/Commands.h"
 #include "diagram/Registration.h"
 #include "platform/core/Exception.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     app = std::make_unique<QCoreApplication>(argc, argv);
 
   tarnwick::RegisterAllClasses();
+  tarnwick::RegisterBlockSets();
   QStringList args;
   for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   try {

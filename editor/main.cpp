@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "blocks/BlockSets.h"
 #include "diagram/Registration.h"
 #include "editor/ViewerWindow.h"
 #include "platform/core/Exception.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   tarnwick::RegisterAllClasses();
+  tarnwick::RegisterBlockSets();
   tarnwick::TViewerWindow window;
   // Errors inside event handlers end in a message box; the program stays usable.
   tarnwick::SetApplicationExceptionHandler([&window](const tarnwick::Exception& e) {

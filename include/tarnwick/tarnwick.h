@@ -72,3 +72,9 @@
 #include "diagram/view/DiagramScrollBar.h"
 #include "diagram/view/SnapGrid.h"
 #include "diagram/view/actions/DiagramAlign.h"
+
+// Ready-made block sets (flowchart symbols, arrows): RegisterBlockSets makes them known to
+// documents and palettes.
+#include "blocks/BlockSets.h"
+#include "blocks/arrows/ArrowBlocks.h"
+#include "blocks/flowchart/FlowchartBlocks.h"

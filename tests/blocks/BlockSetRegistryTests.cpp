@@ -1,0 +1,51 @@
+// The block sets in the control registry: every class under its caption and category, the
+// sets after the core entries and in start-up order, and registration done once.
+#include <gtest/gtest.h>
+
+#include "BlockSetFixture.h"
+#include "diagram/Registration.h"
+#include "platform/core/ClassRegistry.h"
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+int IndexOf(const QString& AId) {
+  TRegDControls& r = RegisteredDControls();
+  for (int i = 0; i < r.Count(); ++i)
+    if (r.GetItem(i)->GetDControlID() == AId) return i;
+  return -1;
+}
+
+}  // namespace
+
+TEST(BlockSetRegistry, EveryClassIsRegisteredInStartUpOrderAfterTheCoreEntries) {
+  RegisterAllClasses();
+  RegisterBlockSets();
+  int last = -1;
+  for (const char* core : {"TDiagramBlock", "TTextBlock", "TDiagramLine", "TDiagramBezier"})
+    last = std::max(last, IndexOf(core));
+  ASSERT_GE(last, 0);
+  for (const TBlockSetClass& c : BlockSetClasses()) {
+    const int i = IndexOf(c.Id);
+    ASSERT_GE(i, 0) << c.Id;
+    EXPECT_EQ(i, last + 1) << c.Id << " follows the previous entry";
+    last = i;
+    const TRegDControl* e = RegisteredDControls().GetItem(i);
+    EXPECT_EQ(e->GetCaption(), c.Caption);
+    EXPECT_EQ(e->GetCategory(), c.Category);
+    EXPECT_EQ(e->GetDControlClass()->ClassName(), c.Id) << "registered under its class name";
+    EXPECT_EQ(GetClass(c.Id), e->GetDControlClass()) << "readable from documents";
+  }
+  for (const char* base : {"TFlowchartBlock", "TCustomArrowBlock"}) EXPECT_EQ(IndexOf(base), -1) << base;
+}
+
+TEST(BlockSetRegistry, RegisteringAgainChangesNothing) {
+  RegisterBlockSets();
+  const int count = RegisteredDControls().Count();
+  const int first = IndexOf("TFlowDecisionBlock");
+  RegisterBlockSets();
+  EXPECT_EQ(RegisteredDControls().Count(), count);
+  EXPECT_EQ(IndexOf("TFlowDecisionBlock"), first);
+}
