@@ -1,9 +1,12 @@
 // Libraries as folders of .dgo files: scanning a base folder, the names that must be
 // refused, saving, renaming and deleting, and the shipped folders that are never written.
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "LibraryFixture.h"
 #include "diagram/libraries/DiagramException.h"
+#include "diagram/libraries/LibraryFolders.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Strings.h"
 
@@ -318,4 +321,14 @@ TEST(LibraryFolders, MissingBaseFolderOrFilerIsAClearError) {
   } catch (const EDiagramException& e) {
     EXPECT_EQ(e.Message(), "Filer object not specified for diagram library manager.");
   }
+}
+
+TEST(LibraryFolders, TheProgramReadsShippedLibrariesBesideItAndWritesTheUsersOwn) {
+  const TLibraryFolders folders = DefaultLibraryFolders();
+  EXPECT_EQ(folders.ShippedFolders, QStringList{QCoreApplication::applicationDirPath() + "/Libraries"});
+  EXPECT_EQ(folders.UserFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Libraries");
+  TLibraryFixture f;
+  ApplyLibraryFolders(*f.Filer, folders);
+  EXPECT_EQ(f.Filer->GetBaseFolder(), folders.UserFolder);
+  EXPECT_EQ(f.Filer->GetReadOnlyFolders(), folders.ShippedFolders);
 }
