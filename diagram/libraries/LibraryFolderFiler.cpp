@@ -288,6 +288,8 @@ bool TDgrLibraryFolderFiler::SaveItem(TDgrLibraryItem* AItem) {
 }
 
 void TDgrLibraryFolderFiler::DeleteItem(TDgrLibraryItem* AItem) {
+  RequireBaseFolder();
+  if (AItem->GetItemName().isEmpty()) return;  // never saved: there is no file
   const QString fileName = ItemFileName(AItem);
   if (QFileInfo(fileName).isFile()) {
     RemoveFile(fileName);

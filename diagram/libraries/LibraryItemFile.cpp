@@ -77,9 +77,11 @@ QByteArray Data16(const QByteArray& ABytes) {
 // A type or name field of a 32-bit resource header: an ordinal, or a zero-terminated
 // UTF-16 string. Returns the ordinal, or -1 for a string.
 int ReadTypeOrName(TByteCursor& C, qsizetype AHeaderEnd) {
-  if (C.Left() >= 2 && C.U16() == 0xFFFF) return C.U16();
-  while (C.Pos() < AHeaderEnd)
-    if (C.U16() == 0) return -1;
+  for (bool first = true; C.Pos() < AHeaderEnd; first = false) {
+    const uint16_t unit = C.U16();
+    if (first && unit == 0xFFFF) return C.U16();
+    if (unit == 0) return -1;
+  }
   Damaged("a resource name runs past its header");
 }
 

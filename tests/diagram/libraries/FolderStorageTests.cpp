@@ -247,7 +247,8 @@ TEST(LibraryFolders, DeletingRemovesFilesAndEmptyFoldersOnly) {
   a->DeleteItem(one);
   EXPECT_EQ(a->Count(), 2);  // the item stays in the list
   EXPECT_EQ(FilesIn(f.Path("dlib_A")), QStringList{"Two.dgo"});
-  EXPECT_NO_THROW(a->DeleteItem(one));  // its file is gone already
+  EXPECT_NO_THROW(a->DeleteItem(one));           // its file is gone already
+  EXPECT_NO_THROW(a->DeleteItem(a->NewItem()));  // never saved: no file at all
 
   f.Manager->DeleteLibrary("a");
   EXPECT_EQ(f.Manager->LibraryByName("A"), nullptr);

@@ -42,12 +42,12 @@ QByteArray Header16(uint32_t ALength) {
 
 // The 32-bit resource file form: the empty entry, then the item's entry with an ordinal
 // type and a string name, then the data padded to four bytes.
-QByteArray Resource32(const QByteArray& AData) {
+QByteArray Resource32(const QByteArray& AData, const QByteArray& ATypeField = LE16(0xFFFF) + LE16(10)) {
   QByteArray empty = LE32(0) + LE32(32) + LE16(0xFFFF) + LE16(0) + LE16(0xFFFF) + LE16(0) + QByteArray(16, '\0');
   QByteArray name;
   for (char c : QByteArray("TDGRLIBRARYITEM")) name += LE16(uint16_t(c));
   name += LE16(0);
-  QByteArray fields = LE16(0xFFFF) + LE16(10) + name;
+  QByteArray fields = ATypeField + name;
   while ((8 + fields.size()) % 4) fields += '\0';
   fields += LE32(0) + LE16(0x1030) + LE16(0) + LE32(0) + LE32(0);
   QByteArray entry = LE32(uint32_t(AData.size())) + LE32(uint32_t(8 + fields.size())) + fields + AData;
@@ -141,6 +141,9 @@ TEST(LibraryItemFile, DamagedFilesAreRefusedAndChangeNothing) {
       {"child objects", Header16(uint32_t(withChild.size())) + withChild},
       {"unknown property", Header16(uint32_t(unknown.size())) + unknown},
       {"32-bit data size beyond the file", padded32},
+      {"32-bit resource of another type", Resource32(stream, LE16(0xFFFF) + LE16(2))},
+      {"32-bit resource type given as a name", Resource32(stream, LE16('R') + LE16(0))},
+      {"32-bit empty entry only", Resource32(stream).left(32)},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.What);
