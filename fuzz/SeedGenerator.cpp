@@ -6,10 +6,20 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
+#include "diagram/Registration.h"
+#include "diagram/libraries/Library.h"
+#include "diagram/libraries/LibraryFolderFiler.h"
+#include "diagram/libraries/LibraryItem.h"
+#include "diagram/libraries/LibraryManager.h"
+#include "diagram/model/DiagramBlock.h"
+#include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"
+#include "platform/core/Strings.h"
+#include "platform/gui/Bitmap.h"
 #include "platform/gui/Picture.h"
 #include "tests/streaming/TestClasses.h"
 
@@ -95,6 +105,51 @@ void SavePictures(const QDir& dir) {
   }
 }
 
+QByteArray Load(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+    std::exit(1);
+  }
+  return f.readAll();
+}
+
+// Items saved by the library filer from a real diagram: one with a block, its text and
+// a glyph, and one holding only a caption.
+void SaveLibraryItems(const QDir& dir) {
+  RegisterAllClasses();
+  QTemporaryDir base;
+  TOwned<TComponent> form = MakeOwned<TComponent>(nullptr);
+  auto* filer = Create<TDgrLibraryFolderFiler>(form.get());
+  filer->SetBaseFolder(base.path());
+  auto* manager = Create<TDgrLibraryManager>(form.get());
+  manager->SetFiler(filer);
+  TDgrLibrary* library = manager->CreateLibrary("Seeds");
+
+  auto* diagram = Create<TdvDiagram>(form.get());
+  auto* block = Create<TDiagramBlock>(form.get());
+  block->SetBoundsRect(TSquare{0, 0, 80, 40});
+  block->SetColor(0x0000FF);
+  block->GetStrings()->SetText(QString::fromUtf8("Pump \"P-1\" café"));
+  block->SetDiagram(diagram);
+  TDgrLibraryItem* item = library->NewItem();
+  item->SetCaption("Pump");
+  item->SetCategory("Plant");
+  item->SetData(diagram->SerializeObjectToString(block));
+  QImage image(4, 4, QImage::Format_RGB32);
+  image.fill(qRgb(0, 128, 255));
+  TOwned<TBitmap> glyph = MakeOwned<TBitmap>();
+  glyph->SetImage(image);
+  item->GetGlyph()->SetGraphic(glyph.get());
+  item->Save();
+  TDgrLibraryItem* bare = library->NewItem();
+  bare->SetCaption("Bare");
+  bare->Save();
+
+  for (const TDgrLibraryItem* saved : {item, bare})
+    Save(dir.filePath(QString("libraries/%1.dgo").arg(saved->GetItemName())), Load(filer->ItemFileName(saved)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,7 +161,8 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   RegisterSampleClasses();
   QDir dir(QString::fromLocal8Bit(argv[1]));
-  if (!dir.mkpath("binary") || !dir.mkpath("text") || !dir.mkpath("pictures")) return 1;
+  if (!dir.mkpath("binary") || !dir.mkpath("text") || !dir.mkpath("pictures") || !dir.mkpath("libraries"))
+    return 1;
   try {
     int n = 0;
     for (const QByteArray& bin : SampleStreams()) {
@@ -121,6 +177,7 @@ int main(int argc, char** argv) {
          "\tS = [x, 1, 'y']\n\tL = (1 2.5 3.5s 4c 5d $FF nil A.B.C)\n\tC = < item [1] X = 1 end >\n"
          "  inherited I: T\n  END\n  inline T\n  end\nend\n");
     SavePictures(dir);
+    SaveLibraryItems(dir);
   } catch (const Exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
