@@ -1,6 +1,7 @@
 #include "editor/ViewerWindow.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -14,6 +15,7 @@
 #include "diagram/model/LinkPoints.h"
 #include "diagram/model/TextBlock.h"
 #include "diagram/view/Diagram.h"
+#include "editor/palette/DiagramButtons.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
@@ -32,6 +34,13 @@ TViewerWindow::TViewerWindow() : FForm(Create<TComponent>(nullptr)) {
     UpdateTitle();
   };
   FDiagram->SetConnectionLineClass(&TDiagramLine::StaticClassInfo());
+  // The block palette: every registered block and line, by category.
+  auto* objects = new QDockWidget(QStringLiteral("Diagram objects"), this);
+  objects->setObjectName(QStringLiteral("DiagramObjects"));
+  FPalette = new TDiagramButtons(objects);
+  FPalette->SetDiagram(FDiagram);
+  objects->setWidget(FPalette);
+  addDockWidget(Qt::LeftDockWidgetArea, objects);
   BuildMenus();
   UpdateTitle();
   resize(1024, 720);

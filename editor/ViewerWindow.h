@@ -12,6 +12,7 @@ namespace tarnwick {
 
 class TComponent;
 class TdvDiagram;
+class TDiagramButtons;
 struct TClassInfo;
 
 class TViewerWindow : public QMainWindow {
@@ -27,6 +28,7 @@ class TViewerWindow : public QMainWindow {
   // stays as it was and false is returned.
   bool SaveFile(const QString& AFileName);
   TdvDiagram* Diagram() const { return FDiagram; }
+  TDiagramButtons* Palette() const { return FPalette; }
 
  private:
   void BuildMenus();
@@ -44,6 +46,7 @@ class TViewerWindow : public QMainWindow {
 
   TOwned<TComponent> FForm;
   TdvDiagram* FDiagram = nullptr;
+  TDiagramButtons* FPalette = nullptr;
   QString FFileName;
   bool FModified = false;
 };

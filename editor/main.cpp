@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "blocks/BlockSets.h"
 #include "diagram/Registration.h"
+#include "diagram/libraries/LibraryFolderFiler.h"
+#include "diagram/libraries/LibraryFolders.h"
+#include "diagram/libraries/LibraryManager.h"
 #include "editor/ViewerWindow.h"
 #include "platform/core/Exception.h"
 #include "platform/widgets/WinControl.h"
@@ -15,6 +19,19 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   tarnwick::RegisterAllClasses();
   tarnwick::RegisterBlockSets();
+  // The block libraries (shipped ones and the user's own) register their items before the
+  // window lists the palette. A damaged item is skipped and reported; the rest load.
+  tarnwick::TOwned<tarnwick::TComponent> libraries = tarnwick::MakeOwned<tarnwick::TComponent>(nullptr);
+  auto* filer = tarnwick::Create<tarnwick::TDgrLibraryFolderFiler>(libraries.get());
+  tarnwick::ApplyLibraryFolders(*filer, tarnwick::DefaultLibraryFolders());
+  auto* manager = tarnwick::Create<tarnwick::TDgrLibraryManager>(libraries.get());
+  manager->SetFiler(filer);
+  try {
+    manager->LoadLibraries();
+  } catch (const tarnwick::Exception& e) {
+    std::fprintf(stderr, "tarnwick: %s\n", qPrintable(e.Message()));
+  }
+  for (const QString& error : manager->GetLoadErrors()) std::fprintf(stderr, "tarnwick: %s\n", qPrintable(error));
   tarnwick::TViewerWindow window;
   // Errors inside event handlers end in a message box; the program stays usable.
   tarnwick::SetApplicationExceptionHandler([&window](const tarnwick::Exception& e) {

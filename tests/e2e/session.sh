@@ -21,9 +21,12 @@ export HOME="$work" XDG_CONFIG_HOME="$work/config"
 # The waits leave the program time to react on a busy machine; xdotool cannot see when a
 # menu has opened or a drag has been handled.
 key() { xdotool key --clearmodifiers "$@"; sleep 0.6; }
+# The block palette docks at the window's left, so the drawing starts right of it: x
+# positions given to drag and click are counted from there.
+ox=280
 # A drag in screen coordinates, in small steps as a hand would move.
 drag() {
-  local x1=$1 y1=$2 x2=$3 y2=$4
+  local x1=$(($1 + ox)) y1=$2 x2=$(($3 + ox)) y2=$4
   xdotool mousemove --sync "$x1" "$y1" mousedown 1
   for i in 1 2 3 4 5; do
     xdotool mousemove --sync $((x1 + (x2 - x1) * i / 5)) $((y1 + (y2 - y1) * i / 5))
@@ -33,6 +36,7 @@ drag() {
   sleep 0.6
 }
 menu() { key alt+"$1"; key "$2"; }
+click() { xdotool mousemove --sync $(($1 + ox)) "$2" click 1; }
 
 # File > Save As into $work/NAME; fails with a screenshot when nothing was written.
 save_as() {
