@@ -456,8 +456,9 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   friend class TDiagramViewport;
   friend class TDiagramWindow;
   // Runs a programmatic batch of moves: extent and repaint once, anchored lines told
-  // once per control at the end; the brackets close even when a move throws.
-  void ProgrammaticMove(const std::function<void()>& AMoves);
+  // once per control at the end; the brackets close even when a move throws. The scroll
+  // ranges are settled after it, unless the batch is part of settling them.
+  void ProgrammaticMove(const std::function<void()>& AMoves, bool ASettleExtent = true);
   void DesignEvent(TDiagramEventType AType);
   // Replaces the document by a snapshot of the undo history, keeping the history.
   void RestoreSnapshot(TStream& AStream);

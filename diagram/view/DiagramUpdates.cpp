@@ -25,7 +25,7 @@ void TdvDiagram::Modified() {
   Fire(OnModified, this);
 }
 
-void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
+void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves, bool ASettleExtent) {
   {
     TDiagramUpdate internal(*this, ukInternal);
     TDiagramUpdate positions(*this, ukPosition);
@@ -36,6 +36,10 @@ void TdvDiagram::ProgrammaticMove(const std::function<void()>& AMoves) {
   const std::vector<TDiagramControl*> controls = list.Vector();
   for (TDiagramControl* c : controls)
     if (list.Contains(c)) c->NotifyAnchoreds(acPosition);
+  // The batch ran as internal work, which leaves the scroll ranges alone: they are settled
+  // here, once the lines followed, or a document saved now would keep a scroll position
+  // the drawing no longer has room for.
+  if (ASettleExtent) UpdateScrollRanges();
 }
 
 void TdvDiagram::MoveBlocks(double ADeltaX, double ADeltaY, bool AOnlySelected, bool AOnlyMovable) {

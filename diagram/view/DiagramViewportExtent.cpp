@@ -56,7 +56,7 @@ void TDiagramViewport::UpdateScrollRanges() {
       const std::vector<TDiagramControl*> controls = FDiagram.FControls->FDControls.Vector();
       for (TDiagramControl* c : controls)
         if (!c->IsMember()) c->MoveBy(dx, dy);
-    });
+    }, false);
   } else {
     e.MinL = e.MinT = 0;
   }
