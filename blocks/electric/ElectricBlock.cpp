@@ -70,6 +70,9 @@ void TElectricBlock::Layout(const TSymbolLayout& ALayout) {
 void TElectricBlock::SetTextAlign(TBlockTextAlign Value) {
   if (FTextAlign == Value) return;
   FTextAlign = Value;
+  // A document holds the text cells before the alignment: the cell read from it may have
+  // been moved since the alignment was set, and is kept as it was written.
+  if (GetComponentState().Contains(csLoading)) return;
   const TSquare s = GetOriginalRect();
   const double w = s.Right - s.Left, h = s.Bottom - s.Top;
   DefaultTextCell()->SetBounds(0, Value == taLeftTop ? -h : h, w, h);
