@@ -1,6 +1,8 @@
 #include "blocks/BlockSets.h"
 
 #include "blocks/arrows/ArrowBlocks.h"
+#include "blocks/dataflow/DataFlowBlocks.h"
+#include "blocks/electric/ElectricBlocks.h"
 #include "blocks/flowchart/FlowchartBlocks.h"
 #include "diagram/Registration.h"
 
@@ -11,8 +13,11 @@ void RegisterBlockSets() {
   static const bool registered = [] {
     RegisterAllClasses();
     RegisterFlowchartBlocks();
-    // The first electric set registers here, between the flowchart symbols and the arrows.
+    RegisterElectricBlocks();
     RegisterArrowBlocks();
+    RegisterElectricBlocks2();
+    RegisterDataFlowBlocks();
+    // The UML sets register here, after the data-flow blocks.
     return true;
   }();
   (void)registered;

@@ -7,6 +7,8 @@
 #include "../diagram/interaction/MouseFixture.h"
 #include "blocks/BlockSets.h"
 #include "blocks/arrows/ArrowBlocks.h"
+#include "blocks/dataflow/DataFlowBlocks.h"
+#include "blocks/electric/ElectricBlocks.h"
 #include "blocks/flowchart/FlowchartBlocks.h"
 #include "diagram/model/RegDControls.h"
 
@@ -20,6 +22,8 @@ struct TBlockSetClass {
   // one outside it; percent of the original rectangle.
   TDot Inside;
   TDot Outside;
+  // The block shows its fill colour; a stroked symbol shows only its pen.
+  bool Filled = true;
 };
 
 inline bool HasOutside(const TBlockSetClass& C) { return !std::isnan(C.Outside.X); }
@@ -36,6 +40,10 @@ inline const std::vector<TBlockSetClass>& BlockSetClasses() {
       {"TFlowCommentBlock", "Comment", "Flowchart", {50, 50}, {99, 2}},
       {"TFlowListBlock", "List", "Flowchart", {50, 50}, {none, none}},
       {"TDatabaseBlock", "Database", "Flowchart", {50, 50}, {1, 1}},
+      {"TResistorBlock", "Resistor", "Electric", {50, 50}, {none, none}, false},
+      {"TCapacitorBlock", "Capacitor", "Electric", {50, 50}, {none, none}, false},
+      {"TDiodeBlock", "Diode", "Electric", {50, 50}, {none, none}, false},
+      {"TLampBlock", "Lamp", "Electric", {50, 50}, {none, none}, false},
       {"TStandardArrowBlock", "Standard Arrow", "Arrows", {50, 50}, {2, 2}},
       {"TDoubleArrowBlock", "Double Arrow", "Arrows", {50, 50}, {2, 2}},
       {"TQuadArrowBlock", "Quad Arrow", "Arrows", {50, 50}, {2, 2}},
@@ -45,6 +53,27 @@ inline const std::vector<TBlockSetClass>& BlockSetClasses() {
       {"TBlockDoubleArrowBlock", "BlockDouble Arrow", "Arrows", {50, 50}, {2, 2}},
       {"TCornerSingleArrowBlock", "CornerSingle Arrow", "Arrows", {20, 80}, {98, 98}},
       {"TCornerDoubleArrowBlock", "CornerDouble Arrow", "Arrows", {20, 45}, {98, 98}},
+      {"TZenerDiodeBlock", "Zener Diode", "Electric", {50, 50}, {none, none}, false},
+      {"TComparatorBlock", "Comparator", "Electric", {50, 50}, {none, none}, false},
+      {"TInductorBlock", "Inductor", "Electric", {50, 50}, {none, none}, false},
+      {"TNonLinearInductorBlock", "Non-linear Inductor", "Electric", {50, 50}, {none, none}, false},
+      {"TGroundBlock", "Ground", "Electric", {50, 50}, {none, none}, false},
+      {"TNPNTransistorBlock", "NPN Transistor", "Electric", {50, 50}, {none, none}, false},
+      {"TPNPTransistorBlock", "PNP Transistor", "Electric", {50, 50}, {none, none}, false},
+      {"TPTIGBTBlock", "PTIGBT", "Electric", {50, 50}, {none, none}, false},
+      {"TNPTIGBTBlock", "NPTIGBT", "Electric", {50, 50}, {none, none}, false},
+      {"TPinBlock", "PIN", "Electric", {50, 50}, {none, none}, false},
+      {"TThyristorBlock", "Thyristor", "Electric", {50, 50}, {none, none}, false},
+      {"TMosfetBlock", "Mosfet", "Electric", {50, 50}, {none, none}, false},
+      {"TSwitchBlock", "Switch", "Electric", {50, 50}, {none, none}, false},
+      {"TDuoCoilXFormBlock", "DuoCoilXForm", "Electric", {50, 50}, {none, none}, false},
+      {"TTriCoilXFormBlock", "TriCoilXForm", "Electric", {50, 50}, {none, none}, false},
+      {"TDCVoltageSourceBlock", "DC Voltage Source", "Electric", {50, 50}, {none, none}, false},
+      {"TDCCurrentSourceBlock", "DC Current Source", "Electric", {50, 50}, {none, none}, false},
+      // The rounded corners of a process are outside it; a data store's open side is not.
+      {"TDFDProcessBlock", "Process", "Data Flow", {50, 50}, {1, 1}},
+      {"TDFDInterfaceBlock", "Interface", "Data Flow", {50, 50}, {none, none}},
+      {"TDFDDataStoreBlock", "Data Store", "Data Flow", {50, 50}, {none, none}, false},
   };
   return classes;
 }

@@ -76,6 +76,12 @@ TEST_P(EveryBlock, PaintsInsideItsBoundsInEveryLibrary) {
         if (Near(p, 255, 0, 0, 40)) ++red;
       }
     EXPECT_EQ(outside, 0) << "library " << lib;
+    if (!GetParam().Class.Filled) {
+      // A stroked symbol shows its pen and nothing of the fill colour.
+      EXPECT_GT(inside, 100) << "drawn, library " << lib;
+      EXPECT_EQ(red, 0) << "library " << lib;
+      continue;
+    }
     EXPECT_GT(red, 1000) << "filled, library " << lib;
     const TDot mid = OnBlock(b, Percent(b, GetParam().Class.Inside));
     EXPECT_TRUE(Near(image.pixel(int(mid.X), int(mid.Y)), 255, 0, 0, 40)) << "library " << lib;
