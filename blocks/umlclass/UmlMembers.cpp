@@ -53,6 +53,23 @@ TUMLBaseClassBlock* ListeningBlock(TPersistent* AOwner) {
 
 }  // namespace
 
+void TUMLMembers::Notify(TCollectionItem* Item, TCollectionNotification Action) {
+  TOwnedCollection::Notify(Item, Action);
+  if (Action == cnAdded) FAdding = Item;
+}
+
+void TUMLMembers::ItemReady(TCollectionItem* Item) {
+  if (FAdding != Item) return;
+  FAdding = nullptr;
+  if (GetUpdateCount() == 0) Update(Item);
+}
+
+namespace {
+void ReportReady(TCollectionItem* AItem) {
+  if (auto* members = dynamic_cast<TUMLMembers*>(AItem->GetCollection())) members->ItemReady(AItem);
+}
+}  // namespace
+
 // ---- Attribute ----
 
 const TClassInfo& TUMLAttribute::StaticClassInfo() {
@@ -65,6 +82,11 @@ const TClassInfo& TUMLAttribute::StaticClassInfo() {
        StringProp("CustomText", &A::GetCustomText, &A::SetCustomText, true)},
       {}, [](TCollection* c) { return Create<TUMLAttribute>(c); });
   return info;
+}
+
+void TUMLAttribute::AfterConstruction() {
+  TCollectionItem::AfterConstruction();
+  ReportReady(this);
 }
 
 void TUMLAttribute::Assign(TPersistent* Source) {
@@ -112,6 +134,11 @@ const TClassInfo& TUMLParameter::StaticClassInfo() {
   return info;
 }
 
+void TUMLParameter::AfterConstruction() {
+  TCollectionItem::AfterConstruction();
+  ReportReady(this);
+}
+
 void TUMLParameter::Assign(TPersistent* Source) {
   auto* p = dynamic_cast<TUMLParameter*>(Source);
   if (!p) {
@@ -152,6 +179,7 @@ const TClassInfo& TUMLParameters::StaticClassInfo() {
 }
 
 void TUMLParameters::Update(TCollectionItem*) {
+  if (!CanReport()) return;
   if (auto* operation = dynamic_cast<TUMLOperation*>(GetOwner())) {
     operation->ParametersChanged();
     return;
@@ -180,6 +208,11 @@ TUMLOperation::TUMLOperation(TCollection* Collection) : TCollectionItem(Collecti
 }
 
 TUMLOperation::~TUMLOperation() = default;
+
+void TUMLOperation::AfterConstruction() {
+  TCollectionItem::AfterConstruction();
+  ReportReady(this);
+}
 
 void TUMLOperation::Assign(TPersistent* Source) {
   auto* o = dynamic_cast<TUMLOperation*>(Source);
@@ -216,6 +249,7 @@ const TClassInfo& TUMLAttributes::StaticClassInfo() {
 }
 
 void TUMLAttributes::Update(TCollectionItem*) {
+  if (!CanReport()) return;
   if (TUMLBaseClassBlock* block = ListeningBlock(GetOwner())) block->AttributesChanged(this);
 }
 
@@ -225,6 +259,7 @@ const TClassInfo& TUMLOperations::StaticClassInfo() {
 }
 
 void TUMLOperations::Update(TCollectionItem*) {
+  if (!CanReport()) return;
   if (TUMLBaseClassBlock* block = ListeningBlock(GetOwner())) block->OperationsChanged(this);
 }
 

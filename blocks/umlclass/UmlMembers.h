@@ -23,12 +23,30 @@ QString UMLVisibilityPrefix(TUMLVisibility AVisibility);
 // "", "in ", "out ", "inout ".
 QString UMLParamKindPrefix(TUMLParamKind AKind);
 
+// The member collections. An item joins its collection inside the item's base
+// constructor, before its own fields exist; the report of the addition waits until the
+// item is whole (ItemReady, from the item's AfterConstruction).
+class TUMLMembers : public TOwnedCollection {
+ public:
+  TUMLMembers(TPersistent* AOwner, const TClassInfo& ItemClass) : TOwnedCollection(AOwner, ItemClass) {}
+  void ItemReady(TCollectionItem* Item);
+
+ protected:
+  void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
+  // Whether a report may go out now (no item half made).
+  bool CanReport() const { return FAdding == nullptr; }
+
+ private:
+  TCollectionItem* FAdding = nullptr;
+};
+
 class TUMLAttribute : public TCollectionItem {
   TARNWICK_CLASS(TUMLAttribute)
 
  public:
   explicit TUMLAttribute(TCollection* Collection) : TCollectionItem(Collection) {}
   void Assign(TPersistent* Source) override;
+  void AfterConstruction() override;
 
   const QString& GetName() const { return FName; }
   void SetName(const QString& Value);
@@ -55,6 +73,7 @@ class TUMLParameter : public TCollectionItem {
  public:
   explicit TUMLParameter(TCollection* Collection) : TCollectionItem(Collection) {}
   void Assign(TPersistent* Source) override;
+  void AfterConstruction() override;
 
   const QString& GetName() const { return FName; }
   void SetName(const QString& Value);
@@ -79,11 +98,11 @@ class TUMLParameter : public TCollectionItem {
 };
 
 // The owner is a class block (template or signal parameters) or an operation.
-class TUMLParameters : public TOwnedCollection {
+class TUMLParameters : public TUMLMembers {
   TARNWICK_CLASS(TUMLParameters)
 
  public:
-  explicit TUMLParameters(TPersistent* AOwner) : TOwnedCollection(AOwner, TUMLParameter::StaticClassInfo()) {}
+  explicit TUMLParameters(TPersistent* AOwner) : TUMLMembers(AOwner, TUMLParameter::StaticClassInfo()) {}
   TUMLParameter* Add() { return static_cast<TUMLParameter*>(TCollection::Add()); }
   TUMLParameter* GetItem(int Index) const { return static_cast<TUMLParameter*>(GetItems(Index)); }
   void SetItem(int Index, TUMLParameter* Value) { GetItem(Index)->Assign(Value); }
@@ -101,6 +120,7 @@ class TUMLOperation : public TCollectionItem {
   // Copies the parameters with the rest: an operation copied without them would read as
   // a different operation (and lose them for good when the copy replaces the original).
   void Assign(TPersistent* Source) override;
+  void AfterConstruction() override;
 
   const QString& GetName() const { return FName; }
   void SetName(const QString& Value);
@@ -124,11 +144,11 @@ class TUMLOperation : public TCollectionItem {
   TOwned<TUMLParameters> FParameters;
 };
 
-class TUMLAttributes : public TOwnedCollection {
+class TUMLAttributes : public TUMLMembers {
   TARNWICK_CLASS(TUMLAttributes)
 
  public:
-  explicit TUMLAttributes(TPersistent* AOwner) : TOwnedCollection(AOwner, TUMLAttribute::StaticClassInfo()) {}
+  explicit TUMLAttributes(TPersistent* AOwner) : TUMLMembers(AOwner, TUMLAttribute::StaticClassInfo()) {}
   TUMLAttribute* Add() { return static_cast<TUMLAttribute*>(TCollection::Add()); }
   TUMLAttribute* GetItem(int Index) const { return static_cast<TUMLAttribute*>(GetItems(Index)); }
   void SetItem(int Index, TUMLAttribute* Value) { GetItem(Index)->Assign(Value); }
@@ -137,11 +157,11 @@ class TUMLAttributes : public TOwnedCollection {
   void Update(TCollectionItem* Item) override;
 };
 
-class TUMLOperations : public TOwnedCollection {
+class TUMLOperations : public TUMLMembers {
   TARNWICK_CLASS(TUMLOperations)
 
  public:
-  explicit TUMLOperations(TPersistent* AOwner) : TOwnedCollection(AOwner, TUMLOperation::StaticClassInfo()) {}
+  explicit TUMLOperations(TPersistent* AOwner) : TUMLMembers(AOwner, TUMLOperation::StaticClassInfo()) {}
   TUMLOperation* Add() { return static_cast<TUMLOperation*>(TCollection::Add()); }
   TUMLOperation* GetItem(int Index) const { return static_cast<TUMLOperation*>(GetItems(Index)); }
   void SetItem(int Index, TUMLOperation* Value) { GetItem(Index)->Assign(Value); }
