@@ -59,8 +59,14 @@ void TUMLAssociationClassBlock::SetDefaultLinkPoints() {
     p->SetCanAnchorInMove(true);
     p->SetLinkConstraint(lcNone);
   }
-  FLeftLink = GetLinkPoints()->GetItems(LeftLinkIndex);
-  FRightLink = GetLinkPoints()->GetItems(RightLinkIndex);
+}
+
+TLinkPoint* TUMLAssociationClassBlock::GetLeftLink() const {
+  return GetLinkPoints()->Count() > LeftLinkIndex ? GetLinkPoints()->GetItems(LeftLinkIndex) : nullptr;
+}
+
+TLinkPoint* TUMLAssociationClassBlock::GetRightLink() const {
+  return GetLinkPoints()->Count() > RightLinkIndex ? GetLinkPoints()->GetItems(RightLinkIndex) : nullptr;
 }
 
 TPoint TUMLAssociationClassBlock::AnchoredOffset(TLinkPoint* ALink, TPoint AOffset, TDot ACorner) {
@@ -71,16 +77,12 @@ TPoint TUMLAssociationClassBlock::AnchoredOffset(TLinkPoint* ALink, TPoint AOffs
 }
 
 TPoint TUMLAssociationClassBlock::GetLeftHandlePos() {
-  FLeftHandlePos = AnchoredOffset(GetLinkPoints()->Count() > LeftLinkIndex ? GetLinkPoints()->GetItems(LeftLinkIndex)
-                                                                            : nullptr,
-                                  FLeftHandlePos, TDot{GetLeft(), GetBottom()});
+  FLeftHandlePos = AnchoredOffset(GetLeftLink(), FLeftHandlePos, TDot{GetLeft(), GetBottom()});
   return FLeftHandlePos;
 }
 
 TPoint TUMLAssociationClassBlock::GetRightHandlePos() {
-  FRightHandlePos = AnchoredOffset(
-      GetLinkPoints()->Count() > RightLinkIndex ? GetLinkPoints()->GetItems(RightLinkIndex) : nullptr, FRightHandlePos,
-      TDot{GetRight(), GetBottom()});
+  FRightHandlePos = AnchoredOffset(GetRightLink(), FRightHandlePos, TDot{GetRight(), GetBottom()});
   return FRightHandlePos;
 }
 
@@ -126,8 +128,13 @@ void TUMLAssociationClassBlock::EndsAndTie(TDot& ALeft, TDot& ARight, TDot& ATie
 
 TSquare TUMLAssociationClassBlock::ControlRect() {
   TSquare r = TUMLClassBlock::ControlRect();
-  for (TDot p : {LeftEnd(), RightEnd()})
-    r = TSquare{std::min(r.Left, p.X), std::min(r.Top, p.Y), std::max(r.Right, p.X), std::max(r.Bottom, p.Y)};
+  const TSquare b = GetBoundsRect();
+  for (TDot p : {LeftEnd(), RightEnd()}) {
+    // A flipped block draws the association mirrored with it.
+    const TDot m{GetHorizontalFlip() ? b.Left + b.Right - p.X : p.X, GetVerticalFlip() ? b.Top + b.Bottom - p.Y : p.Y};
+    for (TDot q : {p, m})
+      r = TSquare{std::min(r.Left, q.X), std::min(r.Top, q.Y), std::max(r.Right, q.X), std::max(r.Bottom, q.Y)};
+  }
   return r;
 }
 

@@ -122,8 +122,9 @@ class TUMLAssociationClassBlock : public TUMLClassBlock {
   TDot RightEnd();
   TStretchHandle* GetLeftHandle() const { return FLeftHandle; }
   TStretchHandle* GetRightHandle() const { return FRightHandle; }
-  TLinkPoint* GetLeftLink() const { return FLeftLink; }
-  TLinkPoint* GetRightLink() const { return FRightLink; }
+  // The end points: link points 12 and 13 (a document may replace the point objects).
+  TLinkPoint* GetLeftLink() const;
+  TLinkPoint* GetRightLink() const;
 
   void SetDefaultLinkPoints() override;
   TSquare ControlRect() override;
@@ -150,8 +151,6 @@ class TUMLAssociationClassBlock : public TUMLClassBlock {
   TStretchHandle* FRightHandle = nullptr;
   bool FUseTempLeft = false;
   bool FUseTempRight = false;
-  TLinkPoint* FLeftLink = nullptr;
-  TLinkPoint* FRightLink = nullptr;
 };
 
 }  // namespace tarnwick
