@@ -210,7 +210,8 @@ void TUMLAssociationClassBlock::DrawBlock(const TDiagramDrawInfo& AInfo, const T
   EndsAndTie(l, r, from, to);
   // Both lines in the original rectangle's units, so they go through the block's mapping.
   const TSquare o = GetOriginalRect();
-  const double sx = (o.Right - o.Left) / std::max(GetWidth(), 1e-9), sy = (o.Bottom - o.Top) / std::max(GetHeight(), 1e-9);
+  const double sx = (o.Right - o.Left) / std::max(GetWidth(), 1e-9),
+               sy = (o.Bottom - o.Top) / std::max(GetHeight(), 1e-9);
   auto toOriginal = [&](TDot p) { return TDot{o.Left + (p.X - GetLeft()) * sx, o.Top + (p.Y - GetTop()) * sy}; };
   const TDot segment[] = {toOriginal(l), toOriginal(r)};
   const TDot tie[] = {toOriginal(from), toOriginal(to)};

@@ -100,13 +100,13 @@ TTextCell* TUMLBaseClassBlock::TitleCell() const {
 TTextCell* TUMLBaseClassBlock::AttributesCell() const {
   TTextCells* cells = GetTextCells();
   return FAttributesCellIndex >= 0 && FAttributesCellIndex < cells->Count() ? cells->GetItems(FAttributesCellIndex)
-                                                                             : nullptr;
+                                                                            : nullptr;
 }
 
 TTextCell* TUMLBaseClassBlock::OperationsCell() const {
   TTextCells* cells = GetTextCells();
   return FOperationsCellIndex >= 0 && FOperationsCellIndex < cells->Count() ? cells->GetItems(FOperationsCellIndex)
-                                                                             : nullptr;
+                                                                            : nullptr;
 }
 
 TTextCell* TUMLBaseClassBlock::ParametersCell() const {

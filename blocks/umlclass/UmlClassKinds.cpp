@@ -22,9 +22,15 @@ TPropInfo OperationsProp() {
 TPropInfo ParametersProp() {
   return ObjectProp("Parameters", TUMLParameters::StaticClassInfo(), &Base::GetParameters, &Base::SetParameters);
 }
-TPropInfo ShowAttributesProp() { return BoolProp("ShowAttributes", &Base::GetShowAttributes, &Base::SetShowAttributes); }
-TPropInfo ShowOperationsProp() { return BoolProp("ShowOperations", &Base::GetShowOperations, &Base::SetShowOperations); }
-TPropInfo ShowParametersProp() { return BoolProp("ShowParameters", &Base::GetShowParameters, &Base::SetShowParameters); }
+TPropInfo ShowAttributesProp() {
+  return BoolProp("ShowAttributes", &Base::GetShowAttributes, &Base::SetShowAttributes);
+}
+TPropInfo ShowOperationsProp() {
+  return BoolProp("ShowOperations", &Base::GetShowOperations, &Base::SetShowOperations);
+}
+TPropInfo ShowParametersProp() {
+  return BoolProp("ShowParameters", &Base::GetShowParameters, &Base::SetShowParameters);
+}
 
 template <class T>
 TClassFactory Factory() {
@@ -89,10 +95,10 @@ TUMLParamClassBlock::TUMLParamClassBlock(TComponent* AOwner) : TUMLClassBlock(AO
 // ---- Data type, interface, utility ----
 
 const TClassInfo& TUMLDataTypeBlock::StaticClassInfo() {
-  static const TClassInfo info("TUMLDataTypeBlock", &TUMLBaseClassBlock::StaticClassInfo(),
-                               {NameProp("UMLDataTypeName"), AttributesProp(), OperationsProp(), ShowAttributesProp(),
-                                ShowOperationsProp()},
-                               Factory<TUMLDataTypeBlock>());
+  static const TClassInfo info(
+      "TUMLDataTypeBlock", &TUMLBaseClassBlock::StaticClassInfo(),
+      {NameProp("UMLDataTypeName"), AttributesProp(), OperationsProp(), ShowAttributesProp(), ShowOperationsProp()},
+      Factory<TUMLDataTypeBlock>());
   return info;
 }
 
@@ -128,10 +134,10 @@ TUMLInterfaceBlock::TUMLInterfaceBlock(TComponent* AOwner) : TUMLBaseClassBlock(
 }
 
 const TClassInfo& TUMLUtilityBlock::StaticClassInfo() {
-  static const TClassInfo info("TUMLUtilityBlock", &TUMLBaseClassBlock::StaticClassInfo(),
-                               {NameProp("UMLUtilityName"), AttributesProp(), OperationsProp(), ShowAttributesProp(),
-                                ShowOperationsProp()},
-                               Factory<TUMLUtilityBlock>());
+  static const TClassInfo info(
+      "TUMLUtilityBlock", &TUMLBaseClassBlock::StaticClassInfo(),
+      {NameProp("UMLUtilityName"), AttributesProp(), OperationsProp(), ShowAttributesProp(), ShowOperationsProp()},
+      Factory<TUMLUtilityBlock>());
   return info;
 }
 
@@ -195,11 +201,11 @@ TUMLExceptionBlock::TUMLExceptionBlock(TComponent* AOwner) : TUMLSignalBlock(AOw
 
 const TClassInfo& TUMLObjectBlock::StaticClassInfo() {
   using O = TUMLObjectBlock;
-  static const TClassInfo info("TUMLObjectBlock", &TUMLBaseClassBlock::StaticClassInfo(),
-                               {StringProp("UMLObjectName", &O::GetObjectName, &O::SetObjectName, true),
-                                StringProp("UMLClassName", &O::GetClassName, &O::SetClassName, true),
-                                AttributesProp(), ShowAttributesProp()},
-                               Factory<TUMLObjectBlock>());
+  static const TClassInfo info(
+      "TUMLObjectBlock", &TUMLBaseClassBlock::StaticClassInfo(),
+      {StringProp("UMLObjectName", &O::GetObjectName, &O::SetObjectName, true),
+       StringProp("UMLClassName", &O::GetClassName, &O::SetClassName, true), AttributesProp(), ShowAttributesProp()},
+      Factory<TUMLObjectBlock>());
   return info;
 }
 

@@ -17,19 +17,26 @@ const TEnumTypeInfo& UMLParamKindType() {
 
 QString UMLVisibilityPrefix(TUMLVisibility AVisibility) {
   switch (AVisibility) {
-    case uvPrivate: return QStringLiteral("-");
-    case uvProtected: return QStringLiteral("#");
-    case uvPublic: return QStringLiteral("+");
+    case uvPrivate:
+      return QStringLiteral("-");
+    case uvProtected:
+      return QStringLiteral("#");
+    case uvPublic:
+      return QStringLiteral("+");
   }
   return {};
 }
 
 QString UMLParamKindPrefix(TUMLParamKind AKind) {
   switch (AKind) {
-    case pkNone: return {};
-    case pkIn: return QStringLiteral("in ");
-    case pkOut: return QStringLiteral("out ");
-    case pkInOut: return QStringLiteral("inout ");
+    case pkNone:
+      return {};
+    case pkIn:
+      return QStringLiteral("in ");
+    case pkOut:
+      return QStringLiteral("out ");
+    case pkInOut:
+      return QStringLiteral("inout ");
   }
   return {};
 }
@@ -74,13 +81,13 @@ void ReportReady(TCollectionItem* AItem) {
 
 const TClassInfo& TUMLAttribute::StaticClassInfo() {
   using A = TUMLAttribute;
-  static const TClassInfo info(
-      "TUMLAttribute", &TCollectionItem::StaticClassInfo(),
-      {StringProp("Name", &A::GetName, &A::SetName, true), StringProp("TypeName", &A::GetTypeName, &A::SetTypeName, true),
-       EnumProp("Visibility", UMLVisibilityType(), &A::GetVisibility, &A::SetVisibility),
-       StringProp("InitialValue", &A::GetInitialValue, &A::SetInitialValue, true),
-       StringProp("CustomText", &A::GetCustomText, &A::SetCustomText, true)},
-      {}, [](TCollection* c) { return Create<TUMLAttribute>(c); });
+  static const TClassInfo info("TUMLAttribute", &TCollectionItem::StaticClassInfo(),
+                               {StringProp("Name", &A::GetName, &A::SetName, true),
+                                StringProp("TypeName", &A::GetTypeName, &A::SetTypeName, true),
+                                EnumProp("Visibility", UMLVisibilityType(), &A::GetVisibility, &A::SetVisibility),
+                                StringProp("InitialValue", &A::GetInitialValue, &A::SetInitialValue, true),
+                                StringProp("CustomText", &A::GetCustomText, &A::SetCustomText, true)},
+                               {}, [](TCollection* c) { return Create<TUMLAttribute>(c); });
   return info;
 }
 
@@ -123,14 +130,13 @@ void TUMLAttribute::SetCustomText(const QString& Value) {
 
 const TClassInfo& TUMLParameter::StaticClassInfo() {
   using P = TUMLParameter;
-  static const TClassInfo info(
-      "TUMLParameter", &TCollectionItem::StaticClassInfo(),
-      {StringProp("Name", &P::GetName, &P::SetName, true),
-       StringProp("ParamType", &P::GetParamType, &P::SetParamType, true),
-       StringProp("DefaultValue", &P::GetDefaultValue, &P::SetDefaultValue, true),
-       EnumProp("ParamKind", UMLParamKindType(), &P::GetParamKind, &P::SetParamKind),
-       StringProp("CustomText", &P::GetCustomText, &P::SetCustomText, true)},
-      {}, [](TCollection* c) { return Create<TUMLParameter>(c); });
+  static const TClassInfo info("TUMLParameter", &TCollectionItem::StaticClassInfo(),
+                               {StringProp("Name", &P::GetName, &P::SetName, true),
+                                StringProp("ParamType", &P::GetParamType, &P::SetParamType, true),
+                                StringProp("DefaultValue", &P::GetDefaultValue, &P::SetDefaultValue, true),
+                                EnumProp("ParamKind", UMLParamKindType(), &P::GetParamKind, &P::SetParamKind),
+                                StringProp("CustomText", &P::GetCustomText, &P::SetCustomText, true)},
+                               {}, [](TCollection* c) { return Create<TUMLParameter>(c); });
   return info;
 }
 

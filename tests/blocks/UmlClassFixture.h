@@ -6,10 +6,10 @@
 namespace tarnwick::test {
 
 inline const std::vector<const char*>& UmlClassIds() {
-  static const std::vector<const char*> ids{
-      "TUMLClassBlock",      "TUMLDataTypeBlock",         "TUMLInterfaceBlock", "TUMLMetaclassBlock",
-      "TUMLSignalBlock",     "TUMLExceptionBlock",        "TUMLUtilityBlock",   "TUMLParamClassBlock",
-      "TUMLAssociationClassBlock", "TUMLObjectBlock", "TUMLBoundElementBlock"};
+  static const std::vector<const char*> ids{"TUMLClassBlock",     "TUMLDataTypeBlock",    "TUMLInterfaceBlock",
+                                            "TUMLMetaclassBlock", "TUMLSignalBlock",      "TUMLExceptionBlock",
+                                            "TUMLUtilityBlock",   "TUMLParamClassBlock",  "TUMLAssociationClassBlock",
+                                            "TUMLObjectBlock",    "TUMLBoundElementBlock"};
   return ids;
 }
 
