@@ -2,6 +2,7 @@
 
 #include "blocks/arrows/ArrowBlocks.h"
 #include "blocks/flowchart/FlowchartBlocks.h"
+#include "blocks/uml/UmlBlocks.h"
 #include "diagram/Registration.h"
 
 namespace tarnwick {
@@ -13,6 +14,7 @@ void RegisterBlockSets() {
     RegisterFlowchartBlocks();
     // The first electric set registers here, between the flowchart symbols and the arrows.
     RegisterArrowBlocks();
+    RegisterUmlBlocks();
     return true;
   }();
   (void)registered;
