@@ -17,37 +17,48 @@ void RegisterUmlBlocks() {
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_extends"), QStringLiteral("Extends"), useCase);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_uses"), QStringLiteral("Uses"), useCase);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_comm"), QStringLiteral("Communicates"), useCase);
-  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_use"), QStringLiteral("Constraint"), useCase);
+  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_use"), QStringLiteral("Constraint"),
+                                        useCase);
   RegisterDControl<TUMLNoteBlock>(QStringLiteral("TUMLNoteBlock_use"), QStringLiteral("Note"), useCase);
 
   const QString activity = QStringLiteral("UML Activity");
-  RegisterDControl<TUMLActionStateBlock>(QStringLiteral("TUMLActionStateBlock"), QStringLiteral("Action State"), activity);
+  RegisterDControl<TUMLActionStateBlock>(QStringLiteral("TUMLActionStateBlock"), QStringLiteral("Action State"),
+                                         activity);
   RegisterDControl<TUMLStateBlock>(QStringLiteral("TUMLStateBlock"), QStringLiteral("State"), activity);
-  RegisterDControl<TUMLInitialStateBlock>(QStringLiteral("TUMLInitialStateBlock"), QStringLiteral("Initial State"), activity);
+  RegisterDControl<TUMLInitialStateBlock>(QStringLiteral("TUMLInitialStateBlock"), QStringLiteral("Initial State"),
+                                          activity);
   RegisterDControl<TUMLFinalStateBlock>(QStringLiteral("TUMLFinalStateBlock"), QStringLiteral("Final State"), activity);
-  RegisterDControl<TUMLTransitionForkBlock>(QStringLiteral("TUMLTransitionForkBlock"), QStringLiteral("Transition Fork"), activity);
-  RegisterDControl<TUMLTransitionJoinBlock>(QStringLiteral("TUMLTransitionJoinBlock"), QStringLiteral("Transition Join"), activity);
-  RegisterDControl<TUMLSignalReceiptBlock>(QStringLiteral("TUMLSignalReceiptBlock"), QStringLiteral("Signal Receipt"), activity);
+  RegisterDControl<TUMLTransitionForkBlock>(QStringLiteral("TUMLTransitionForkBlock"),
+                                            QStringLiteral("Transition Fork"), activity);
+  RegisterDControl<TUMLTransitionJoinBlock>(QStringLiteral("TUMLTransitionJoinBlock"),
+                                            QStringLiteral("Transition Join"), activity);
+  RegisterDControl<TUMLSignalReceiptBlock>(QStringLiteral("TUMLSignalReceiptBlock"), QStringLiteral("Signal Receipt"),
+                                           activity);
   RegisterDControl<TUMLSignalSendBlock>(QStringLiteral("TUMLSignalSendBlock"), QStringLiteral("Signal Send"), activity);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_object"), QStringLiteral("Object Flow"), activity);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_control"), QStringLiteral("Control Flow"), activity);
-  RegisterDControl<TUMLObjectInStateBlock>(QStringLiteral("TUMLObjectInStateBlock"), QStringLiteral("Object In State"), activity);
+  RegisterDControl<TUMLObjectInStateBlock>(QStringLiteral("TUMLObjectInStateBlock"), QStringLiteral("Object In State"),
+                                           activity);
   RegisterDControl<TUMLDecisionBlock>(QStringLiteral("TUMLDecisionBlock"), QStringLiteral("Decision"), activity);
-  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_act"), QStringLiteral("Constraint"), activity);
+  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_act"), QStringLiteral("Constraint"),
+                                        activity);
   RegisterDControl<TUMLNoteBlock>(QStringLiteral("TUMLNoteBlock_act"), QStringLiteral("Note"), activity);
 
   const QString sequence = QStringLiteral("UML Sequence");
-  RegisterDControl<TUMLObjectLifelineBlock>(QStringLiteral("TUMLObjectLifelineBlock"), QStringLiteral("Object Lifeline"), sequence);
+  RegisterDControl<TUMLObjectLifelineBlock>(QStringLiteral("TUMLObjectLifelineBlock"),
+                                            QStringLiteral("Object Lifeline"), sequence);
   RegisterDControl<TUMLActivationLine>(QStringLiteral("TUMLActivationLine"), QStringLiteral("Activation"), sequence);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_msg"), QStringLiteral("Message"), sequence);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_msgcall"), QStringLiteral("Message (call)"), sequence);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_msgreturn"), QStringLiteral("Message (return)"), sequence);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_msgasync"), QStringLiteral("Message (async.)"), sequence);
-  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_seq"), QStringLiteral("Constraint"), sequence);
+  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_seq"), QStringLiteral("Constraint"),
+                                        sequence);
   RegisterDControl<TUMLNoteBlock>(QStringLiteral("TUMLNoteBlock_seq"), QStringLiteral("Note"), sequence);
 
   const QString staticStructure = QStringLiteral("UML Static");
-  RegisterDControl<TUMLPackageBlock>(QStringLiteral("TUMLPackageBlock_static"), QStringLiteral("Package"), staticStructure);
+  RegisterDControl<TUMLPackageBlock>(QStringLiteral("TUMLPackageBlock_static"), QStringLiteral("Package"),
+                                     staticStructure);
   // 9.6: TUMLClassBlock "TUMLClassBlock" "Class" "UML Static"
   // 9.6: TUMLDataTypeBlock "TUMLDataTypeBlock" "Data Type" "UML Static"
   // 9.6: TUMLInterfaceBlock "TUMLInterfaceBlock" "Interface" "UML Static"
@@ -60,7 +71,8 @@ void RegisterUmlBlocks() {
   // 9.6: TUMLObjectBlock "TUMLObjectBlock" "Object" "UML Static"
   // 9.6: TUMLBoundElementBlock "TUMLBoundElementBlock" "Bound Element" "UML Static"
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_generalize"), QStringLiteral("Generalization"), staticStructure);
-  RegisterDControl<TUMLAssociation>(QStringLiteral("TUMLAssociation"), QStringLiteral("Binary Association"), staticStructure);
+  RegisterDControl<TUMLAssociation>(QStringLiteral("TUMLAssociation"), QStringLiteral("Binary Association"),
+                                    staticStructure);
   RegisterDControl<TUMLComposition>(QStringLiteral("TUMLComposition"), QStringLiteral("Composition"), staticStructure);
   RegisterDControl<TUMLClassLink>(QStringLiteral("TUMLClassLink"), QStringLiteral("Link"), staticStructure);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_dependency"), QStringLiteral("Dependency"), staticStructure);
@@ -68,8 +80,10 @@ void RegisterUmlBlocks() {
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_trace"), QStringLiteral("Trace"), staticStructure);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_refinement"), QStringLiteral("Refinement"), staticStructure);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_usage"), QStringLiteral("Usage"), staticStructure);
-  RegisterDControl<TUMLSubsystemBlock>(QStringLiteral("TUMLSubsystemBlock"), QStringLiteral("Subsystem"), staticStructure);
-  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_static"), QStringLiteral("Constraint"), staticStructure);
+  RegisterDControl<TUMLSubsystemBlock>(QStringLiteral("TUMLSubsystemBlock"), QStringLiteral("Subsystem"),
+                                       staticStructure);
+  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_static"), QStringLiteral("Constraint"),
+                                        staticStructure);
   RegisterDControl<TUMLNoteBlock>(QStringLiteral("TUMLNoteBlock_static"), QStringLiteral("Note"), staticStructure);
 
   const QString component = QStringLiteral("UML Component");
@@ -77,7 +91,8 @@ void RegisterUmlBlocks() {
   RegisterDControl<TUMLComponentBlock>(QStringLiteral("TUMLComponentBlock"), QStringLiteral("Component"), component);
   RegisterDControl<TUMLNodeBlock>(QStringLiteral("TUMLNodeBlock"), QStringLiteral("Node"), component);
   RegisterDControl<L>(QStringLiteral("TUMLGenericLine_dependencycomp"), QStringLiteral("Dependency"), component);
-  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_comp"), QStringLiteral("Constraint"), component);
+  RegisterDControl<TUMLConstraintBlock>(QStringLiteral("TUMLConstraintBlock_comp"), QStringLiteral("Constraint"),
+                                        component);
   RegisterDControl<TUMLNoteBlock>(QStringLiteral("TUMLNoteBlock_comp"), QStringLiteral("Note"), component);
 }
 

@@ -48,8 +48,7 @@ TSquare TUMLActivationLine::BarRect() const {
   TStretchHandles* h = ActiveHandles();
   if (!h || h->Count() < 2) return TSquare{};
   const TDot a = h->GetItems(0)->GetOrPoint(), b = h->GetItems(h->Count() - 1)->GetOrPoint();
-  return TSquare{std::min(a.X, b.X) - HalfBar, std::min(a.Y, b.Y), std::max(a.X, b.X) + HalfBar,
-                 std::max(a.Y, b.Y)};
+  return TSquare{std::min(a.X, b.X) - HalfBar, std::min(a.Y, b.Y), std::max(a.X, b.X) + HalfBar, std::max(a.Y, b.Y)};
 }
 
 void TUMLActivationLine::LayOutLinkPoints() {

@@ -32,12 +32,12 @@ class TUMLBlock : public TCustomDiagramBlock {
 // How a shape class's outline is built: most are fixed figures in the original
 // rectangle; a few follow the block's proportions and are built in code.
 enum TUMLOutlineKind {
-  uokFigures,     // Figures below, as they stand
-  uokActionState, // a rounded rectangle with half-circle ends
-  uokState,       // a rounded rectangle with corners of half the shorter side
-  uokReceipt,     // a flag with a notch as deep as half the height
-  uokSend,        // a pentagon pointing right, its tip as long as half the height
-  uokFinalState,  // a filled disc inside a ring
+  uokFigures,      // Figures below, as they stand
+  uokActionState,  // a rounded rectangle with half-circle ends
+  uokState,        // a rounded rectangle with corners of half the shorter side
+  uokReceipt,      // a flag with a notch as deep as half the height
+  uokSend,         // a pentagon pointing right, its tip as long as half the height
+  uokFinalState,   // a filled disc inside a ring
 };
 
 // One figure of a shape's outline in its original coordinates: a closed polygon, an
@@ -105,7 +105,6 @@ TARNWICK_UML_SHAPE_CLASS(TUMLNoteBlock, TUMLShapeBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLActionStateBlock, TUMLShapeBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLStateBlock, TUMLShapeBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLInitialStateBlock, TUMLShapeBlock)
-TARNWICK_UML_SHAPE_CLASS(TUMLFinalStateBlock, TUMLShapeBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLSignalReceiptBlock, TUMLShapeBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLSignalSendBlock, TUMLShapeBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLComponentBlock, TUMLShapeBlock)
@@ -127,6 +126,16 @@ TARNWICK_UML_SHAPE_CLASS(TUMLTransitionForkBlock, TUMLTransitionBarBlock)
 TARNWICK_UML_SHAPE_CLASS(TUMLTransitionJoinBlock, TUMLTransitionBarBlock)
 
 #undef TARNWICK_UML_SHAPE_CLASS
+
+// A filled disc inside a ring. The engines fill the outline even-odd; the legacy canvas
+// fills figure by figure, so there the ring is drawn without its fill.
+class TUMLFinalStateBlock : public TUMLShapeBlock {
+  TARNWICK_CLASS(TUMLFinalStateBlock)
+
+ public:
+  explicit TUMLFinalStateBlock(TComponent* AOwner);
+  void DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) override;
+};
 
 // A 3-D box: the front face is the block's rectangle, the top and side faces stand out
 // Depth units above and to the right of it.

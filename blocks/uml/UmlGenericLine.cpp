@@ -32,15 +32,15 @@ struct TUMLLineLook {
 constexpr std::array<TUMLLineLook, 15> Looks{{
     {asSolidArrow, true, 15, 11, asNone, 0, 0, false, false, true, false, u"\u00ABextends\u00BB"},  // ultExtends
     {asSolidArrow, true, 15, 11, asNone, 0, 0, false, false, true, false, u"\u00ABuses\u00BB"},     // ultUses
-    {asNone, false, 0, 0, asNone, 0, 0, false, false, false, false, u""},                          // ultCommunicates
-    {asNone, false, 0, 0, asLineArrow, 15, 11, false, false, true, false, u""},                    // ultControlFlow
-    {asNone, false, 0, 0, asLineArrow, 15, 11, true, true, true, false, u""},                      // ultObjectFlow
-    {asNone, false, 0, 0, asLineArrow, 0, 0, false, false, true, false, u""},                      // ultMessage
-    {asNone, false, 0, 0, asSolidArrow, 0, 0, false, false, true, false, u""},                     // ultMessageCall
-    {asNone, false, 0, 0, asLineArrow, 0, 0, true, true, true, false, u""},                        // ultMessageReturn
-    {asNone, false, 0, 0, asHalfLine, 0, 0, false, false, true, false, u""},                       // ultMessageAsync
-    {asSolidArrow, true, 15, 11, asNone, 0, 0, false, false, true, false, u""},                    // ultGeneralize
-    {asNone, false, 0, 0, asLineArrow, 15, 11, true, false, true, true, u""},                      // ultDependency
+    {asNone, false, 0, 0, asNone, 0, 0, false, false, false, false, u""},                           // ultCommunicates
+    {asNone, false, 0, 0, asLineArrow, 15, 11, false, false, true, false, u""},                     // ultControlFlow
+    {asNone, false, 0, 0, asLineArrow, 15, 11, true, true, true, false, u""},                       // ultObjectFlow
+    {asNone, false, 0, 0, asLineArrow, 0, 0, false, false, true, false, u""},                       // ultMessage
+    {asNone, false, 0, 0, asSolidArrow, 0, 0, false, false, true, false, u""},                      // ultMessageCall
+    {asNone, false, 0, 0, asLineArrow, 0, 0, true, true, true, false, u""},                         // ultMessageReturn
+    {asNone, false, 0, 0, asHalfLine, 0, 0, false, false, true, false, u""},                        // ultMessageAsync
+    {asSolidArrow, true, 15, 11, asNone, 0, 0, false, false, true, false, u""},                     // ultGeneralize
+    {asNone, false, 0, 0, asLineArrow, 15, 11, true, false, true, true, u""},                       // ultDependency
     {asNone, false, 0, 0, asLineArrow, 15, 11, true, false, true, true, u"\u00ABbind\u00BB"},       // ultBinding
     {asNone, false, 0, 0, asLineArrow, 15, 11, true, false, true, true, u"\u00ABtraces\u00BB"},     // ultTrace
     {asNone, false, 0, 0, asLineArrow, 15, 11, true, false, true, true, u"\u00ABrefines\u00BB"},    // ultRefinement
@@ -103,10 +103,10 @@ bool Loading(const TComponent* AComponent) {
 }  // namespace
 
 const TEnumTypeInfo& UMLLineTypeType() {
-  static const TEnumTypeInfo t("TUMLLineType", {"ultExtends", "ultUses", "ultCommunicates", "ultControlFlow",
-                                                "ultObjectFlow", "ultMessage", "ultMessageCall", "ultMessageReturn",
-                                                "ultMessageAsync", "ultGeneralize", "ultDependency", "ultBinding",
-                                                "ultTrace", "ultRefinement", "ultUsage"});
+  static const TEnumTypeInfo t(
+      "TUMLLineType", {"ultExtends", "ultUses", "ultCommunicates", "ultControlFlow", "ultObjectFlow", "ultMessage",
+                       "ultMessageCall", "ultMessageReturn", "ultMessageAsync", "ultGeneralize", "ultDependency",
+                       "ultBinding", "ultTrace", "ultRefinement", "ultUsage"});
   return t;
 }
 
@@ -128,10 +128,9 @@ const TClassInfo& TUMLGenericLine::StaticClassInfo() {
   using G = TUMLGenericLine;
   // The arrows, pens and texts a type sets are stored as the line's own; the type itself
   // comes back from the line's identifier.
-  static const TClassInfo info(
-      "TUMLGenericLine", &TUMLLine::StaticClassInfo(),
-      {EnumProp("LineType", UMLLineTypeType(), &G::GetLineType, &G::SetLineType).NotStored()},
-      [](TComponent* owner) { return Create<TUMLGenericLine>(owner); });
+  static const TClassInfo info("TUMLGenericLine", &TUMLLine::StaticClassInfo(),
+                               {EnumProp("LineType", UMLLineTypeType(), &G::GetLineType, &G::SetLineType).NotStored()},
+                               [](TComponent* owner) { return Create<TUMLGenericLine>(owner); });
   return info;
 }
 

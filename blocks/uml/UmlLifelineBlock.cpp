@@ -53,13 +53,12 @@ void UMLLineOffsets(double ALength, int ASpace, std::vector<double>& AOffsets) {
 
 const TClassInfo& TUMLObjectLifelineBlock::StaticClassInfo() {
   using L = TUMLObjectLifelineBlock;
-  static const TClassInfo info(
-      "TUMLObjectLifelineBlock", &TUMLBlock::StaticClassInfo(),
-      {IntProp("LifeLineLength", &L::GetLifeLineLength, &L::SetLifeLineLength, 60),
-       // Whether the pen is the user's: a pen set by hand is drawn as it is, the class's
-       // own pen is drawn dashed. Kept in the document so that a reloaded line looks the same.
-       BoolProp("PenChanged", &L::GetPenChanged, &L::SetPenChanged, false)},
-      [](TComponent* owner) { return Create<TUMLObjectLifelineBlock>(owner); });
+  static const TClassInfo info("TUMLObjectLifelineBlock", &TUMLBlock::StaticClassInfo(),
+                               {IntProp("LifeLineLength", &L::GetLifeLineLength, &L::SetLifeLineLength, 60),
+                                // Whether the pen is the user's: a pen set by hand is drawn as it is, the class's
+                                // own pen is drawn dashed. Kept in the document so that a reloaded line looks the same.
+                                BoolProp("PenChanged", &L::GetPenChanged, &L::SetPenChanged, false)},
+                               [](TComponent* owner) { return Create<TUMLObjectLifelineBlock>(owner); });
   return info;
 }
 

@@ -67,10 +67,14 @@ void TUMLNodeBlock::BuildOutline(TOutlineSink& AOutline) {
   const double d = EffectiveDepth();
   const double dx = GetWidth() != 0 ? d * 100 / std::fabs(GetWidth()) : 0;
   const double dy = GetHeight() != 0 ? d * 100 / std::fabs(GetHeight()) : 0;
+  // The faces stand out up and to the right however the block is flipped: the sinks
+  // mirror every figure of a flipped block, so a flipped face is mirrored beforehand.
+  const bool fh = GetHorizontalFlip(), fv = GetVerticalFlip();
+  const auto at = [fh, fv](double X, double Y) { return TDot{fh ? 100 - X : X, fv ? 100 - Y : Y}; };
   AOutline.Rectangle(PercentRect);
-  const std::array<TDot, 4> top{{{100 + dx, -dy}, {100, 0}, {0, 0}, {dx, -dy}}};
+  const std::array<TDot, 4> top{{at(100 + dx, -dy), at(100, 0), at(0, 0), at(dx, -dy)}};
   AOutline.Polygon(top);
-  const std::array<TDot, 4> side{{{100 + dx, -dy}, {100 + dx, 100 - dy}, {100, 100}, {100, 0}}};
+  const std::array<TDot, 4> side{{at(100 + dx, -dy), at(100 + dx, 100 - dy), at(100, 100), at(100, 0)}};
   AOutline.Polygon(side);
 }
 
@@ -90,8 +94,10 @@ TDot TUMLNodeBlock::GetHandlePoint(TStretchHandle* AHandle) {
 
 TDot TUMLNodeBlock::GetLinkPointPoint(TLinkPoint* ALinkPoint) {
   TDot p = TUMLBlock::GetLinkPointPoint(ALinkPoint);
-  if (ALinkPoint && ALinkPoint->GetIndex() <= 1) {
-    // The top and right points lie on the top and side faces.
+  // The top and right points lie on the top and side faces, while a flip has not taken
+  // them to the bottom or the left.
+  const int i = ALinkPoint ? ALinkPoint->GetIndex() : -1;
+  if ((i == 0 && !GetVerticalFlip()) || (i == 1 && !GetHorizontalFlip())) {
     const int half = EffectiveDepth() / 2;
     p.X += half;
     p.Y -= half;

@@ -144,15 +144,15 @@ void TUMLShapeBlock::BuildOutline(TOutlineSink& AOutline) {
       return;
     case uokReceipt: {
       const double n = std::min(NotchDepth(), s.Right - s.Left);
-      const std::array<TDot, 5> flag{{{s.Left, s.Top}, {s.Right, s.Top}, {s.Right - n, midY}, {s.Right, s.Bottom},
-                                      {s.Left, s.Bottom}}};
+      const std::array<TDot, 5> flag{
+          {{s.Left, s.Top}, {s.Right, s.Top}, {s.Right - n, midY}, {s.Right, s.Bottom}, {s.Left, s.Bottom}}};
       AOutline.Polygon(flag);
       return;
     }
     case uokSend: {
       const double n = std::min(NotchDepth(), s.Right - s.Left);
-      const std::array<TDot, 5> pentagon{{{s.Left, s.Top}, {s.Right - n, s.Top}, {s.Right, midY},
-                                          {s.Right - n, s.Bottom}, {s.Left, s.Bottom}}};
+      const std::array<TDot, 5> pentagon{
+          {{s.Left, s.Top}, {s.Right - n, s.Top}, {s.Right, midY}, {s.Right - n, s.Bottom}, {s.Left, s.Bottom}}};
       AOutline.Polygon(pentagon);
       return;
     }

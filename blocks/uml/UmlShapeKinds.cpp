@@ -6,7 +6,10 @@
 #include "blocks/uml/UmlBlocks.h"
 #include "diagram/model/StretchHandles.h"
 #include "diagram/model/TextCells.h"
+#include "geometry/BlockDrawer.h"
 #include "platform/core/Properties.h"
+#include "platform/gui/Brush.h"
+#include "platform/gui/Canvas.h"
 
 namespace tarnwick {
 
@@ -20,8 +23,8 @@ TClassInfo UmlClassInfo(const char* AName, const TClassInfo& AParent) {
 }
 
 // ---- Actor: a stick figure; the name stands below it ----
-constexpr std::array<TDot, 2> Body{{{16, 16}, {16, 56}}}, RightLeg{{{16, 56}, {32, 88}}},
-    LeftLeg{{{16, 56}, {0, 88}}}, Arms{{{0, 24}, {32, 24}}};
+constexpr std::array<TDot, 2> Body{{{16, 16}, {16, 56}}}, RightLeg{{{16, 56}, {32, 88}}}, LeftLeg{{{16, 56}, {0, 88}}},
+    Arms{{{0, 24}, {32, 24}}};
 const std::array<F, 5> ActorFigures{{{F::fkEllipse, {}, {8, 0, 24, 16}},
                                      {F::fkStroke, Body, {}},
                                      {F::fkStroke, RightLeg, {}},
@@ -44,7 +47,8 @@ constexpr std::array<TUMLLinkPoint, 11> PackagePoints{{{aoUp, {38, 15}},
                                                        {aoLeft, {0, 55}},
                                                        {aoLeft, {0, 35}},
                                                        {aoLeft, {0, 15}}}};
-const TUMLShapeKind PackageKind{{0, 0, 75, 70}, 75, 70, uokFigures, PackageFigures, PackagePoints, {0, 15, 75, 70}, false};
+const TUMLShapeKind PackageKind{{0, 0, 75, 70},  75,   70, uokFigures, PackageFigures, PackagePoints,
+                                {0, 15, 75, 70}, false};
 
 // ---- Use case: an ellipse ----
 const std::array<F, 1> UseCaseFigures{{{F::fkEllipse, {}, {0, 0, 80, 40}}}};
@@ -56,7 +60,8 @@ constexpr std::array<TUMLLinkPoint, 8> UseCasePoints{{{aoUp, {15, 5}},
                                                       {aoDown, {40, 40}},
                                                       {aoDown, {15, 35}},
                                                       {aoRight, {80, 20}}}};
-const TUMLShapeKind UseCaseKind{{0, 0, 80, 40}, 80, 40, uokFigures, UseCaseFigures, UseCasePoints, {0, 0, 80, 40}, false};
+const TUMLShapeKind UseCaseKind{{0, 0, 80, 40}, 80,   40, uokFigures, UseCaseFigures, UseCasePoints,
+                                {0, 0, 80, 40}, false};
 
 // ---- Constraint and note: a sheet with its top-right corner folded ----
 constexpr std::array<TDot, 5> Sheet{{{0, 0}, {90, 0}, {100, 20}, {100, 100}, {0, 100}}};
@@ -77,7 +82,8 @@ constexpr std::array<TUMLLinkPoint, 8> ActionStatePoints{{{aoUp, {6, 7}},
                                                           {aoDown, {40, 40}},
                                                           {aoDown, {6, 33}},
                                                           {aoRight, {80, 20}}}};
-const TUMLShapeKind ActionStateKind{{0, 0, 80, 40}, 80, 40, uokActionState, {}, ActionStatePoints, {0, 0, 80, 40}, false};
+const TUMLShapeKind ActionStateKind{{0, 0, 80, 40}, 80,   40, uokActionState, {}, ActionStatePoints,
+                                    {0, 0, 80, 40}, false};
 constexpr std::array<TUMLLinkPoint, 12> StatePoints{{{aoUp, {20, 0}},
                                                      {aoUp, {40, 0}},
                                                      {aoUp, {60, 0}},
@@ -96,7 +102,8 @@ const TUMLShapeKind StateKind{{0, 0, 80, 40}, 80, 40, uokState, {}, StatePoints,
 const std::array<F, 1> DiscFigures{{{F::fkEllipse, {}, {0, 0, 40, 40}}}};
 constexpr std::array<TUMLLinkPoint, 4> DiscPoints{
     {{aoUp, {20, 0}}, {aoDown, {20, 40}}, {aoLeft, {0, 20}}, {aoRight, {40, 20}}}};
-const TUMLShapeKind InitialStateKind{{0, 0, 40, 40}, 32, 32, uokFigures, DiscFigures, DiscPoints, {0, 0, 40, 40}, false};
+const TUMLShapeKind InitialStateKind{{0, 0, 40, 40}, 32,   32, uokFigures, DiscFigures, DiscPoints,
+                                     {0, 0, 40, 40}, false};
 const TUMLShapeKind FinalStateKind{{0, 0, 40, 40}, 32, 32, uokFinalState, {}, DiscPoints, {0, 0, 40, 40}, false};
 
 // ---- Signals: a flag with a notch, a pentagon ----
@@ -121,9 +128,8 @@ constexpr std::array<TDot, 12> ComponentBody{{{18, 0},
                                               {36, 20},
                                               {36, 7},
                                               {18, 7}}};
-const std::array<F, 3> ComponentFigures{{{F::fkPolygon, ComponentBody, {}},
-                                         {F::fkRectangle, {}, {0, 7, 36, 20}},
-                                         {F::fkRectangle, {}, {0, 32, 36, 45}}}};
+const std::array<F, 3> ComponentFigures{
+    {{F::fkPolygon, ComponentBody, {}}, {F::fkRectangle, {}, {0, 7, 36, 20}}, {F::fkRectangle, {}, {0, 32, 36, 45}}}};
 constexpr std::array<TUMLLinkPoint, 9> ComponentPoints{{{aoUp, {18, 0}},
                                                         {aoUp, {60, 0}},
                                                         {aoRight, {120, 0}},
@@ -133,8 +139,8 @@ constexpr std::array<TUMLLinkPoint, 9> ComponentPoints{{{aoUp, {18, 0}},
                                                         {aoDown, {18, 50}},
                                                         {aoLeft, {0, 38}},
                                                         {aoLeft, {0, 13}}}};
-const TUMLShapeKind ComponentKind{{0, 0, 120, 50}, 120, 50,           uokFigures, ComponentFigures,
-                                  ComponentPoints, {36, 0, 120, 50}, false};
+const TUMLShapeKind ComponentKind{{0, 0, 120, 50},  120,  50, uokFigures, ComponentFigures, ComponentPoints,
+                                  {36, 0, 120, 50}, false};
 
 // ---- Transition bars ----
 constexpr std::array<TUMLLinkPoint, 4> ForkPoints{
@@ -147,17 +153,19 @@ constexpr TColor Black = 0;
 
 }  // namespace
 
-#define TARNWICK_UML_SHAPE(Class, Parent, Kind)                                   \
-  const TClassInfo& Class::StaticClassInfo() {                                    \
+#define TARNWICK_UML_SHAPE(Class, Parent, Kind)                                            \
+  const TClassInfo& Class::StaticClassInfo() {                                             \
     static const TClassInfo info = UmlClassInfo<Class>(#Class, Parent::StaticClassInfo()); \
-    return info;                                                                  \
-  }                                                                               \
+    return info;                                                                           \
+  }                                                                                        \
   Class::Class(TComponent* AOwner) : TUMLShapeBlock(AOwner, Kind)
 
 TARNWICK_UML_SHAPE(TUMLActorBlock, TUMLShapeBlock, ActorKind) { SetVertAlign(vaTop); }
 TARNWICK_UML_SHAPE(TUMLPackageBlock, TUMLShapeBlock, PackageKind) {}
 TARNWICK_UML_SHAPE(TUMLUseCaseBlock, TUMLShapeBlock, UseCaseKind) {}
-TARNWICK_UML_SHAPE(TUMLConstraintBlock, TUMLShapeBlock, SheetKind) { DefaultTextCell()->SetText(QStringLiteral("{ }")); }
+TARNWICK_UML_SHAPE(TUMLConstraintBlock, TUMLShapeBlock, SheetKind) {
+  DefaultTextCell()->SetText(QStringLiteral("{ }"));
+}
 TARNWICK_UML_SHAPE(TUMLNoteBlock, TUMLShapeBlock, SheetKind) {}
 TARNWICK_UML_SHAPE(TUMLActionStateBlock, TUMLShapeBlock, ActionStateKind) {}
 TARNWICK_UML_SHAPE(TUMLStateBlock, TUMLShapeBlock, StateKind) {}
@@ -169,6 +177,22 @@ TARNWICK_UML_SHAPE(TUMLFinalStateBlock, TUMLShapeBlock, FinalStateKind) {
   SetColor(Black);
   SetSelColor(Black);
 }
+
+void TUMLFinalStateBlock::DrawShape(const TDiagramDrawInfo& AInfo, const TDiagramDrawBlockInfo& ABlockInfo) {
+  TBlockDrawer* d = AInfo.Drawer;
+  if (AInfo.DgrDrawer || !d || !d->GetCanvas()) {
+    TUMLShapeBlock::DrawShape(AInfo, ABlockInfo);
+    return;
+  }
+  const TSquare o = GetOriginalRect();
+  TCanvasOutline outline(*d, o, 1, 1, GetHorizontalFlip(), GetVerticalFlip());
+  outline.Ellipse(TSquare{o.Left + 4, o.Top + 4, o.Right - 4, o.Bottom - 4});
+  TBrush* brush = d->GetCanvas()->GetBrush();
+  const TBrushStyle style = brush->GetStyle();
+  brush->SetStyle(bsClear);
+  outline.Ellipse(o);
+  brush->SetStyle(style);
+}
 TARNWICK_UML_SHAPE(TUMLSignalReceiptBlock, TUMLShapeBlock, ReceiptKind) { SetMinHeight(20); }
 TARNWICK_UML_SHAPE(TUMLSignalSendBlock, TUMLShapeBlock, SendKind) { SetMinHeight(20); }
 TARNWICK_UML_SHAPE(TUMLComponentBlock, TUMLShapeBlock, ComponentKind) {
@@ -179,7 +203,8 @@ TARNWICK_UML_SHAPE(TUMLComponentBlock, TUMLShapeBlock, ComponentKind) {
 
 // The subsystem is a package that says so.
 const TClassInfo& TUMLSubsystemBlock::StaticClassInfo() {
-  static const TClassInfo info = UmlClassInfo<TUMLSubsystemBlock>("TUMLSubsystemBlock", TUMLPackageBlock::StaticClassInfo());
+  static const TClassInfo info =
+      UmlClassInfo<TUMLSubsystemBlock>("TUMLSubsystemBlock", TUMLPackageBlock::StaticClassInfo());
   return info;
 }
 
@@ -190,7 +215,8 @@ TUMLSubsystemBlock::TUMLSubsystemBlock(TComponent* AOwner) : TUMLPackageBlock(AO
 // ---- Blocks drawn as a plain block's shape ----
 
 const TClassInfo& TUMLObjectInStateBlock::StaticClassInfo() {
-  static const TClassInfo info = UmlClassInfo<TUMLObjectInStateBlock>("TUMLObjectInStateBlock", TUMLBlock::StaticClassInfo());
+  static const TClassInfo info =
+      UmlClassInfo<TUMLObjectInStateBlock>("TUMLObjectInStateBlock", TUMLBlock::StaticClassInfo());
   return info;
 }
 
@@ -248,11 +274,11 @@ TUMLTransitionBarBlock::TUMLTransitionBarBlock(TComponent* AOwner, std::span<con
 
 void TUMLTransitionBarBlock::BuildOutline(TOutlineSink& AOutline) { AOutline.Rectangle(TSquare{0, 5, 50, 10}); }
 
-#define TARNWICK_UML_BAR(Class, Points)                                                                \
-  const TClassInfo& Class::StaticClassInfo() {                                                         \
+#define TARNWICK_UML_BAR(Class, Points)                                                                    \
+  const TClassInfo& Class::StaticClassInfo() {                                                             \
     static const TClassInfo info = UmlClassInfo<Class>(#Class, TUMLTransitionBarBlock::StaticClassInfo()); \
-    return info;                                                                                       \
-  }                                                                                                    \
+    return info;                                                                                           \
+  }                                                                                                        \
   Class::Class(TComponent* AOwner) : TUMLTransitionBarBlock(AOwner, Points) {}
 
 TARNWICK_UML_BAR(TUMLTransitionForkBlock, ForkPoints)
