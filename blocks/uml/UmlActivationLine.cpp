@@ -96,6 +96,13 @@ void TUMLActivationLine::UpdateHandleMove(THandleMoveInfo& AInfo) {
   TUMLLine::UpdateHandleMove(AInfo);
 }
 
+void TUMLActivationLine::UpdateInsert(TControlInsertInfo& AInfo) {
+  // Drawn upright from where the drag started: a slanted drag would make a wide box of
+  // the narrow bar. An end dropped on a link point goes there.
+  if (!AInfo.AnchorPoint2) AInfo.P2.X = AInfo.P1.X;
+  TUMLLine::UpdateInsert(AInfo);
+}
+
 bool TUMLActivationLine::PointInControl(TPoint Pos) {
   const TSquare r = BarRect();
   const double x = Pos.X, y = Pos.Y;

@@ -73,6 +73,7 @@ class TUMLActivationLine : public TUMLLine {
   bool PointInControl(TPoint Pos) override;
   TSquare ControlRect() override;
   void UpdateHandleMove(THandleMoveInfo& AInfo) override;
+  void UpdateInsert(TControlInsertInfo& AInfo) override;
   TDot GetLinkPointPoint(TLinkPoint* ALinkPoint) override;
   void HandlesChanged() override;
   void Loaded() override;

@@ -337,7 +337,8 @@ TEST_F(Uml, ANewActivationIsUprightAndMovesOnlyAlongItself) {
   ExpectNear(LinkAt(bar, 11), {0, 200}, "last point along");
   EXPECT_EQ(bar->BarRect(), (TSquare{-7, 0, 7, 200}));
 
-  PlaceLine(bar, Diagram, TDot{100, 50}, TDot{100, 250});
+  PlaceLine(bar, Diagram, TDot{100, 50}, TDot{160, 250});
+  ExpectNear(bar->GetTargetHandle()->GetOrPoint(), {100, 250}, "inserted upright");
   THandleMoveInfo info;
   info.AHandle = bar->GetTargetHandle();
   info.Action = haMoved;
