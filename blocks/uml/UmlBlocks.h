@@ -200,10 +200,14 @@ class TUMLObjectLifelineBlock : public TUMLBlock {
   void EnterCursorState() override;
   void LeaveCursorState() override;
   void Loaded() override;
+  // Adds "HeldLinkPoints": how many hidden points past the line's end lines still hold.
+  void DefineProperties(TFiler* Filer) override;
 
  private:
   // Makes, moves, hides or deletes the link points along the line for ALength.
   void LayOutLinkPoints(int ALength);
+  // The points past those the stored length asks for: hidden, held by lines.
+  int HeldPointCount() const;
   void ComputeTempLength(TDot ADelta);
 
   bool FPenChanged = false;
@@ -213,6 +217,7 @@ class TUMLObjectLifelineBlock : public TUMLBlock {
   bool FUseTempLine = false;
   int FMinLineLength = 10;
   int FLinkSpace = 20;
+  int FHeldPointsRead = 0;
 };
 
 // More link points than this along one lifeline or activation are never made: a length

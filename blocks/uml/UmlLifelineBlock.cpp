@@ -16,6 +16,8 @@
 #include "platform/core/Properties.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Pen.h"
+#include "streaming/Reader.h"
+#include "streaming/Writer.h"
 
 namespace tarnwick {
 
@@ -103,6 +105,26 @@ void TUMLObjectLifelineBlock::Loaded() {
   const TPen* pen = GetPen();
   if (pen->GetStyle() != psSolid || pen->GetColor() != clBlack || pen->GetWidth() != 1) FPenChanged = true;
   LayOutLinkPoints(FLineLength);
+  // The held points come back hidden at the line's end, where the lines that hold them
+  // anchor again once their anchors are resolved.
+  TLinkPoints* points = GetLinkPoints();
+  for (int i = 0; i < FHeldPointsRead; ++i) points->Add(50, FLineLength, aoHorz)->SetVisible(false);
+  FHeldPointsRead = 0;
+}
+
+int TUMLObjectLifelineBlock::HeldPointCount() const {
+  thread_local std::vector<double> offsets;
+  UMLLineOffsets(FLineLength, FLinkSpace, offsets);
+  return std::max(0, GetLinkPoints()->Count() - HeadPoints - static_cast<int>(offsets.size()));
+}
+
+void TUMLObjectLifelineBlock::DefineProperties(TFiler* Filer) {
+  TUMLBlock::DefineProperties(Filer);
+  // The link points are the class's and are not stored; those a shortened line keeps for
+  // the lines that hold them must be, or the lines would come back loose.
+  Filer->DefineProperty(
+      "HeldLinkPoints", [this](TReader& R) { FHeldPointsRead = std::clamp<int>(R.ReadInteger(), 0, MaxUMLLinePoints); },
+      [this](TWriter& W) { W.WriteInteger(HeldPointCount()); }, HeldPointCount() > 0);
 }
 
 double TUMLObjectLifelineBlock::LinkOffset(int AIndex) const {

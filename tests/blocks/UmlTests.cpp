@@ -389,3 +389,28 @@ TEST_F(Uml, AssociationsNameTheirEnds) {
 }
 
 }  // namespace
+
+TEST_F(Uml, AMessageHeldPastAShortenedLifelineStaysAnchoredAfterReloading) {
+  TDocumentFixture one;
+  auto* life = Create<TUMLObjectLifelineBlock>(one.Form);
+  life->SetName("Life");
+  life->SetBoundsRect(TSquare{100, 50, 180, 90});
+  life->SetDiagram(one.Diagram);
+  auto* message = GenericLine("TUMLGenericLine_msg", one.Diagram);
+  message->SetName("Msg");
+  message->GetTargetLinkPoint()->SetAnchorLink(life->GetLinkPoints()->GetItems(4));
+  life->SetLifeLineLength(30);
+  const QString text = SaveText(one.Diagram);
+  TDocumentFixture other;
+  LoadText(other.Diagram, text);
+  auto* read = dynamic_cast<TCustomDiagramLine*>(other.Diagram->GetLinks(0));
+  auto* readLife = static_cast<TUMLObjectLifelineBlock*>(other.Diagram->GetBlocks(0));
+  ASSERT_EQ(readLife->GetLinkPoints()->Count(), 5);
+  EXPECT_EQ(read->GetTargetLinkPoint()->GetAnchorLink(), readLife->GetLinkPoints()->GetItems(4));
+  EXPECT_FALSE(readLife->GetLinkPoints()->GetItems(4)->GetVisible());
+  EXPECT_EQ(SaveText(other.Diagram), text);
+  // Once the message lets go, the point goes with the next change of length.
+  read->GetTargetLinkPoint()->SetAnchorLink(nullptr);
+  readLife->SetLifeLineLength(40);
+  EXPECT_EQ(readLife->GetLinkPoints()->Count(), 4);
+}
