@@ -414,3 +414,27 @@ TEST_F(Uml, AMessageHeldPastAShortenedLifelineStaysAnchoredAfterReloading) {
   readLife->SetLifeLineLength(40);
   EXPECT_EQ(readLife->GetLinkPoints()->Count(), 4);
 }
+
+TEST_F(Uml, APastedOrRestoredLineKeepsTheUsersLook) {
+  auto* trace = GenericLine("TUMLGenericLine_trace");
+  trace->SetName("Trace1");
+  trace->GetPen()->SetStyle(psDot);
+  trace->GetTargetArrow()->SetShape(asEllipse);
+  Diagram->SelectAll();
+  Diagram->CopyToClipboard();
+  Diagram->PasteFromClipboard();
+  ASSERT_EQ(Diagram->LinkCount(), 2);
+  auto* pasted = dynamic_cast<TUMLGenericLine*>(Diagram->GetLinks(1));
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->GetLineType(), ultTrace);
+  EXPECT_EQ(pasted->GetPen()->GetStyle(), psDot);
+  EXPECT_EQ(pasted->GetTargetArrow()->GetShape(), asEllipse);
+  // Undone and redone: the lines come back from a snapshot.
+  Diagram->Undo();
+  Diagram->Redo();
+  ASSERT_EQ(Diagram->LinkCount(), 2);
+  auto* restored = dynamic_cast<TUMLGenericLine*>(Diagram->GetLinks(1));
+  ASSERT_NE(restored, nullptr);
+  EXPECT_EQ(restored->GetPen()->GetStyle(), psDot);
+  EXPECT_EQ(restored->GetLineType(), ultTrace);
+}
