@@ -253,6 +253,13 @@ TEST_F(Uml, AHugeLifelineOrActivationMakesABoundedNumberOfPoints) {
   const int count = life->GetLinkPoints()->Count();
   EXPECT_LE(count, 2 + MaxUMLLinePoints);
   EXPECT_EQ(life->LinkOffset(count - 1), INT_MAX) << "the last point is still at the end";
+  TDirect2DOn direct2D;
+  for (TDgrGraphicLib lib : {dglGDI, dglGDIPlus, dglDirect2D}) {
+    Diagram->SetGraphicLib(lib);
+    const QImage image = PaintPass(Diagram, 300, 300);
+    EXPECT_FALSE(Near(image.pixel(140, 200), 255, 255, 255, 2) && Near(image.pixel(140, 210), 255, 255, 255, 2))
+        << "the line is drawn, library " << lib;
+  }
   life->SetLifeLineLength(100);
   EXPECT_EQ(life->GetLinkPoints()->Count(), 2 + 5);
 
