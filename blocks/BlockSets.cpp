@@ -4,6 +4,7 @@
 #include "blocks/dataflow/DataFlowBlocks.h"
 #include "blocks/electric/ElectricBlocks.h"
 #include "blocks/flowchart/FlowchartBlocks.h"
+#include "blocks/uml/UmlBlocks.h"
 #include "diagram/Registration.h"
 
 namespace tarnwick {
@@ -17,7 +18,7 @@ void RegisterBlockSets() {
     RegisterArrowBlocks();
     RegisterElectricBlocks2();
     RegisterDataFlowBlocks();
-    // The UML sets register here, after the data-flow blocks.
+    RegisterUmlBlocks();
     return true;
   }();
   (void)registered;

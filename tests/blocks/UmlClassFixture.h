@@ -1,6 +1,7 @@
 #pragma once
 // The class-like UML blocks registered under their identifiers, for tests of this set.
 #include "BlockSetFixture.h"
+#include "blocks/BlockSets.h"
 #include "blocks/umlclass/UmlClassBlocks.h"
 
 namespace tarnwick::test {
@@ -13,20 +14,8 @@ inline const std::vector<const char*>& UmlClassIds() {
   return ids;
 }
 
-inline void RegisterUmlClassBlocks() {
-  const QString c = QStringLiteral("UML Static");
-  RegisterDControl<TUMLClassBlock>("TUMLClassBlock", "Class", c);
-  RegisterDControl<TUMLDataTypeBlock>("TUMLDataTypeBlock", "Data Type", c);
-  RegisterDControl<TUMLInterfaceBlock>("TUMLInterfaceBlock", "Interface", c);
-  RegisterDControl<TUMLMetaClassBlock>("TUMLMetaclassBlock", "Metaclass", c);
-  RegisterDControl<TUMLSignalBlock>("TUMLSignalBlock", "Signal", c);
-  RegisterDControl<TUMLExceptionBlock>("TUMLExceptionBlock", "Exception", c);
-  RegisterDControl<TUMLUtilityBlock>("TUMLUtilityBlock", "Utility", c);
-  RegisterDControl<TUMLParamClassBlock>("TUMLParamClassBlock", "Parameterized Class", c);
-  RegisterDControl<TUMLAssociationClassBlock>("TUMLAssociationClassBlock", "Association Class", c);
-  RegisterDControl<TUMLObjectBlock>("TUMLObjectBlock", "Object", c);
-  RegisterDControl<TUMLBoundElementBlock>("TUMLBoundElementBlock", "Bound Element", c);
-}
+// The class-like blocks register with the rest of the block sets, in their palette places.
+inline void RegisterUmlClassBlocks() { RegisterBlockSets(); }
 
 inline TUMLBaseClassBlock* NewUmlById(const QString& AId, TComponent* AOwner) {
   const TRegDControl* entry = RegisteredDControls().FindByID(AId);
