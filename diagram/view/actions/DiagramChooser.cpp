@@ -6,8 +6,8 @@
 
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
-#include "platform/gui/GraphicFormats.h"
 #include "platform/gui/Graphic.h"
+#include "platform/gui/GraphicFormats.h"
 
 namespace tarnwick {
 
