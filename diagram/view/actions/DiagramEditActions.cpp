@@ -19,8 +19,11 @@ bool TDiagramFocusedAction::Acts() const {
 
 TDiagramDelete::TDiagramDelete(QObject* AParent) : TDiagramFocusedAction(AParent) { SetHint(QStringLiteral("Delete")); }
 
+// A shortcut may come in before the enabled state caught up. While a drag holds on to
+// controls, or the text editor has the key, deleting is not this command's business.
 bool TDiagramDelete::Execute() {
   if (!Acts()) return false;
+  if (!NoMouseOperation(*GetDiagram()) || GetDiagram()->EditingText()) return false;
   GetDiagram()->DeleteSelecteds();
   return true;
 }

@@ -26,7 +26,8 @@ class TDiagramFocusedAction : public TDiagramAction {
   bool FOnlyFocused = false;
 };
 
-// Enabled with a selection, no mouse operation and no in-place edit.
+// Enabled with a selection, no mouse operation and no in-place edit; while a mouse
+// operation or an edit runs it reports the command as not handled, whatever the state.
 class TDiagramDelete : public TDiagramFocusedAction {
  public:
   explicit TDiagramDelete(QObject* AParent = nullptr);

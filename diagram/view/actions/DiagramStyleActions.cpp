@@ -41,6 +41,9 @@ bool HasSelection(const TdvDiagram* ADiagram) { return ADiagram && ADiagram->Sel
 
 }  // namespace
 
+// A question runs a modal dialog, and with it the event loop: the diagram may be gone
+// when the answer comes, and its selection may have changed. Each command therefore
+// takes the diagram and the selection again after asking.
 IDiagramChooser& TDiagramChooserAction::Chooser() const { return FChooser ? *FChooser : DefaultDiagramChooser(); }
 
 // ---- Shape colour ----
@@ -51,7 +54,7 @@ bool TDiagramShapeColor::Execute() {
   const auto blocks = SelectedPlainBlocks(*diagram);
   if (blocks.empty()) return true;
   const std::optional<TColor> color = Chooser().ChooseColor(blocks.front()->GetColor());
-  if (!color) return true;
+  if (!color || !(diagram = GetDiagram())) return true;
   TDiagramUpdate operation(*diagram, QStringLiteral("color"));
   for (TCustomDiagramBlock* block : SelectedPlainBlocks(*diagram)) {
     block->SetColor(*color);
@@ -77,8 +80,7 @@ bool TDiagramLineColor::Execute() {
   else if (const auto lines = SelectedLines(*diagram); !lines.empty())
     initial = lines.front()->GetPen()->GetColor();
   const std::optional<TColor> color = Chooser().ChooseColor(initial);
-  if (!color) return true;
-  // The dialog ran modal: the selection is read again.
+  if (!color || !(diagram = GetDiagram())) return true;
   TDiagramUpdate operation(*diagram, QStringLiteral("line color"));
   for (TCustomDiagramBlock* block : SelectedPlainBlocks(*diagram)) block->GetPen()->SetColor(*color);
   for (TCustomDiagramLine* line : SelectedLines(*diagram)) {
@@ -100,7 +102,7 @@ bool TDiagramBlockPicture::Execute() {
   TdvDiagram* diagram = GetDiagram();
   if (!HasSelectedPlainBlock(diagram)) return true;
   const std::optional<QString> file = Chooser().ChoosePictureFile();
-  if (!file || file->isEmpty()) return true;
+  if (!file || file->isEmpty() || !(diagram = GetDiagram())) return true;
   // The file is read once, before anything changes: a file that does not load raises
   // here and leaves every block, and the undo history, as they were.
   const bool isBitmap = QFileInfo(*file).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
@@ -144,7 +146,7 @@ bool TDiagramControlFont::Execute() {
     }
   TOwned<TFont> font = MakeOwned<TFont>();
   font->Assign(first->GetFont());
-  if (!Chooser().ChooseFont(*font)) return true;
+  if (!Chooser().ChooseFont(*font) || !(diagram = GetDiagram())) return true;
   TDiagramUpdate operation(*diagram, QStringLiteral("text font"));
   for (int i = 0; i < diagram->SelectedCount(); ++i)
     if (TDiagramControl* control = diagram->GetSelecteds(i); !control->IsGroup()) control->SetFont(font.get());

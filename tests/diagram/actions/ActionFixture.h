@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "../interaction/MouseFixture.h"
@@ -21,16 +22,20 @@ struct TScriptedChooser : IDiagramChooser {
   std::optional<QString> FontName;
   int FontSize = 0;
   QStringList Asked;
+  // Runs while a question is open, as the event loop of a modal dialog would.
+  std::function<void()> WhileAsking;
   std::vector<TColor> InitialColors;
   QString InitialFontName;
 
   std::optional<TColor> ChooseColor(TColor AInitial) override {
     Asked << "color";
+    if (WhileAsking) WhileAsking();
     InitialColors.push_back(AInitial);
     return Color;
   }
   bool ChooseFont(TFont& AFont) override {
     Asked << "font";
+    if (WhileAsking) WhileAsking();
     InitialFontName = AFont.GetName();
     if (!FontName) return false;
     AFont.SetName(*FontName);
@@ -39,6 +44,7 @@ struct TScriptedChooser : IDiagramChooser {
   }
   std::optional<QString> ChoosePictureFile() override {
     Asked << "picture";
+    if (WhileAsking) WhileAsking();
     return PictureFile;
   }
 };

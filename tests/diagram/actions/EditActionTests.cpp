@@ -52,6 +52,9 @@ TEST_F(EditActions, DeleteNeedsASelectionAndNoMouseOperationOrTextEdit) {
   Diagram->EditControlText(block);
   ASSERT_TRUE(Diagram->EditingText());
   EXPECT_FALSE(Enabled(Delete));
+  Delete.setEnabled(true);  // a stale state: the command still keeps out of the edit
+  EXPECT_FALSE(Delete.Execute());
+  EXPECT_EQ(Diagram->BlockCount(), 1);
   Diagram->CloseEditor(false);
   EXPECT_TRUE(Enabled(Delete));
   Forget();

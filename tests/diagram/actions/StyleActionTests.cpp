@@ -158,6 +158,42 @@ TEST_F(StyleActions, FontStartsFromTheFirstControlAndSkipsGroups) {
   EXPECT_EQ(Modifieds, 1);
 }
 
+TEST_F(StyleActions, FontOnAnEmptyGroupAloneStartsFromTheGroupsFont) {
+  TGroupBlock* group = Diagram->AddGroup();
+  group->GetFont()->SetName("Courier");
+  Diagram->UnselectAll();
+  Diagram->SetGroupSelected(group, true);
+  TDiagramControlFont action;
+  action.SetDiagram(Diagram);
+  ASSERT_TRUE(Enabled(action));
+  EXPECT_TRUE(action.Execute());
+  EXPECT_EQ(Chooser.InitialFontName, "Courier");
+}
+
+TEST_F(StyleActions, ADiagramFreedWhileTheQuestionIsOpenIsLeftAlone) {
+  TDiagramShapeColor color;
+  TDiagramLineColor line;
+  TDiagramBlockPicture picture;
+  TDiagramControlFont font;
+  Chooser.Color = clRed;
+  Chooser.PictureFile = "unused.png";
+  Chooser.FontName = "Arial";
+  for (TDiagramChooserAction* a : std::initializer_list<TDiagramChooserAction*>{&color, &line, &picture, &font}) {
+    TBlockFixture other;
+    auto* block = other.NewBlock(0, 0, 40, 40);
+    block->SetSelected(true);
+    a->SetDiagram(other.Diagram);
+    ASSERT_TRUE(Enabled(*a));
+    Chooser.WhileAsking = [&] {
+      Chooser.WhileAsking = nullptr;
+      other.Diagram->Free();
+      other.Diagram = nullptr;
+    };
+    EXPECT_TRUE(a->Execute());
+    EXPECT_EQ(a->GetDiagram(), nullptr);
+  }
+}
+
 TEST_F(StyleActions, ArrowShapeTakesOneStepPerChangedLine) {
   auto* m = NewLine(TDot{50, 250}, TDot{250, 250});
   auto* n = NewLine(TDot{50, 300}, TDot{250, 300});
