@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/RegDControls.h"
@@ -86,12 +88,28 @@ bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
     control->SetDiagram(diagram.get());
     control->SetSelected(false);
 
-    QImage image(DControlGlyphSize, DControlGlyphSize, QImage::Format_ARGB32_Premultiplied);
+    // A control that sizes itself (to its text, say) may not fit the square: it is drawn
+    // whole and scaled down. Nearest pixels keep the background colour exact, so it stays
+    // transparent.
+    const TSquare r = control->SurroundRect();
+    const int side = std::clamp(static_cast<int>(std::ceil(std::max(r.Right, r.Bottom))) + 3, DControlGlyphSize,
+                                8 * DControlGlyphSize);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(255, 0, 255));
     {
       QPainter painter(&image);
       TCanvas canvas(&painter);
       diagram->PaintAs(canvas, psBitmap, TDot{0, 0});
+    }
+    if (side > DControlGlyphSize) {
+      // Scaled into the square less a one-pixel frame, so the corner pixel that names the
+      // transparent colour is background whatever the control draws at its edges.
+      const QImage scaled = image.scaled(DControlGlyphSize - 2, DControlGlyphSize - 2, Qt::IgnoreAspectRatio,
+                                         Qt::FastTransformation);
+      image = QImage(DControlGlyphSize, DControlGlyphSize, QImage::Format_ARGB32_Premultiplied);
+      image.fill(QColor(255, 0, 255));
+      QPainter framed(&image);
+      framed.drawImage(1, 1, scaled);
     }
     AGlyph.SetImage(image);
     MakeTransparent(AGlyph);
