@@ -39,6 +39,8 @@ TViewerWindow::TViewerWindow() : FForm(Create<TComponent>(nullptr)) {
   objects->setObjectName(QStringLiteral("DiagramObjects"));
   FPalette = new TDiagramButtons(objects);
   FPalette->SetDiagram(FDiagram);
+  // A click with Shift held leaves the kind armed for the next block, as users of palettes expect.
+  FPalette->SetKeepInsertingMode(dkmOnShiftPressed);
   objects->setWidget(FPalette);
   addDockWidget(Qt::LeftDockWidgetArea, objects);
   BuildMenus();
