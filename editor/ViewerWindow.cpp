@@ -16,6 +16,7 @@
 #include "diagram/model/TextBlock.h"
 #include "diagram/view/Diagram.h"
 #include "editor/palette/DiagramButtons.h"
+#include "editor/palette/DiagramToolBar.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
@@ -43,6 +44,15 @@ TViewerWindow::TViewerWindow() : FForm(Create<TComponent>(nullptr)) {
   FPalette->SetKeepInsertingMode(dkmOnShiftPressed);
   objects->setWidget(FPalette);
   addDockWidget(Qt::LeftDockWidgetArea, objects);
+  // The line-type bar: which line is drawn out of a link point.
+  FLineBar = new TDiagramToolBar(this);
+  FLineBar->setObjectName(QStringLiteral("LineTypes"));
+  FLineBar->setWindowTitle(QStringLiteral("Line types"));
+  FLineBar->SetButtons(TDiagramBarButtons{dbLines});
+  FLineBar->SetMode(tmConnections);
+  FLineBar->SetButtonSize(23);
+  FLineBar->SetDiagram(FDiagram);
+  addToolBar(Qt::TopToolBarArea, FLineBar);
   BuildMenus();
   UpdateTitle();
   resize(1024, 720);

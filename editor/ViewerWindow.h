@@ -13,6 +13,7 @@ namespace tarnwick {
 class TComponent;
 class TdvDiagram;
 class TDiagramButtons;
+class TDiagramToolBar;
 struct TClassInfo;
 
 class TViewerWindow : public QMainWindow {
@@ -29,6 +30,7 @@ class TViewerWindow : public QMainWindow {
   bool SaveFile(const QString& AFileName);
   TdvDiagram* Diagram() const { return FDiagram; }
   TDiagramButtons* Palette() const { return FPalette; }
+  TDiagramToolBar* LineBar() const { return FLineBar; }
 
  private:
   void BuildMenus();
@@ -47,6 +49,7 @@ class TViewerWindow : public QMainWindow {
   TOwned<TComponent> FForm;
   TdvDiagram* FDiagram = nullptr;
   TDiagramButtons* FPalette = nullptr;
+  TDiagramToolBar* FLineBar = nullptr;
   QString FFileName;
   bool FModified = false;
 };

@@ -9,6 +9,7 @@
 
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/RegDControls.h"
+#include "diagram/model/TextCells.h"
 #include "diagram/view/Diagram.h"
 #include "platform/core/Exception.h"
 #include "platform/gui/Bitmap.h"
@@ -87,6 +88,11 @@ bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
     control->UpdateInsert(info);
     control->SetDiagram(diagram.get());
     control->SetSelected(false);
+    // A line's labels (a stereotype, say) would be a smudge at this size; its arrows and
+    // pen tell the kinds apart.
+    if (control->IsLine())
+      if (TTextCells* cells = control->GetTextCells())
+        for (int i = 0; i < cells->Count(); ++i) cells->GetItems(i)->SetVisible(false);
 
     // A control that sizes itself (to its text, say) may not fit the square: it is drawn
     // whole and scaled down. Nearest pixels keep the background colour exact, so it stays

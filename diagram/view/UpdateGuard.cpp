@@ -97,6 +97,11 @@ void TDiagramUpdates::OperationEnded() {
   // The document is complete again here: the place where its state after the operation
   // is recorded for undo. An unlabelled bracket only gathers the change reports.
   if (label.isEmpty()) return;
+  // The scroll position is stored with the document, and reading a document settles it
+  // within the drawing's ranges: they are settled before the state is recorded, so the
+  // step holds what reading it back gives (a programmatic resize or delete leaves them
+  // as they were).
+  FDiagram.UpdateScrollRanges();
   FDiagram.PushUndoStack(label);
   if (FDiagram.OnOperationEnd) FDiagram.OnOperationEnd(&FDiagram, label);
 }

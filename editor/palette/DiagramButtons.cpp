@@ -11,6 +11,7 @@
 #include "diagram/model/RegDControls.h"
 #include "diagram/view/DControlGlyph.h"
 #include "diagram/view/Diagram.h"
+#include "editor/palette/PaletteGlyphs.h"
 #include "platform/gui/Bitmap.h"
 
 namespace tarnwick {
@@ -25,23 +26,6 @@ constexpr int IdRole = Qt::UserRole + 1;
 constexpr int IdleInterval = 200;
 
 bool IsBlank(const QString& AText) { return AText.trimmed().isEmpty(); }
-
-// The palette's picture of an entry: its glyph with the transparent colour taken out.
-QIcon GlyphIcon(const TRegDControl* AEntry) {
-  TBitmap glyph;
-  GetDControlGlyph(AEntry, glyph);
-  QImage image = glyph.GetImage();
-  if (image.isNull()) return {};
-  image = image.convertToFormat(QImage::Format_ARGB32);
-  // Glyphs mark their background with the colour of the bottom-left pixel.
-  const QRgb transparent = image.pixel(0, image.height() - 1);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x)
-      if (line[x] == transparent) line[x] = qRgba(0, 0, 0, 0);
-  }
-  return QIcon(QPixmap::fromImage(image));
-}
 
 }  // namespace
 
@@ -151,7 +135,7 @@ void TDiagramButtons::Populate() {
       auto* item = new QTreeWidgetItem(group, QStringList{entry->GetCaption()});
       item->setData(0, IdRole, entry->GetDControlID());
       item->setToolTip(0, entry->GetCaption());
-      item->setIcon(0, GlyphIcon(entry));
+      item->setIcon(0, PaletteIcon(entry));
     }
     group->setExpanded(expanded.contains(category));
   }
