@@ -29,19 +29,8 @@ bool IsBlank(const QString& AText) { return AText.trimmed().isEmpty(); }
 
 }  // namespace
 
-// Hears the diagram's "library changed" report; the palette may be gone by then, so it
-// holds the palette only while both live.
-class TDiagramButtons::TSubscriber : public IDiagramSubscriber {
- public:
-  explicit TSubscriber(TDiagramButtons* AOwner) : FOwner(AOwner) {}
-  void DgrNotification(const TDgrNotificationInfo& AInfo) override {
-    if (FOwner && AInfo.Event == deLibraryChanged) FOwner->Populate();
-  }
-  TDiagramButtons* FOwner;
-};
-
 TDiagramButtons::TDiagramButtons(QWidget* AParent)
-    : QWidget(AParent), FTree(new QTreeWidget(this)), FIdle(new QTimer(this)) {
+    : QWidget(AParent), FTree(new QTreeWidget(this)), FIdle(new QTimer(this)), FFollower([this] { Populate(); }) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FTree);
@@ -58,19 +47,9 @@ TDiagramButtons::TDiagramButtons(QWidget* AParent)
   Populate();
 }
 
-TDiagramButtons::~TDiagramButtons() { SetDiagram(nullptr); }
+TDiagramButtons::~TDiagramButtons() = default;
 
-void TDiagramButtons::SetDiagram(TdvDiagram* ADiagram) {
-  if (FDiagram == ADiagram) return;
-  if (FDiagram && FSubscriber) FDiagram->RemoveSubscriber(FSubscriber.get());
-  if (FSubscriber) FSubscriber->FOwner = nullptr;
-  FSubscriber.reset();
-  FDiagram = ADiagram;
-  if (FDiagram) {
-    FSubscriber = std::make_shared<TSubscriber>(this);
-    FDiagram->AddSubscriber(FSubscriber);
-  }
-}
+void TDiagramButtons::SetDiagram(TdvDiagram* ADiagram) { FFollower.Follow(ADiagram); }
 
 void TDiagramButtons::SetDiagramCategories(const QStringList& AValue) {
   FDiagramCategories = AValue;
@@ -153,15 +132,17 @@ void TDiagramButtons::ItemClicked(QTreeWidgetItem* AItem) {
     AItem->setExpanded(!AItem->isExpanded());
     return;
   }
-  if (!FDiagram) return;
+  TdvDiagram* diagram = FFollower.Diagram();
+  if (!diagram) return;
   bool keep = FKeepInsertingMode == dkmAlways;
   if (FKeepInsertingMode == dkmOnShiftPressed) keep = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
-  FDiagram->StartInsertingControl(id, keep);
-  FDiagram->GetHandle()->setFocus();
+  diagram->StartInsertingControl(id, keep);
+  diagram->GetHandle()->setFocus();
 }
 
 void TDiagramButtons::FollowInserting() {
-  TDiagramControl* inserting = FDiagram ? FDiagram->GetInsertDControl() : nullptr;
+  TdvDiagram* diagram = FFollower.Diagram();
+  TDiagramControl* inserting = diagram ? diagram->GetInsertDControl() : nullptr;
   const QString id = inserting ? inserting->GetDControlID() : QString();
   QTreeWidgetItem* match = nullptr;
   // When several categories list it, the button in the last of them is the one shown.

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "editor/palette/LibraryFollower.h"
+
 class QTreeWidget;
 class QTreeWidgetItem;
 class QTimer;
@@ -27,7 +29,7 @@ class TDiagramButtons : public QWidget {
   explicit TDiagramButtons(QWidget* AParent = nullptr);
   ~TDiagramButtons() override;
 
-  TdvDiagram* GetDiagram() const { return FDiagram; }
+  TdvDiagram* GetDiagram() const { return FFollower.Diagram(); }
   void SetDiagram(TdvDiagram* ADiagram);
   // A fixed list of categories in display order; empty: the registry's categories, sorted.
   const QStringList& GetDiagramCategories() const { return FDiagramCategories; }
@@ -53,14 +55,12 @@ class TDiagramButtons : public QWidget {
   static QString DControlIdOf(const QTreeWidgetItem* AItem);
 
  private:
-  class TSubscriber;
   QStringList BuildCategoryList() const;
   void ItemClicked(QTreeWidgetItem* AItem);
 
   QTreeWidget* FTree = nullptr;
   QTimer* FIdle = nullptr;
-  TdvDiagram* FDiagram = nullptr;
-  std::shared_ptr<TSubscriber> FSubscriber;
+  TLibraryFollower FFollower;
   QStringList FDiagramCategories;
   bool FShowAllObjects = false;
   bool FShowEmptyCategory = true;

@@ -27,35 +27,19 @@ bool Descends(const TRegDControl* AEntry, const TClassInfo& AAncestor) {
 
 }  // namespace
 
-class TDiagramToolBar::TSubscriber : public IDiagramSubscriber {
- public:
-  explicit TSubscriber(TDiagramToolBar* AOwner) : FOwner(AOwner) {}
-  void DgrNotification(const TDgrNotificationInfo& AInfo) override {
-    if (FOwner && AInfo.Event == deLibraryChanged) FOwner->Rebuild();
-  }
-  TDiagramToolBar* FOwner;
-};
-
-TDiagramToolBar::TDiagramToolBar(QWidget* AParent) : QToolBar(AParent), FIdle(new QTimer(this)) {
+TDiagramToolBar::TDiagramToolBar(QWidget* AParent)
+    : QToolBar(AParent), FFollower([this] { Rebuild(); }), FIdle(new QTimer(this)) {
   setIconSize(QSize(DControlGlyphSize, DControlGlyphSize));
   QObject::connect(FIdle, &QTimer::timeout, this, [this] { UpdateActions(); });
   FIdle->start(IdleInterval);
   Rebuild();
 }
 
-TDiagramToolBar::~TDiagramToolBar() { SetDiagram(nullptr); }
+TDiagramToolBar::~TDiagramToolBar() = default;
 
 void TDiagramToolBar::SetDiagram(TdvDiagram* ADiagram) {
-  if (FDiagram == ADiagram) return;
-  if (FDiagram && FSubscriber) FDiagram->RemoveSubscriber(FSubscriber.get());
-  if (FSubscriber) FSubscriber->FOwner = nullptr;
-  FSubscriber.reset();
-  FDiagram = ADiagram;
-  if (FDiagram) {
-    FSubscriber = std::make_shared<TSubscriber>(this);
-    FDiagram->AddSubscriber(FSubscriber);
-  }
-  for (TDiagramAction* a : FActions) a->SetDiagram(FDiagram);
+  if (!FFollower.Follow(ADiagram)) return;
+  for (TDiagramAction* a : FActions) a->SetDiagram(ADiagram);
   UpdateActions();
 }
 
@@ -123,7 +107,7 @@ void TDiagramToolBar::RebuildActions() {
     action->setIcon(PaletteIcon(entry));
     FActions.push_back(action);
   }
-  for (TDiagramAction* a : FActions) a->SetDiagram(FDiagram);
+  for (TDiagramAction* a : FActions) a->SetDiagram(FFollower.Diagram());
   FActions[0]->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton));
   FActions[1]->setIcon(QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
 }

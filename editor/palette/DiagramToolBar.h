@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "diagram/view/actions/DiagramInsertActions.h"
+#include "editor/palette/LibraryFollower.h"
 #include "platform/core/Set.h"
 
 class QTimer;
@@ -27,7 +28,7 @@ class TDiagramToolBar : public QToolBar {
   explicit TDiagramToolBar(QWidget* AParent = nullptr);
   ~TDiagramToolBar() override;
 
-  TdvDiagram* GetDiagram() const { return FDiagram; }
+  TdvDiagram* GetDiagram() const { return FFollower.Diagram(); }
   void SetDiagram(TdvDiagram* ADiagram);
   TDiagramBarButtons GetButtons() const { return FButtons; }
   void SetButtons(TDiagramBarButtons AValue);
@@ -53,12 +54,10 @@ class TDiagramToolBar : public QToolBar {
   std::vector<TDiagramAction*> ButtonActions() const;
 
  private:
-  class TSubscriber;
   void RebuildActions();
   void DropActions();
 
-  TdvDiagram* FDiagram = nullptr;
-  std::shared_ptr<TSubscriber> FSubscriber;
+  TLibraryFollower FFollower;
   TDiagramBarButtons FButtons{dbBlocks, dbCancelInsert, dbDelete, dbLines};
   QString FCategory;
   TToolbarMode FMode = tmObjects;

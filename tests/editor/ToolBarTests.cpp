@@ -10,6 +10,7 @@
 #include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
 #include "editor/ViewerWindow.h"
+#include "editor/palette/DiagramButtons.h"
 #include "editor/palette/DiagramToolBar.h"
 
 using namespace tarnwick;
@@ -105,4 +106,23 @@ TEST(DiagramToolBar, SwitchingToConnectionsModeDropsTheBlockButtons) {
   EXPECT_LT(bar.ButtonActions().size(), all);
   bar.SetMode(tmObjects);
   EXPECT_EQ(bar.ButtonActions().size(), all);
+}
+
+TEST(DiagramToolBar, ADiagramFreedBeforeThePaletteAndTheBarIsForgottenByBoth) {
+  RegisterBlockSets();
+  TOwned<TComponent> form = MakeOwned<TComponent>(nullptr);
+  auto* diagram = Create<TdvDiagram>(form.get());
+  auto palette = std::make_unique<TDiagramButtons>();
+  auto bar = std::make_unique<TDiagramToolBar>();
+  palette->SetDiagram(diagram);
+  bar->SetDiagram(diagram);
+  // A window frees its diagram before its docks and tool bars.
+  form.reset();
+  EXPECT_EQ(palette->GetDiagram(), nullptr);
+  EXPECT_EQ(bar->GetDiagram(), nullptr);
+  palette->FollowInserting();
+  bar->UpdateActions();
+  for (TDiagramAction* a : bar->ButtonActions()) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+  palette.reset();
+  bar.reset();
 }
