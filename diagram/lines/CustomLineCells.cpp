@@ -1,6 +1,7 @@
 // The layout of a line's text cells: one per segment, one in the middle, or five at
 // fixed places (the middle and both sides of both ends).
 #include <algorithm>
+#include <cstdint>
 
 #include "diagram/lines/CustomLine.h"
 #include "geometry/Vectors.h"
@@ -121,7 +122,12 @@ void TCustomDiagramLine::PlaceCenterCell(TTextCell* ACell) {
   // Left of the direction of travel on the screen: above a line drawn to the right. All
   // points in one place give no direction and no offset.
   const int ox = Round(dir.Y * FCenterTextCellOffset), oy = Round(-dir.X * FCenterTextCellOffset);
-  const int x = Round(m.X) + ox, y = Round(m.Y) + oy;
+  // A line reaching the edge of the integer range (a lifeline of the largest length, say)
+  // keeps its cell inside it: the sums below and the widening after them cannot overflow.
+  auto inRange = [](int64_t AValue) {
+    return static_cast<int>(std::clamp<int64_t>(AValue, INT32_MIN / 4, INT32_MAX / 4));
+  };
+  const int x = inRange(int64_t{Round(m.X)} + ox), y = inRange(int64_t{Round(m.Y)} + oy);
   int l = x - CenterCellSeed / 2, r = x + CenterCellSeed / 2, t = y - CenterCellSeed / 2, b = y + CenterCellSeed / 2;
   const TAlignment align = ACell->GetAlignment();
   Widen(l, r, CenterCellWidth, align == taLeftJustify ? 1 : align == taRightJustify ? -1 : 0);
