@@ -2,15 +2,11 @@
 // a resistor, a switch, a lamp with a capacitor across it, and ground), its wires side lines
 // anchored to the symbols' terminals.
 //   tarnwick-make-electric-sample OUT.dgr
-#include <QApplication>
-#include <cstdio>
 
-#include "blocks/BlockSets.h"
+#include "SampleMaker.h"
 #include "blocks/electric/ElectricBlocks.h"
-#include "diagram/Registration.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/view/Diagram.h"
-#include "platform/core/Exception.h"
 
 using namespace tarnwick;
 
@@ -41,41 +37,24 @@ void Wire(TdvDiagram* D, const char* AName, TCustomDiagramBlock* A, int AFrom, T
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Nothing is shown: any machine, with or without a display, writes the same file.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tarnwick-make-electric-sample OUT.dgr\n");
-    return 1;
-  }
-  RegisterAllClasses();
-  RegisterBlockSets();
-  TOwned<TComponent> owner{Create<TComponent>(nullptr)};
-  TdvDiagram* d = Create<TdvDiagram>(owner.get());
+  return test::MakeSample(argc, argv, [](TdvDiagram* d) {
+    // Terminals: the source's are down (0) and up (1); two-ended symbols list left, right.
+    auto* battery = Symbol<TDCVoltageSourceBlock>(d, "Battery", {60, 140, 100, 200}, "9 V");
+    auto* resistor = Symbol<TResistorBlock>(d, "R1", {170, 60, 230, 80}, "R1 470");
+    auto* button = Symbol<TSwitchBlock>(d, "S1", {300, 50, 340, 90}, "S1");
+    auto* lamp = Symbol<TLampBlock>(d, "L1", {430, 35, 460, 65}, "");
+    auto* capacitor = Symbol<TCapacitorBlock>(d, "C1", {360, 140, 420, 160}, "C1 10u", 90);
+    auto* ground = Symbol<TGroundBlock>(d, "Ground", {70, 250, 90, 290}, "");
+    auto* lampGround = Symbol<TGroundBlock>(d, "Ground2", {540, 100, 560, 140}, "");
+    auto* capacitorGround = Symbol<TGroundBlock>(d, "Ground3", {380, 230, 400, 270}, "");
+    dynamic_cast<TElectricBlock*>(battery)->SetTextAlign(taLeftTop);
 
-  // Terminals: the source's are down (0) and up (1); two-ended symbols list left, right.
-  auto* battery = Symbol<TDCVoltageSourceBlock>(d, "Battery", {60, 140, 100, 200}, "9 V");
-  auto* resistor = Symbol<TResistorBlock>(d, "R1", {170, 60, 230, 80}, "R1 470");
-  auto* button = Symbol<TSwitchBlock>(d, "S1", {300, 50, 340, 90}, "S1");
-  auto* lamp = Symbol<TLampBlock>(d, "L1", {430, 35, 460, 65}, "");
-  auto* capacitor = Symbol<TCapacitorBlock>(d, "C1", {360, 140, 420, 160}, "C1 10u", 90);
-  auto* ground = Symbol<TGroundBlock>(d, "Ground", {70, 250, 90, 290}, "");
-  auto* lampGround = Symbol<TGroundBlock>(d, "Ground2", {540, 100, 560, 140}, "");
-  auto* capacitorGround = Symbol<TGroundBlock>(d, "Ground3", {380, 230, 400, 270}, "");
-  dynamic_cast<TElectricBlock*>(battery)->SetTextAlign(taLeftTop);
-
-  Wire(d, "Wire1", battery, 1, resistor, 0);
-  Wire(d, "Wire2", resistor, 1, button, 0);
-  Wire<TDiagramLine>(d, "Wire3", button, 3, lamp, 0);
-  Wire(d, "Wire4", button, 3, capacitor, 0);
-  Wire(d, "Wire5", lamp, 1, lampGround, 0);
-  Wire<TDiagramLine>(d, "Wire6", capacitor, 1, capacitorGround, 0);
-  Wire<TDiagramLine>(d, "Wire7", battery, 0, ground, 0);
-  try {
-    d->SaveToFile(QString::fromLocal8Bit(argv[1]));
-  } catch (const Exception& e) {
-    std::fprintf(stderr, "%s\n", qPrintable(e.Message()));
-    return 1;
-  }
-  return 0;
+    Wire(d, "Wire1", battery, 1, resistor, 0);
+    Wire(d, "Wire2", resistor, 1, button, 0);
+    Wire<TDiagramLine>(d, "Wire3", button, 3, lamp, 0);
+    Wire(d, "Wire4", button, 3, capacitor, 0);
+    Wire(d, "Wire5", lamp, 1, lampGround, 0);
+    Wire<TDiagramLine>(d, "Wire6", capacitor, 1, capacitorGround, 0);
+    Wire<TDiagramLine>(d, "Wire7", battery, 0, ground, 0);
+  });
 }

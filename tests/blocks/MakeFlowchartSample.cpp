@@ -1,16 +1,12 @@
 // Writes samples/flowchart.dgr: an order-handling flowchart drawn with the flowchart
 // symbols, its steps joined by side lines anchored to the symbols' link points.
 //   tarnwick-make-flowchart-sample OUT.dgr
-#include <QApplication>
-#include <cstdio>
 
-#include "blocks/BlockSets.h"
+#include "SampleMaker.h"
 #include "blocks/flowchart/FlowchartBlocks.h"
-#include "diagram/Registration.h"
 #include "diagram/lines/LineArrow.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/view/Diagram.h"
-#include "platform/core/Exception.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Pen.h"
 
@@ -52,50 +48,34 @@ TDiagramSideLine* Join(TdvDiagram* D, const char* AName, TCustomDiagramBlock* AF
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Nothing is shown: any machine, with or without a display, writes the same file.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tarnwick-make-flowchart-sample OUT.dgr\n");
-    return 1;
-  }
-  RegisterAllClasses();
-  RegisterBlockSets();
-  TOwned<TComponent> owner{Create<TComponent>(nullptr)};
-  TdvDiagram* d = Create<TdvDiagram>(owner.get());
-  const TColor start = 0xC0FFC0, step = 0xFFF0D8, question = 0xC0E8FF, paper = 0xFFFFFF;
+  return test::MakeSample(argc, argv, [](TdvDiagram* d) {
+    const TColor start = 0xC0FFC0, step = 0xFFF0D8, question = 0xC0E8FF, paper = 0xFFFFFF;
 
-  auto* begin = Symbol<TFlowTerminalBlock>(d, "Start", {160, 20, 280, 60}, "Order received", start);
-  auto* read = Symbol<TFlowInputBlock>(d, "ReadOrder", {150, 100, 290, 150}, "Enter order", step);
-  auto* check = Symbol<TFlowDecisionBlock>(d, "InStock", {140, 190, 300, 270}, "In stock?", question);
-  auto* stock = Symbol<TDatabaseBlock>(d, "Stock", {30, 195, 90, 265}, "Stock", paper);
-  auto* ship = Symbol<TFlowActionBlock>(d, "Ship", {150, 320, 290, 370}, "Pack and ship", step);
-  auto* invoice = Symbol<TFlowDocumentBlock>(d, "Invoice", {150, 410, 290, 470}, "Print invoice", paper);
-  auto* notify = Symbol<TFlowDataBlock>(d, "Notify", {360, 205, 520, 255}, "Tell the customer", step);
-  auto* done = Symbol<TFlowTerminalBlock>(d, "Done", {160, 520, 280, 560}, "Done", start);
-  auto* note =
-      Symbol<TFlowCommentBlock>(d, "Note", {360, 20, 520, 80}, "Orders come in by mail and by phone", 0x00FFFF);
-  auto* carriers = Create<TFlowListBlock>(owner.get());
-  carriers->SetName("Carriers");
-  carriers->SetBoundsRect({20, 320, 120, 440});
-  carriers->SetCaption("Carriers");
-  carriers->DefaultTextCell()->SetText("Post\nCourier\nFreight");
-  carriers->SetDiagram(d);
-  (void)note;
+    auto* begin = Symbol<TFlowTerminalBlock>(d, "Start", {160, 20, 280, 60}, "Order received", start);
+    auto* read = Symbol<TFlowInputBlock>(d, "ReadOrder", {150, 100, 290, 150}, "Enter order", step);
+    auto* check = Symbol<TFlowDecisionBlock>(d, "InStock", {140, 190, 300, 270}, "In stock?", question);
+    auto* stock = Symbol<TDatabaseBlock>(d, "Stock", {30, 195, 90, 265}, "Stock", paper);
+    auto* ship = Symbol<TFlowActionBlock>(d, "Ship", {150, 320, 290, 370}, "Pack and ship", step);
+    auto* invoice = Symbol<TFlowDocumentBlock>(d, "Invoice", {150, 410, 290, 470}, "Print invoice", paper);
+    auto* notify = Symbol<TFlowDataBlock>(d, "Notify", {360, 205, 520, 255}, "Tell the customer", step);
+    auto* done = Symbol<TFlowTerminalBlock>(d, "Done", {160, 520, 280, 560}, "Done", start);
+    auto* note =
+        Symbol<TFlowCommentBlock>(d, "Note", {360, 20, 520, 80}, "Orders come in by mail and by phone", 0x00FFFF);
+    auto* carriers = Create<TFlowListBlock>(d->GetOwner());
+    carriers->SetName("Carriers");
+    carriers->SetBoundsRect({20, 320, 120, 440});
+    carriers->SetCaption("Carriers");
+    carriers->DefaultTextCell()->SetText("Post\nCourier\nFreight");
+    carriers->SetDiagram(d);
+    (void)note;
 
-  Join(d, "Line1", begin, aoDown, read, aoUp);
-  Join(d, "Line2", read, aoDown, check, aoUp);
-  Join(d, "Line3", stock, aoRight, check, aoLeft);
-  Join(d, "Line4", check, aoDown, ship, aoUp, "yes");
-  Join(d, "Line5", check, aoRight, notify, aoLeft, "no");
-  Join(d, "Line6", ship, aoDown, invoice, aoUp);
-  Join(d, "Line7", invoice, aoDown, done, aoUp);
-  Join(d, "Line8", notify, aoDown, done, aoRight);
-  try {
-    d->SaveToFile(QString::fromLocal8Bit(argv[1]));
-  } catch (const Exception& e) {
-    std::fprintf(stderr, "%s\n", qPrintable(e.Message()));
-    return 1;
-  }
-  return 0;
+    Join(d, "Line1", begin, aoDown, read, aoUp);
+    Join(d, "Line2", read, aoDown, check, aoUp);
+    Join(d, "Line3", stock, aoRight, check, aoLeft);
+    Join(d, "Line4", check, aoDown, ship, aoUp, "yes");
+    Join(d, "Line5", check, aoRight, notify, aoLeft, "no");
+    Join(d, "Line6", ship, aoDown, invoice, aoUp);
+    Join(d, "Line7", invoice, aoDown, done, aoUp);
+    Join(d, "Line8", notify, aoDown, done, aoRight);
+  });
 }

@@ -2,16 +2,12 @@
 // blocks, its actors and use cases joined by UML lines anchored to their link points,
 // with a note and a constraint.
 //   tarnwick-make-uml-sample OUT.dgr
-#include <QApplication>
-#include <cstdio>
 
-#include "blocks/BlockSets.h"
+#include "SampleMaker.h"
 #include "blocks/uml/UmlBlocks.h"
 #include "blocks/uml/UmlLines.h"
-#include "diagram/Registration.h"
 #include "diagram/model/TextCells.h"
 #include "diagram/view/Diagram.h"
-#include "platform/core/Exception.h"
 
 using namespace tarnwick;
 
@@ -49,41 +45,25 @@ void Join(TdvDiagram* D, const char* AName, const char* AId, TLinkPoint* AFrom, 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Nothing is shown: any machine, with or without a display, writes the same file.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tarnwick-make-uml-sample OUT.dgr\n");
-    return 1;
-  }
-  RegisterAllClasses();
-  RegisterBlockSets();
-  TOwned<TComponent> owner{Create<TComponent>(nullptr)};
-  TdvDiagram* d = Create<TdvDiagram>(owner.get());
-  const TColor useCase = 0xFFF0D8, note = 0xC0FFFF;
+  return test::MakeSample(argc, argv, [](TdvDiagram* d) {
+    const TColor useCase = 0xFFF0D8, note = 0xC0FFFF;
 
-  auto* customer = Shape<TUMLActorBlock>(d, "Customer", {100, 120, 132, 208}, "Customer");
-  auto* clerk = Shape<TUMLActorBlock>(d, "Clerk", {660, 250, 692, 338}, "Clerk");
-  auto* browse = Shape<TUMLUseCaseBlock>(d, "Browse", {250, 80, 410, 140}, "Browse catalogue", useCase);
-  auto* order = Shape<TUMLUseCaseBlock>(d, "PlaceOrder", {250, 190, 410, 250}, "Place order", useCase);
-  auto* pay = Shape<TUMLUseCaseBlock>(d, "Pay", {250, 320, 410, 380}, "Pay", useCase);
-  auto* voucher = Shape<TUMLUseCaseBlock>(d, "Voucher", {430, 360, 510, 400}, "Use voucher", useCase);
-  auto* ship = Shape<TUMLUseCaseBlock>(d, "Ship", {470, 190, 570, 250}, "Ship", useCase);
-  Shape<TUMLNoteBlock>(d, "Note", {560, 60, 700, 130}, "Orders over 50 ship free", note);
-  Shape<TUMLConstraintBlock>(d, "Rule", {250, 420, 410, 460}, "{ paid before shipped }");
+    auto* customer = Shape<TUMLActorBlock>(d, "Customer", {100, 120, 132, 208}, "Customer");
+    auto* clerk = Shape<TUMLActorBlock>(d, "Clerk", {660, 250, 692, 338}, "Clerk");
+    auto* browse = Shape<TUMLUseCaseBlock>(d, "Browse", {250, 80, 410, 140}, "Browse catalogue", useCase);
+    auto* order = Shape<TUMLUseCaseBlock>(d, "PlaceOrder", {250, 190, 410, 250}, "Place order", useCase);
+    auto* pay = Shape<TUMLUseCaseBlock>(d, "Pay", {250, 320, 410, 380}, "Pay", useCase);
+    auto* voucher = Shape<TUMLUseCaseBlock>(d, "Voucher", {430, 360, 510, 400}, "Use voucher", useCase);
+    auto* ship = Shape<TUMLUseCaseBlock>(d, "Ship", {470, 190, 570, 250}, "Ship", useCase);
+    Shape<TUMLNoteBlock>(d, "Note", {560, 60, 700, 130}, "Orders over 50 ship free", note);
+    Shape<TUMLConstraintBlock>(d, "Rule", {250, 420, 410, 460}, "{ paid before shipped }");
 
-  Join(d, "Comm1", "TUMLGenericLine_comm", Facing(customer, aoRight), Facing(browse, aoLeft));
-  Join(d, "Comm2", "TUMLGenericLine_comm", Facing(customer, aoRight), Facing(order, aoLeft));
-  Join(d, "Comm3", "TUMLGenericLine_comm", Facing(clerk, aoLeft), Facing(ship, aoRight));
-  Join(d, "Uses1", "TUMLGenericLine_uses", Facing(pay, aoUp, 1), Facing(order, aoDown, 1));
-  // The extension points at the case it extends: the head stands at the line's source.
-  Join(d, "Extends1", "TUMLGenericLine_extends", Facing(pay, aoRight), Facing(voucher, aoUp, 1));
-  Join(d, "Uses2", "TUMLGenericLine_uses", Facing(ship, aoLeft), Facing(order, aoRight));
-  try {
-    d->SaveToFile(QString::fromLocal8Bit(argv[1]));
-  } catch (const Exception& e) {
-    std::fprintf(stderr, "%s\n", qPrintable(e.Message()));
-    return 1;
-  }
-  return 0;
+    Join(d, "Comm1", "TUMLGenericLine_comm", Facing(customer, aoRight), Facing(browse, aoLeft));
+    Join(d, "Comm2", "TUMLGenericLine_comm", Facing(customer, aoRight), Facing(order, aoLeft));
+    Join(d, "Comm3", "TUMLGenericLine_comm", Facing(clerk, aoLeft), Facing(ship, aoRight));
+    Join(d, "Uses1", "TUMLGenericLine_uses", Facing(pay, aoUp, 1), Facing(order, aoDown, 1));
+    // The extension points at the case it extends: the head stands at the line's source.
+    Join(d, "Extends1", "TUMLGenericLine_extends", Facing(pay, aoRight), Facing(voucher, aoUp, 1));
+    Join(d, "Uses2", "TUMLGenericLine_uses", Facing(ship, aoLeft), Facing(order, aoRight));
+  });
 }
