@@ -1,7 +1,8 @@
-// tarnwick: edits a diagram document in a window (the one given on the command line, or an
-// untitled copy of the sample shipped with the program).
+// tarnwick: the diagram editor. Start-up prepares the block libraries (the ones shipped
+// with the program and the user's own), then opens the editor window; closing the window
+// ends the program. A document named on the command line (as a file manager hands it
+// over) is opened.
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -10,40 +11,56 @@
 #include "diagram/libraries/LibraryFolderFiler.h"
 #include "diagram/libraries/LibraryFolders.h"
 #include "diagram/libraries/LibraryManager.h"
-#include "editor/ViewerWindow.h"
+#include "diagram/view/Diagram.h"
+#include "editor/window/AboutMenu.h"
+#include "editor/window/DiagramEditor.h"
+#include "editor/window/EditorActions.h"
+#include "editor/window/EditorSetUp.h"
+#include "editor/window/EditorWindow.h"
 #include "platform/core/Exception.h"
 #include "platform/widgets/WinControl.h"
 
 int main(int argc, char** argv) {
+  using namespace tarnwick;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
-  tarnwick::RegisterAllClasses();
-  tarnwick::RegisterBlockSets();
-  // The block libraries (shipped ones and the user's own) register their items before the
-  // window lists the palette. A damaged item is skipped and reported; the rest load.
-  tarnwick::TOwned<tarnwick::TComponent> libraries = tarnwick::MakeOwned<tarnwick::TComponent>(nullptr);
-  auto* filer = tarnwick::Create<tarnwick::TDgrLibraryFolderFiler>(libraries.get());
-  tarnwick::ApplyLibraryFolders(*filer, tarnwick::DefaultLibraryFolders());
-  auto* manager = tarnwick::Create<tarnwick::TDgrLibraryManager>(libraries.get());
+  QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+  QApplication::setDesktopFileName(QStringLiteral("tarnwick"));
+  RegisterAllClasses();
+  RegisterBlockSets();
+
+  // The libraries register their items before the window lists the palette. A damaged
+  // item is skipped and reported; the rest load.
+  TOwned<TComponent> libraries = MakeOwned<TComponent>(nullptr);
+  auto* filer = Create<TDgrLibraryFolderFiler>(libraries.get());
+  ApplyLibraryFolders(*filer, DefaultLibraryFolders());
+  auto* manager = Create<TDgrLibraryManager>(libraries.get());
+  manager->SetAutoLoad(false);
   manager->SetFiler(filer);
   try {
     manager->LoadLibraries();
-  } catch (const tarnwick::Exception& e) {
+  } catch (const Exception& e) {
     std::fprintf(stderr, "tarnwick: %s\n", qPrintable(e.Message()));
   }
   for (const QString& error : manager->GetLoadErrors()) std::fprintf(stderr, "tarnwick: %s\n", qPrintable(error));
-  tarnwick::TViewerWindow window;
+
+  TDiagramEditor editor;
+  editor.Title = QStringLiteral("Tarnwick");
+  editor.DialogMode = dmNormal;
+  editor.SetLibManager(manager);
+  editor.OnCreateDesigner = [](TfmDiagramEditor& AForm) {
+    ApplyEditorSetUp(*AForm.Diagram());
+    AForm.Actions()->OnDiagramCleared = [&AForm] { ApplyEditorSetUp(*AForm.Diagram()); };
+    AddAboutMenu(AForm);
+  };
+  editor.OnCloseDesigner = [](TfmDiagramEditor&) { QApplication::quit(); };
+  editor.Execute();
+  TfmDiagramEditor* window = editor.Form();
   // Errors inside event handlers end in a message box; the program stays usable.
-  tarnwick::SetApplicationExceptionHandler([&window](const tarnwick::Exception& e) {
-    QMessageBox::critical(&window, QStringLiteral("Tarnwick"), e.Message());
+  SetApplicationExceptionHandler([window](const Exception& e) {
+    QMessageBox::critical(window, QStringLiteral("Tarnwick"), e.Message());
   });
   const QStringList args = QApplication::arguments();
-  if (args.size() > 1) {
-    window.OpenFile(args[1]);
-  } else {
-    const QString sample = QStringLiteral(TARNWICK_SAMPLE_DIR "/welcome.dgr");
-    if (QFileInfo::exists(sample)) window.OpenFile(sample, true);
-  }
-  window.show();
+  if (args.size() > 1) window->Actions()->OpenFile(args[1]);
   return QApplication::exec();
 }

@@ -11,7 +11,7 @@
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
-#include "editor/ViewerWindow.h"
+#include "editor/window/EditorWindow.h"
 #include "editor/palette/DiagramButtons.h"
 
 using namespace tarnwick;
@@ -29,7 +29,7 @@ struct TPaletteWindow : TRegistered {
     Window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window));
   }
-  TDiagramButtons& Palette() { return *Window.Palette(); }
+  TDiagramButtons& Palette() { return *Window.DButtons(); }
   QTreeWidgetItem* Button(const QString& ACategory, const QString& AId) {
     QTreeWidget* tree = Palette().Tree();
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
@@ -46,7 +46,7 @@ struct TPaletteWindow : TRegistered {
     tree->scrollToItem(AItem);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(AItem).center());
   }
-  TViewerWindow Window;
+  TfmDiagramEditor Window;
 };
 
 }  // namespace

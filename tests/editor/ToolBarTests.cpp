@@ -9,7 +9,7 @@
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
-#include "editor/ViewerWindow.h"
+#include "editor/window/EditorWindow.h"
 #include "editor/palette/DiagramButtons.h"
 #include "editor/palette/DiagramToolBar.h"
 
@@ -38,7 +38,7 @@ struct TBarWindow : TRegistered {
       if (a->text() == AText) return a;
     return nullptr;
   }
-  TViewerWindow Window;
+  TfmDiagramEditor Window;
 };
 
 int RegisteredLines() {

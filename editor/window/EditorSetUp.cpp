@@ -1,0 +1,34 @@
+#include "editor/window/EditorSetUp.h"
+
+#include "diagram/printing/PageLines.h"
+#include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramRuler.h"
+#include "diagram/view/SnapGrid.h"
+#include "platform/gui/Font.h"
+#include "platform/gui/Pen.h"
+
+namespace tarnwick {
+
+void ApplyEditorSetUp(TdvDiagram& ADiagram) {
+  ADiagram.GetLeftRuler()->SetVisible(true);
+  ADiagram.GetTopRuler()->SetVisible(true);
+  TSnapGrid* grid = ADiagram.GetSnapGrid();
+  grid->SetStyle(gsRuler);
+  grid->GetPen()->SetColor(TColor(0xC0C0C0));
+  grid->SetSnapToRuler(true);
+  grid->SetVisible(true);
+  ADiagram.SetMouseWheelMode(mwVertical);
+  ADiagram.SetShowCrossIndicators(true);
+  ADiagram.SetColor(TColor(0xFFFFFF));
+  ADiagram.GetFont()->SetName(QStringLiteral("Tahoma"));
+  ADiagram.SetDragStyle(dsShape);
+  ADiagram.SetHandlesStyle(hsVisio);
+  ADiagram.SetWheelZoom(true);
+  ADiagram.SetAutoPage(true);
+  ADiagram.GetPageLines()->SetVisible(true);
+  // Last, so the first undo step goes back to a diagram with these settings, not before
+  // them.
+  ADiagram.ClearUndoStack();
+}
+
+}  // namespace tarnwick
