@@ -12,7 +12,6 @@
 #include "diagram/libraries/LibraryFolders.h"
 #include "diagram/libraries/LibraryManager.h"
 #include "diagram/view/Diagram.h"
-#include "editor/window/AboutMenu.h"
 #include "editor/window/DiagramEditor.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorSetUp.h"
@@ -48,11 +47,7 @@ int main(int argc, char** argv) {
   editor.Title = QStringLiteral("Tarnwick");
   editor.DialogMode = dmNormal;
   editor.SetLibManager(manager);
-  editor.OnCreateDesigner = [](TfmDiagramEditor& AForm) {
-    ApplyEditorSetUp(*AForm.Diagram());
-    AForm.Actions()->OnDiagramCleared = [&AForm] { ApplyEditorSetUp(*AForm.Diagram()); };
-    AddAboutMenu(AForm);
-  };
+  editor.OnCreateDesigner = PrepareEditorWindow;
   editor.OnCloseDesigner = [](TfmDiagramEditor&) { QApplication::quit(); };
   editor.Execute();
   TfmDiagramEditor* window = editor.Form();

@@ -4,6 +4,9 @@
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramRuler.h"
 #include "diagram/view/SnapGrid.h"
+#include "editor/window/AboutMenu.h"
+#include "editor/window/EditorActions.h"
+#include "editor/window/EditorWindow.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Pen.h"
 
@@ -29,6 +32,12 @@ void ApplyEditorSetUp(TdvDiagram& ADiagram) {
   // Last, so the first undo step goes back to a diagram with these settings, not before
   // them.
   ADiagram.ClearUndoStack();
+}
+
+void PrepareEditorWindow(TfmDiagramEditor& AForm) {
+  ApplyEditorSetUp(*AForm.Diagram());
+  AForm.Actions()->OnDiagramCleared = [&AForm] { ApplyEditorSetUp(*AForm.Diagram()); };
+  AddAboutMenu(AForm);
 }
 
 }  // namespace tarnwick

@@ -5,7 +5,11 @@
 namespace tarnwick {
 
 class TdvDiagram;
+class TfmDiagramEditor;
 
 void ApplyEditorSetUp(TdvDiagram& ADiagram);
+// What the program does with a new editor window: the view settings on its diagram (and
+// again after New) and the About menu.
+void PrepareEditorWindow(TfmDiagramEditor& AForm);
 
 }  // namespace tarnwick
