@@ -120,6 +120,11 @@ void TDiagramButtons::Populate() {
   }
 }
 
+void TDiagramButtons::ExpandAll() {
+  FTree->expandAll();
+  if (FTree->topLevelItemCount() > 0) FTree->setCurrentItem(FTree->topLevelItem(0));
+}
+
 QString TDiagramButtons::DControlIdOf(const QTreeWidgetItem* AItem) {
   return AItem ? AItem->data(0, IdRole).toString() : QString();
 }

@@ -43,6 +43,8 @@ class TDiagramButtons : public QWidget {
 
   // Lists the categories and their entries again from the registry.
   void Populate();
+  // Opens every category and makes the first one current, as the palette first shows.
+  void ExpandAll();
   // Selects the button of the control the diagram is inserting, or none (run when idle).
   void FollowInserting();
 

@@ -283,6 +283,15 @@ void TfmDiagramEditor::SetQuestions(IEditorQuestions* Value) {
 void TfmDiagramEditor::showEvent(QShowEvent* AEvent) {
   QMainWindow::showEvent(AEvent);
   if (AEvent->spontaneous()) return;
+  if (!FShown) {
+    // The palette opens with every category expanded, so a kind can be found by typing
+    // its name.
+    FShown = true;
+    FButtons->Populate();
+    FButtons->ExpandAll();
+    // Keys typed first go to the drawing (Ctrl+V right after start pastes into it).
+    FDiagram->GetHandle()->setFocus();
+  }
   if (OnNotifyShow) OnNotifyShow();
   FDiagram->Invalidate();
 }

@@ -88,6 +88,7 @@ class TfmDiagramEditor : public QMainWindow {
   QLabel* FStatusField = nullptr;
   QTimer* FIdle = nullptr;
   QString FTitle = QStringLiteral("Tarnwick");
+  bool FShown = false;
 };
 
 }  // namespace tarnwick

@@ -14,7 +14,7 @@ start() {
   "$app" >"$work/app$1.log" 2>&1 &
   local pid=$!
   pids+=("$pid")
-  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
+  win=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
   xdotool windowmove "$win" "$2" 0 windowsize "$win" 620 760
 }
 
@@ -23,8 +23,7 @@ first=$win
 xdotool windowfocus --sync "$first"
 sleep 1
 key ctrl+n
-key alt+i
-key b
+palette Action
 drag 150 250 260 330
 key ctrl+a
 key ctrl+c

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The program as a user drives it: draw two blocks, connect them with a line, move one
+# The program as a user drives it: draw two flowchart blocks from the palette, connect them with a line, move one
 # block, save with File > Save As, and check with tarnwick-cli that the saved line still
 # runs between the blocks and followed the moved one.
 # Usage: draw-connect-move.sh TARNWICK TARNWICK_CLI
@@ -15,10 +15,9 @@ xdotool windowmove "$win" 0 0 windowsize "$win" 1280 760 windowfocus --sync "$wi
 sleep 1
 
 key ctrl+n
-timeout 20 xdotool search --sync --onlyvisible --name "^Untitled" >/dev/null
-menu i b
+palette Action
 drag 200 250 300 330
-menu i b
+palette Action
 drag 500 250 600 330
 # Out of the first block's right link point into the second block's left one.
 drag 300 290 500 290

@@ -36,14 +36,24 @@ drag() {
   sleep 0.6
 }
 menu() { key alt+"$1"; key "$2"; }
+# Arms a kind of the block palette as a keyboard user would: a click on the first
+# category row puts the focus in the palette, the typed caption finds the kind (searching
+# down from there), Return chooses it. The window's top left corner must be at 0,0.
+palette() {
+  xdotool mousemove --sync 60 136 click 1
+  sleep 0.3
+  xdotool type --delay 40 "$1"
+  key Return
+}
 click() { xdotool mousemove --sync $(($1 + ox)) "$2" click 1; }
 
-# File > Save As into $work/NAME; fails with a screenshot when nothing was written.
+# Saves into $work/NAME through the file dialog the key opens (Save As by default; Save
+# on a new document asks too); fails with a screenshot when nothing was written.
 save_as() {
   local file="$work/$1"
-  key ctrl+shift+s
+  key "${2:-ctrl+shift+s}"
   local dialog
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "Save Diagram As" | head -1)
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "Select diagram file" | head -1)
   xdotool windowfocus --sync "$dialog"
   sleep 0.5
   xdotool type --delay 20 "$file"
