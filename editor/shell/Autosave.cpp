@@ -62,7 +62,11 @@ QString TAutosave::DefaultFolder() {
 }
 
 TAutosave::TAutosave(std::function<QByteArray()> ASnapshot, const QString& AFolder, QObject* AParent)
-    : QObject(AParent), FSnapshot(std::move(ASnapshot)), FFolder(AFolder), FId(NewSessionId()), FTimer(new QTimer(this)) {
+    : QObject(AParent),
+      FSnapshot(std::move(ASnapshot)),
+      FFolder(AFolder),
+      FId(NewSessionId()),
+      FTimer(new QTimer(this)) {
   // A timer callback must not let an exception into the event loop; Tick reports its own
   // failures, so only a throwing OnError could get here.
   connect(FTimer, &QTimer::timeout, this, [this] {
@@ -148,12 +152,14 @@ bool TAutosave::Write(const QByteArray& AData) {
 
 bool TAutosave::Lock() {
   if (FLock) return true;
+  const bool created = !QFileInfo::exists(FFolder);
   if (!QDir().mkpath(FFolder)) {
     Fail(tr("Cannot create the recovery folder %1.").arg(QDir::toNativeSeparators(FFolder)));
     return false;
   }
-  // Recovered documents are the user's work: keep them private.
-  QFile::setPermissions(FFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // Recovered documents are the user's work: a folder made for them is private. One that
+  // existed before is left as its owner set it.
+  if (created) QFile::setPermissions(FFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   auto lock = MakeLock(FFolder + QLatin1Char('/') + FId + LockSuffix);
   if (!lock->tryLock(0)) {
     Fail(tr("Cannot lock the recovery session in %1.").arg(QDir::toNativeSeparators(FFolder)));

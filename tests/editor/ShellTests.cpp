@@ -188,8 +188,7 @@ struct TAutosaveFixture : ::testing::Test {
     QDir().mkpath(Folder());
     const QString base = Folder() + "/" + AId;
     WriteAll(base + ".dgr", "object TdvDiagram\nend\n");
-    WriteAll(base + ".json",
-             QJsonDocument(QJsonObject{{"fileName", AFileName}, {"time", ATime}}).toJson());
+    WriteAll(base + ".json", QJsonDocument(QJsonObject{{"fileName", AFileName}, {"time", ATime}}).toJson());
 
     QByteArray content;
     {
