@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "diagram/model/TextCells.h"
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/LinkPoints.h"
@@ -58,6 +59,11 @@ QJsonObject ControlJson(TDiagramControl* C, bool IsBlock, bool IsLine) {
                 {"selected", C->GetSelected()},
                 {"visible", C->GetVisible()},
                 {"layer", C->GetLayer()}};
+  // The texts the control shows, cell by cell; left out when it shows none.
+  QJsonArray texts;
+  for (int i = 0; C->GetTextCells() && i < C->GetTextCells()->Count(); ++i)
+    if (const QString& text = C->GetTextCells()->GetItems(i)->GetText(); !text.isEmpty()) texts.append(text);
+  if (!texts.isEmpty()) o.insert("texts", texts);
   TLinkPoints* points = C->GetLinkPoints();
   const int n = points ? points->GetCount() : 0;
   if (IsBlock) {

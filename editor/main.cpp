@@ -3,6 +3,7 @@
 // ends the program. A document named on the command line (as a file manager hands it
 // over) is opened.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -16,6 +17,7 @@
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorSetUp.h"
 #include "editor/window/EditorWindow.h"
+#include "editor/window/ProgramState.h"
 #include "platform/core/Exception.h"
 #include "platform/widgets/WinControl.h"
 
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
   QApplication::setDesktopFileName(QStringLiteral("tarnwick"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnwick.svg")));
   RegisterAllClasses();
   RegisterBlockSets();
 
@@ -47,7 +50,12 @@ int main(int argc, char** argv) {
   editor.Title = QStringLiteral("Tarnwick");
   editor.DialogMode = dmNormal;
   editor.SetLibManager(manager);
-  editor.OnCreateDesigner = PrepareEditorWindow;
+  TProgramState* state = nullptr;
+  editor.OnCreateDesigner = [&state](TfmDiagramEditor& AForm) {
+    PrepareEditorWindow(AForm);
+    // Recent files, the layout of the last run, autosave.
+    state = new TProgramState(AForm);
+  };
   editor.OnCloseDesigner = [](TfmDiagramEditor&) { QApplication::quit(); };
   editor.Execute();
   TfmDiagramEditor* window = editor.Form();
@@ -56,6 +64,11 @@ int main(int argc, char** argv) {
     QMessageBox::critical(window, QStringLiteral("Tarnwick"), e.Message());
   });
   const QStringList args = QApplication::arguments();
-  if (args.size() > 1) window->Actions()->OpenFile(args[1]);
+  // A document named by the file manager opens; otherwise work a crash left behind is
+  // offered back (it waits for a start without a named document).
+  if (args.size() > 1)
+    window->Actions()->OpenFile(args[1]);
+  else
+    state->OfferRecovery();
   return QApplication::exec();
 }

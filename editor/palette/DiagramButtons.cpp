@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QAction>
+#include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -30,10 +32,36 @@ bool IsBlank(const QString& AText) { return AText.trimmed().isEmpty(); }
 }  // namespace
 
 TDiagramButtons::TDiagramButtons(QWidget* AParent)
-    : QWidget(AParent), FTree(new QTreeWidget(this)), FIdle(new QTimer(this)), FFollower([this] { Populate(); }) {
+    : QWidget(AParent),
+      FSearch(new QLineEdit(this)),
+      FTree(new QTreeWidget(this)),
+      FIdle(new QTimer(this)),
+      FFollower([this] { Populate(); }) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(FSearch);
   layout->addWidget(FTree);
+  FSearch->setObjectName(QStringLiteral("PaletteSearch"));
+  FSearch->setPlaceholderText(QStringLiteral("Search objects"));
+  FSearch->setClearButtonEnabled(true);
+  auto* clear = new QAction(FSearch);
+  clear->setShortcut(Qt::Key_Escape);
+  clear->setShortcutContext(Qt::WidgetShortcut);
+  FSearch->addAction(clear);
+  QObject::connect(clear, &QAction::triggered, FSearch, &QLineEdit::clear);
+  QObject::connect(FSearch, &QLineEdit::textChanged, this, [this](const QString& text) { Filter(text); });
+  QObject::connect(FSearch, &QLineEdit::returnPressed, this, [this] {
+    for (int i = 0; i < FTree->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* group = FTree->topLevelItem(i);
+      for (int j = 0; !group->isHidden() && j < group->childCount(); ++j)
+        if (!group->child(j)->isHidden()) {
+          FTree->setCurrentItem(group->child(j));
+          ItemClicked(group->child(j));
+          return;
+        }
+    }
+  });
   FTree->setHeaderHidden(true);
   FTree->setRootIsDecorated(true);
   FTree->setIconSize(QSize(DControlGlyphSize, DControlGlyphSize));
@@ -117,6 +145,24 @@ void TDiagramButtons::Populate() {
       item->setIcon(0, PaletteIcon(entry));
     }
     group->setExpanded(expanded.contains(category));
+  }
+  // A rebuild while searching keeps showing what the search found.
+  if (!FSearch->text().isEmpty()) Filter(FSearch->text());
+}
+
+void TDiagramButtons::Filter(const QString& AText) {
+  const QString text = AText.trimmed();
+  for (int i = 0; i < FTree->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* group = FTree->topLevelItem(i);
+    int shown = 0;
+    for (int j = 0; j < group->childCount(); ++j) {
+      const bool match = text.isEmpty() || group->child(j)->text(0).contains(text, Qt::CaseInsensitive);
+      group->child(j)->setHidden(!match);
+      shown += match;
+    }
+    // A search opens the categories it found something in; clearing it leaves them open.
+    group->setHidden(!text.isEmpty() && shown == 0);
+    if (!text.isEmpty() && shown > 0) group->setExpanded(true);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "editor/palette/LibraryFollower.h"
 
+class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QTimer;
@@ -53,6 +54,10 @@ class TDiagramButtons : public QWidget {
   QStringList Categories() const;
   QStringList IdsIn(const QString& ACategory) const;
   QTreeWidget* Tree() const { return FTree; }
+  // The search field above the list: typing shows only the entries whose caption holds
+  // the text; Return arms the first of them, Escape clears the search.
+  QLineEdit* SearchField() const { return FSearch; }
+  void Filter(const QString& AText);
   // The identifier a button inserts (empty for a category row).
   static QString DControlIdOf(const QTreeWidgetItem* AItem);
 
@@ -60,6 +65,7 @@ class TDiagramButtons : public QWidget {
   QStringList BuildCategoryList() const;
   void ItemClicked(QTreeWidgetItem* AItem);
 
+  QLineEdit* FSearch = nullptr;
   QTreeWidget* FTree = nullptr;
   QTimer* FIdle = nullptr;
   TLibraryFollower FFollower;

@@ -77,6 +77,12 @@ class TdmDgrEditorActions : public QObject {
   // Opens a named file; false, with the message shown and the open document and its name
   // untouched, when it cannot be read.
   bool OpenFile(const QString& AFileName);
+  // Opens a named file after asking (when something is modified) whether to discard the
+  // changes; false only when the file could not be read.
+  bool OpenAsking(const QString& AFileName);
+  // Loads a document kept by autosave: it takes its own file's name (empty for an
+  // untitled one) and stays modified until saved.
+  bool RestoreRecovered(const QString& ARecoveredFile, const QString& AFileName);
   // True when the document ended saved.
   bool SaveDiagram();
   bool SaveDiagramAs();

@@ -27,11 +27,26 @@ void TdmDgrEditorActions::NewDiagram() {
 void TdmDgrEditorActions::OpenDiagram() {
   if (!FDiagram) return;
   const std::optional<QString> name = Questions().ChooseOpenFile();
-  if (!name) return;
+  if (name) OpenAsking(*name);
+}
+
+bool TdmDgrEditorActions::OpenAsking(const QString& AFileName) {
   if (FModified &&
       Questions().Ask(QStringLiteral("Open new diagram and discard current changes?"), false) != TAnswer::Yes)
-    return;
-  OpenFile(*name);
+    return true;
+  return OpenFile(AFileName);
+}
+
+bool TdmDgrEditorActions::RestoreRecovered(const QString& ARecoveredFile, const QString& AFileName) {
+  if (!FDiagram) return false;
+  FDiagram->CloseEditor(false);
+  if (!Report([&] { FDiagram->LoadFromFile(ARecoveredFile); })) return false;
+  // The document belongs to its own file (or to none); it has not been saved there.
+  FDiagram->SetDocumentFileName(AFileName);
+  SetCurrentDiagramFileName(AFileName);
+  FNewDiagram = AFileName.isEmpty();
+  SetModified(true);
+  return true;
 }
 
 bool TdmDgrEditorActions::OpenFile(const QString& AFileName) {

@@ -62,7 +62,7 @@ void TfmDiagramEditor::Construct() {
 
   FActions = new TdmDgrEditorActions(this);
   FQtQuestions = std::make_unique<TQtEditorQuestions>(this);
-  FActions->SetQuestions(FQtQuestions.get());
+  SetQuestions(nullptr);
   FActions->SetDiagram(FDiagram);
   FActions->PrepareDiagram();
   FActions->OnFileNameChanged = [this] { UpdateCaption(); };
@@ -161,7 +161,7 @@ void TfmDiagramEditor::BuildToolBars() {
 }
 
 void TfmDiagramEditor::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = FFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("FileMenu"));
   AddActions(file, {"acNewDiagram", "acOpenDiagram", "acSaveDiagram", "acSaveDiagramAs", "-", "acPageSetup",
                     "acPreviewDiagram", "acPrintDiagram", "-", "acQuit"});
@@ -277,8 +277,11 @@ TDgrLibraryManager* TfmDiagramEditor::GetLibManager() const { return FActions->G
 void TfmDiagramEditor::SetLibManager(TDgrLibraryManager* Value) { FActions->SetLibManager(Value); }
 
 void TfmDiagramEditor::SetQuestions(IEditorQuestions* Value) {
-  FActions->SetQuestions(Value ? Value : FQtQuestions.get());
+  FQuestions = Value ? Value : FQtQuestions.get();
+  FActions->SetQuestions(FQuestions);
 }
+
+IEditorQuestions& TfmDiagramEditor::Questions() const { return *FQuestions; }
 
 void TfmDiagramEditor::showEvent(QShowEvent* AEvent) {
   QMainWindow::showEvent(AEvent);

@@ -41,6 +41,8 @@ class TfmDiagramEditor : public QMainWindow {
   TDiagramToolBar* LineBar() const { return FLineBar; }
   QMenu* ContextMenu() const { return FContextMenu; }
   QDockWidget* ObjectsDock() const { return FObjectsDock; }
+  QMenu* FileMenu() const { return FFileMenu; }
+  IEditorQuestions& Questions() const;
 
   const QString& GetTitle() const { return FTitle; }
   // The caption changes only when the title does.
@@ -84,6 +86,8 @@ class TfmDiagramEditor : public QMainWindow {
   TDiagramToolBar* FLineBar = nullptr;
   QDockWidget* FObjectsDock = nullptr;
   QMenu* FContextMenu = nullptr;
+  QMenu* FFileMenu = nullptr;
+  IEditorQuestions* FQuestions = nullptr;
   QMenu* FLayerMenu = nullptr;
   QLabel* FStatusField = nullptr;
   QTimer* FIdle = nullptr;

@@ -36,12 +36,13 @@ drag() {
   sleep 0.6
 }
 menu() { key alt+"$1"; key "$2"; }
-# Arms a kind of the block palette as a keyboard user would: a click on the first
-# category row puts the focus in the palette, the typed caption finds the kind (searching
-# down from there), Return chooses it. The window's top left corner must be at 0,0.
+# Arms a kind of the block palette through its search field: the typed caption leaves
+# that kind first in the list, Return chooses it. The window's top left corner must be at
+# 0,0 (the field sits under the palette's title).
 palette() {
-  xdotool mousemove --sync 60 136 click 1
+  xdotool mousemove --sync 120 140 click 1
   sleep 0.3
+  key ctrl+a
   xdotool type --delay 40 "$1"
   key Return
 }
