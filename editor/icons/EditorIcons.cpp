@@ -4,11 +4,11 @@
 
 #include <QFont>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QIconEngine>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QPolygonF>

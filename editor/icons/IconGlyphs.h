@@ -9,15 +9,15 @@
 namespace tarnwick::icons {
 
 enum TGlyphOp {
-  goRect,     // X Y W H
-  goRound,    // X Y W H Radius
-  goEllipse,  // X Y W H
-  goLine,     // X1 Y1 X2 Y2
-  goPolyline, // X Y pairs, open
-  goPolygon,  // X Y pairs, closed
-  goPath,     // commands: 0 X Y (move), 1 X Y (line), 2 CX CY R Start Sweep (arc, degrees,
-              // counter-clockwise on screen from three o'clock)
-  goText      // X Y W H: the text centred in the box, H its pixel height
+  goRect,      // X Y W H
+  goRound,     // X Y W H Radius
+  goEllipse,   // X Y W H
+  goLine,      // X1 Y1 X2 Y2
+  goPolyline,  // X Y pairs, open
+  goPolygon,   // X Y pairs, closed
+  goPath,      // commands: 0 X Y (move), 1 X Y (line), 2 CX CY R Start Sweep (arc, degrees,
+               // counter-clockwise on screen from three o'clock)
+  goText       // X Y W H: the text centred in the box, H its pixel height
 };
 
 enum TGlyphFlag {

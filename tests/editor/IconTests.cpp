@@ -7,9 +7,9 @@
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPalette>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <cstdlib>
 #include <set>
@@ -79,8 +79,8 @@ TEST(Icons, EveryCommandHasAnIconDrawnInsideItsBox) {
 TEST(Icons, NoTwoCommandsLookTheSame) {
   for (int i = 0; i < Required.size(); ++i)
     for (int j = i + 1; j < Required.size(); ++j)
-      EXPECT_NE(Pixmap(Required[i], 24), Pixmap(Required[j], 24)) << Required[i].toStdString() << " and "
-                                                                     << Required[j].toStdString();
+      EXPECT_NE(Pixmap(Required[i], 24), Pixmap(Required[j], 24))
+          << Required[i].toStdString() << " and " << Required[j].toStdString();
 }
 
 // A 2x pixmap scaled up from the 1x one would have twice as wide an anti-aliased fringe;

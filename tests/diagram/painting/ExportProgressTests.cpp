@@ -89,7 +89,8 @@ TEST_F(ExportProgress, ACancelledExportKeepsTheOldFileAndLeavesNoTemporary) {
 
 TEST_F(ExportProgress, ACancelledFirstExportLeavesNoFileAtAll) {
   TProgressScope scope([](qint64 d, qint64) { return d == 0; });
-  for (const char* name : {"n.png", "n.svg"}) EXPECT_THROW(Diagram->ExportToFile(File(name), efAuto, esNetto), EOperationCancelled);
+  for (const char* name : {"n.png", "n.svg"})
+    EXPECT_THROW(Diagram->ExportToFile(File(name), efAuto, esNetto), EOperationCancelled);
   EXPECT_TRUE(Entries().isEmpty()) << Entries().join(QLatin1Char(' ')).toStdString();
 }
 

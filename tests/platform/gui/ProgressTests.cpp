@@ -39,7 +39,8 @@ TEST(Progress, BandedRenderReportsRowsUpToTheHeightInBothOrders) {
       return true;
     });
     TCountingSink sink;
-    RenderBanded(5, 103, 10, [](QImage&, int) {}, sink, bottomUp);
+    RenderBanded(
+        5, 103, 10, [](QImage&, int) {}, sink, bottomUp);
     ExpectMonotonicToTotal(reports, 103);
     EXPECT_EQ(reports.size(), 1u + 11u);  // the start and each band, the last one short
     EXPECT_EQ(sink.Rows, 103);
@@ -50,7 +51,9 @@ TEST(Progress, ARefusalStopsTheRenderAfterThatBand) {
   int rendered = 0;
   TProgressScope scope([](qint64 d, qint64) { return d == 0; });
   TCountingSink sink;
-  EXPECT_THROW(RenderBanded(5, 100, 10, [&](QImage&, int) { ++rendered; }, sink, false), EOperationCancelled);
+  EXPECT_THROW(RenderBanded(
+                   5, 100, 10, [&](QImage&, int) { ++rendered; }, sink, false),
+               EOperationCancelled);
   EXPECT_EQ(rendered, 1);
   EXPECT_LE(sink.Rows, 10);
 }
