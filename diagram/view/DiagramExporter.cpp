@@ -16,6 +16,7 @@
 #include <limits>
 #include <vector>
 
+#include "diagram/model/DiagramControl.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramPainter.h"
 #include "diagram/view/DiagramViewport.h"
@@ -30,6 +31,7 @@
 #include "platform/gui/Canvas.h"
 #include "platform/gui/ImageCodec.h"
 #include "platform/gui/PngWriter.h"
+#include "platform/gui/Progress.h"
 
 namespace tarnwick {
 
@@ -283,15 +285,41 @@ void TDiagramExporter::ExportAsPNG(const QString& AFileName, TExportSize AExport
 
 namespace {
 
-// Paints a vector device in one piece: vector formats need no bands.
+// Paints a vector device in one piece: vector formats need no bands. Progress counts the
+// top-level controls, which the painter reports one by one.
 template <class Device>
 void PaintVector(TdvDiagram& ADiagram, Device& ADevice, int AWidth, int AHeight, TDot AOffset) {
-  QPainter painter(&ADevice);
-  if (!painter.isActive()) throw EFCreateError(QStringLiteral("Cannot create the export file."));
-  painter.setClipRect(0, 0, AWidth, AHeight);
-  TCanvas canvas(&painter);
-  ADiagram.PaintAs(canvas, psBitmap, AOffset);
+  int count = 0;
+  for (int i = 0; i < ADiagram.DControlCount(); ++i)
+    if (!ADiagram.GetDControls(i)->IsMember()) ++count;
+  TProgressSteps steps(count);
+  {
+    QPainter painter(&ADevice);
+    if (!painter.isActive()) throw EFCreateError(QStringLiteral("Cannot create the export file."));
+    painter.setClipRect(0, 0, AWidth, AHeight);
+    TCanvas canvas(&painter);
+    ADiagram.PaintAs(canvas, psBitmap, AOffset);
+  }
+  steps.Finish();
 }
+
+// The file a vector export writes into: a temporary file beside the target that replaces
+// it only once the image is whole, and that disappears when the export fails or is
+// cancelled, so the previous file stays as it was and nothing is left behind.
+class TVectorExportFile {
+ public:
+  explicit TVectorExportFile(const QString& AFileName) : FFile(AFileName), FName(AFileName) {
+    if (!FFile.open(QIODevice::WriteOnly)) throw EFCreateError(msg::FCreateError, AFileName, FFile.errorString());
+  }
+  QIODevice* Device() { return &FFile; }
+  void Commit() {
+    if (!FFile.commit()) throw EFCreateError(msg::FCreateError, FName, FFile.errorString());
+  }
+
+ private:
+  QSaveFile FFile;
+  QString FName;
+};
 
 }  // namespace
 
@@ -305,27 +333,26 @@ void TDiagramExporter::ExportAsSVG(const QString& AFileName, TExportSize AExport
   int w = 0, h = 0;
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
-  const QString temp = AFileName + QStringLiteral(".part");
+  TVectorExportFile file(AFileName);
   {
     QSvgGenerator svg;
-    svg.setFileName(temp);
+    svg.setOutputDevice(file.Device());
     svg.setSize(QSize(w, h));
     svg.setViewBox(QRect(0, 0, w, h));
     svg.setTitle(ExportTitle(AFileName));
     svg.setDescription(QStringLiteral("Tarnwick"));
     PaintVector(FDiagram, svg, w, h, offset);
   }
-  QFile::remove(AFileName);
-  if (!QFile::rename(temp, AFileName)) throw EFCreateError(msg::FCreateError, AFileName, QStringLiteral("rename failed"));
+  file.Commit();
 }
 
 void TDiagramExporter::ExportAsPDF(const QString& AFileName, TExportSize AExportSize) {
   int w = 0, h = 0;
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
-  const QString temp = AFileName + QStringLiteral(".part");
+  TVectorExportFile file(AFileName);
   {
-    QPdfWriter pdf(temp);
+    QPdfWriter pdf(file.Device());
     // One page of the image's size at the screen's 96 pixels per inch.
     pdf.setResolution(96);
     pdf.setPageSize(QPageSize(QSizeF(w * 72.0 / 96, h * 72.0 / 96), QPageSize::Point));
@@ -334,8 +361,7 @@ void TDiagramExporter::ExportAsPDF(const QString& AFileName, TExportSize AExport
     pdf.setCreator(QStringLiteral("Tarnwick"));
     PaintVector(FDiagram, pdf, w, h, offset);
   }
-  QFile::remove(AFileName);
-  if (!QFile::rename(temp, AFileName)) throw EFCreateError(msg::FCreateError, AFileName, QStringLiteral("rename failed"));
+  file.Commit();
 }
 
 void TDiagramExporter::ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize) {

@@ -22,6 +22,7 @@
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Pen.h"
+#include "platform/gui/Progress.h"
 
 namespace tarnwick {
 
@@ -152,16 +153,23 @@ void TDiagramPainter::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEng
   // An export band paints only the controls that reach into it, in z-order.
   const TList<TDiagramControl*>& controls = FPaintList ? *FPaintList : FDiagram.FControls->FDControls;
   if (!FUseCache) {
+    // An export counts each top-level control as one step of its progress (a vector
+    // export has no bands to count); a step outside an export's count does nothing.
+    const bool counting = FDiagram.FViewport->FPaintStyle == psBitmap;
+    const auto paint = [&](TDiagramControl* c) {
+      PaintTree(ACanvas, c, false, AEngine);
+      if (counting) ProgressStep();
+    };
     for (TDiagramControl* c : controls)
-      if (!c->IsMember() && c->GetIsBackgroundControl()) PaintTree(ACanvas, c, false, AEngine);
+      if (!c->IsMember() && c->GetIsBackgroundControl()) paint(c);
     if (FDiagram.FPaintLinesFirst) {
       for (TDiagramControl* c : controls)
-        if (!c->IsMember() && !c->GetIsBackgroundControl() && c->IsLine()) PaintTree(ACanvas, c, false, AEngine);
+        if (!c->IsMember() && !c->GetIsBackgroundControl() && c->IsLine()) paint(c);
       for (TDiagramControl* c : controls)
-        if (!c->IsMember() && !c->GetIsBackgroundControl() && !c->IsLine()) PaintTree(ACanvas, c, false, AEngine);
+        if (!c->IsMember() && !c->GetIsBackgroundControl() && !c->IsLine()) paint(c);
     } else {
       for (TDiagramControl* c : controls)
-        if (!c->IsMember() && !c->GetIsBackgroundControl()) PaintTree(ACanvas, c, false, AEngine);
+        if (!c->IsMember() && !c->GetIsBackgroundControl()) paint(c);
     }
   }
   // The preview pass: controls being dragged in shape style, at their preview place.

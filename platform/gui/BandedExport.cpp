@@ -1,5 +1,6 @@
 #include "platform/gui/BandedExport.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <exception>
@@ -7,6 +8,7 @@
 #include <thread>
 
 #include "platform/core/Exception.h"
+#include "platform/gui/Progress.h"
 
 namespace tarnwick {
 
@@ -154,6 +156,7 @@ void RenderBanded(int Width, int Height, int BandRows,
                             BandRows);
   }
 
+  CheckProgress(0, Height);
   TBandHandOver HandOver(Sink);
   const int Count = (Height + BandRows - 1) / BandRows;
   for (int Index = 0; Index < Count; ++Index) {
@@ -167,6 +170,8 @@ void RenderBanded(int Width, int Height, int BandRows,
     Band.fill(Qt::transparent);
     Render(Band, Top);
     HandOver.Hand();
+    // Counted in rows, so bands of any height (and the shorter last one) weigh right.
+    CheckProgress(std::min<int64_t>(int64_t(Index + 1) * BandRows, Height), Height);
   }
   HandOver.Finish();
 }

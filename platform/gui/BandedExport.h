@@ -34,6 +34,9 @@ void CheckExportSize(int64_t Width, int64_t Height);
 // Sink.WriteRows runs on a second thread. BottomUp hands bands over bottom band first (for
 // bottom-up formats such as BMP); rows inside a band are always top to bottom.
 // An exception from Render or from the sink stops both threads and is rethrown here.
+// Progress goes to this thread's observer (see Progress.h) in rows: 0 before the first
+// band and the rows done after each; when the observer asks to stop, EOperationCancelled
+// is raised the same way.
 void RenderBanded(int Width, int Height, int BandRows,
                   const std::function<void(QImage& Band, int Top)>& Render, TImageBandSink& Sink,
                   bool BottomUp);
