@@ -103,7 +103,7 @@ void TAutosave::SetDocumentFileName(const QString& AFileName) {
 QString TAutosave::DocumentPath() const { return FFolder + QLatin1Char('/') + FId + DocumentSuffix; }
 
 void TAutosave::Tick() {
-  if (!FModified) return;
+  if (!FModified || FPaused) return;
   // The snapshot is taken to learn whether anything changed: the window reports only
   // whether the document is modified, not each edit.
   QByteArray data;

@@ -42,6 +42,9 @@ class TAutosave : public QObject {
   void SetInterval(int AMilliseconds);
   int Interval() const;
   void SetModified(bool AValue);
+  // While paused the timer writes nothing (the document is in the middle of other work,
+  // an export say); the next tick after it catches up.
+  void SetPaused(bool AValue) { FPaused = AValue; }
   bool Modified() const { return FModified; }
   void SetDocumentFileName(const QString& AFileName);
 
@@ -77,6 +80,7 @@ class TAutosave : public QObject {
   QString FId;
   QString FFileName;
   bool FModified = false;
+  bool FPaused = false;
   bool FNameChanged = false;
   bool FErrorReported = false;
   QByteArray FWrittenHash;  // of the last document written; empty: none since Discard

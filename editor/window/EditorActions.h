@@ -99,7 +99,7 @@ class TdmDgrEditorActions : public QObject {
   std::function<void()> OnModified;
   std::function<void()> OnFileNameChanged;
   // The work of the commands built elsewhere; unset, the command is disabled.
-  std::function<void()> OnPageSetup, OnPreview, OnPrint, OnGradient, OnShadow, OnQuit;
+  std::function<void()> OnPageSetup, OnPreview, OnPrint, OnGradient, OnShadow, OnQuit, OnExport;
   std::function<void(TDiagramControl* AControl)> OnAddToLibrary;
   // After New has cleared the diagram (the program puts its view settings back).
   std::function<void()> OnDiagramCleared;

@@ -64,6 +64,17 @@ std::optional<QString> TQtEditorQuestions::ChoosePictureFile() {
   return name;
 }
 
+std::optional<QString> TQtEditorQuestions::ChooseExportFile(const QString& AInitial) {
+  QFileDialog dialog(FParent, QStringLiteral("Export diagram"), AInitial,
+                     QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf);;Bitmap (*.bmp)"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("png"));
+  dialog.selectFile(AInitial);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
 void TQtEditorQuestions::ShowError(const QString& AMessage) {
   QMessageBox::critical(FParent, QStringLiteral("Tarnwick"), AMessage);
 }

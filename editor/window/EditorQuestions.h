@@ -22,6 +22,8 @@ class IEditorQuestions {
   // an extension.
   virtual std::optional<QString> ChooseSaveFile(const QString& AInitial) = 0;
   virtual std::optional<QString> ChoosePictureFile() = 0;
+  // The image to export into, starting from AInitial; the extension picks the format.
+  virtual std::optional<QString> ChooseExportFile(const QString& AInitial) = 0;
   virtual void ShowError(const QString& AMessage) = 0;
 };
 
@@ -33,6 +35,7 @@ class TQtEditorQuestions : public IEditorQuestions {
   std::optional<QString> ChooseOpenFile() override;
   std::optional<QString> ChooseSaveFile(const QString& AInitial) override;
   std::optional<QString> ChoosePictureFile() override;
+  std::optional<QString> ChooseExportFile(const QString& AInitial) override;
   void ShowError(const QString& AMessage) override;
 
  private:

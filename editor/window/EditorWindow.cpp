@@ -14,7 +14,9 @@
 #include "diagram/model/Layers.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/UpdateGuard.h"
+#include "editor/icons/EditorIcons.h"
 #include "editor/palette/DiagramButtons.h"
+#include "editor/shell/ExportProgress.h"
 #include "editor/palette/DiagramToolBar.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorQuestions.h"
@@ -71,6 +73,7 @@ void TfmDiagramEditor::Construct() {
     UpdateCaption();
   };
   FActions->OnQuit = [this] { close(); };
+  FActions->OnExport = [this] { Export(); };
 
   FStatusField = new QLabel(this);
   FStatusField->setMinimumWidth(80);
@@ -82,6 +85,8 @@ void TfmDiagramEditor::Construct() {
   BuildMenus();
   BuildContextMenu();
   ScopeDiagramKeys();
+  for (QAction* action : FActions->Actions())
+    if (const QIcon icon = EditorIcon(action->property("iconName").toString()); !icon.isNull()) action->setIcon(icon);
 
   // The enabled and checked states follow the document when the program is idle: after
   // each command, when the focus moves and a few times a second otherwise.
@@ -163,7 +168,7 @@ void TfmDiagramEditor::BuildToolBars() {
 void TfmDiagramEditor::BuildMenus() {
   QMenu* file = FFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("FileMenu"));
-  AddActions(file, {"acNewDiagram", "acOpenDiagram", "acSaveDiagram", "acSaveDiagramAs", "-", "acPageSetup",
+  AddActions(file, {"acNewDiagram", "acOpenDiagram", "acSaveDiagram", "acSaveDiagramAs", "-", "acExport", "-", "acPageSetup",
                     "acPreviewDiagram", "acPrintDiagram", "-", "acQuit"});
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -250,6 +255,27 @@ void TfmDiagramEditor::ScopeDiagramKeys() {
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     centralWidget()->addAction(action);
   }
+}
+
+void TfmDiagramEditor::Export() {
+  const QString file = FActions->GetCurrentDiagramFileName();
+  const QString initial =
+      (file.isEmpty() ? QStringLiteral("diagram") : QFileInfo(file).path() + u'/' + QFileInfo(file).completeBaseName()) +
+      QStringLiteral(".png");
+  const std::optional<QString> target = FQuestions->ChooseExportFile(initial);
+  if (!target) return;
+  // Nothing else works on the document while the export's dialog keeps the program
+  // responsive.
+  FIdle->stop();
+  if (OnBusy) OnBusy(true);
+  QString error;
+  const bool done = ExportWithProgress(this, *FDiagram, *target, efAuto, esNetto, &error);
+  if (OnBusy) OnBusy(false);
+  FIdle->start();
+  if (done)
+    statusBar()->showMessage(QStringLiteral("Exported %1").arg(QFileInfo(*target).fileName()), 5000);
+  else if (error != QStringLiteral("Export cancelled"))
+    FQuestions->ShowError(error);
 }
 
 void TfmDiagramEditor::SetTitle(const QString& Value) {

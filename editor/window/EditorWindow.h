@@ -55,6 +55,9 @@ class TfmDiagramEditor : public QMainWindow {
 
   // Called after the window has closed (the program ends there).
   std::function<void()> OnCloseDesigner;
+  // True while a long piece of work (an export) runs the event loop under a progress
+  // dialog: timers must leave the document alone meanwhile.
+  std::function<void(bool ABusy)> OnBusy;
   // Called when the window is shown, before the diagram is repainted.
   std::function<void()> OnNotifyShow;
 
@@ -74,6 +77,8 @@ class TfmDiagramEditor : public QMainWindow {
   void ScopeDiagramKeys();
   void FillLayerMenu(QMenu* AMenu);
   void UpdateCaption();
+  // Asks for an image file and exports the drawing into it under a progress dialog.
+  void Export();
   void UpdateStatus();
   QAction* A(const char* AName) const;
   void AddActions(QWidget* ATarget, std::initializer_list<const char*> ANames) const;

@@ -59,6 +59,7 @@ TProgramState::TProgramState(TfmDiagramEditor& AForm, QSettings* ASettings, cons
     Closed();
     if (closed) closed();
   };
+  AForm.OnBusy = [this](bool ABusy) { FAutosave->SetPaused(ABusy); };
   RestoreWindowLayout(AForm, *FSettings);
 }
 

@@ -22,8 +22,8 @@ namespace tarnwick::test {
 
 struct TScriptedQuestions : IEditorQuestions {
   std::deque<TAnswer> Answers;  // empty: "Cancel" (or "No" without Cancel)
-  std::optional<QString> OpenFile, SaveFile, PictureFile;
-  QStringList Asked, Errors, SaveInitials;
+  std::optional<QString> OpenFile, SaveFile, PictureFile, ExportFile;
+  QStringList Asked, Errors, SaveInitials, ExportInitials;
 
   TAnswer Ask(const QString& AText, bool AWithCancel) override {
     Asked << AText;
@@ -38,6 +38,10 @@ struct TScriptedQuestions : IEditorQuestions {
     return SaveFile ? std::optional<QString>(WithDiagramExtension(*SaveFile)) : std::nullopt;
   }
   std::optional<QString> ChoosePictureFile() override { return PictureFile; }
+  std::optional<QString> ChooseExportFile(const QString& AInitial) override {
+    ExportInitials << AInitial;
+    return ExportFile;
+  }
   void ShowError(const QString& AMessage) override { Errors << AMessage; }
 };
 

@@ -1,6 +1,7 @@
 // The editor window as a user first meets it, and the parts of it that are not commands:
 // caption, status field, docks, tool bars, the context menu's Layer entries, key scope.
 #include <QDockWidget>
+#include <QFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -123,4 +124,26 @@ TEST_F(EditorWindow, DiagramObjectsToggleHidesAndShowsThePalette) {
   EXPECT_FALSE(Window.ObjectsDock()->isVisible());
   toggle->trigger();
   EXPECT_TRUE(Window.ObjectsDock()->isVisible());
+}
+
+TEST_F(EditorWindow, ExportWritesTheChosenImageNextToTheDocumentsName) {
+  AddBlock(50, 50, "export me");
+  Questions.SaveFile = Path("plan.dgr");
+  Act("acSaveDiagramAs")->trigger();
+  Questions.ExportFile = Path("plan.svg");
+  Act("acExport")->trigger();
+  EXPECT_EQ(Questions.ExportInitials, QStringList({Path("plan.png")}));
+  QFile svg(Path("plan.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(svg.readAll().contains("<svg"));
+  // A format that cannot be written is reported, and nothing is left at that path.
+  Questions.ExportFile = Path("plan.wmf");
+  Act("acExport")->trigger();
+  EXPECT_EQ(Questions.Errors.size(), 1);
+  EXPECT_FALSE(QFile::exists(Path("plan.wmf")));
+}
+
+TEST_F(EditorWindow, CommandsShowTheirIcons) {
+  for (const char* name : {"acNewDiagram", "DiagramCut1", "acBold", "DiagramAlign15"})
+    EXPECT_FALSE(Act(name)->icon().isNull()) << name;
 }

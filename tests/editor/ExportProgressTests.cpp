@@ -15,7 +15,7 @@
 
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/view/Diagram.h"
-#include "editor/ViewerWindow.h"
+#include "editor/window/EditorWindow.h"
 #include "editor/shell/ExportProgress.h"
 
 using namespace tarnwick;
@@ -42,7 +42,7 @@ class ExportWithDialog : public ::testing::Test {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
 
-  TViewerWindow Window;
+  TfmDiagramEditor Window;
   QTemporaryDir Dir;
 };
 

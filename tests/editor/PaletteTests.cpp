@@ -13,6 +13,7 @@
 #include "diagram/view/Diagram.h"
 #include "editor/window/EditorWindow.h"
 #include "editor/palette/DiagramButtons.h"
+#include <QLineEdit>
 
 using namespace tarnwick;
 
@@ -150,4 +151,29 @@ TEST(Palette, ARegistryEntryAddedLaterAppearsWhenTheDiagramReportsTheChange) {
     }
   w.Window.Diagram()->RefreshToolbars();
   EXPECT_TRUE(w.Palette().IdsIn("Test parts").isEmpty());
+}
+
+TEST(Palette, SearchShowsTheMatchingKindsAndReturnArmsTheFirst) {
+  TPaletteWindow w;
+  QLineEdit* search = w.Palette().SearchField();
+  QTest::keyClicks(search, "action");
+  QTreeWidget* tree = w.Palette().Tree();
+  QStringList shown;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* group = tree->topLevelItem(i);
+    if (group->isHidden()) continue;
+    EXPECT_TRUE(group->isExpanded()) << group->text(0).toStdString();
+    for (int j = 0; j < group->childCount(); ++j)
+      if (!group->child(j)->isHidden()) shown << group->child(j)->text(0);
+  }
+  EXPECT_EQ(shown, QStringList({"Action", "Action State"}));
+  QTest::keyClick(search, Qt::Key_Return);
+  TDiagramControl* armed = w.Window.Diagram()->GetInsertDControl();
+  ASSERT_NE(armed, nullptr);
+  EXPECT_EQ(armed->ClassName(), "TFlowActionBlock");
+  // Escape clears the search and every kind is listed again.
+  search->setFocus();
+  QTest::keyClick(search, Qt::Key_Escape);
+  EXPECT_TRUE(search->text().isEmpty());
+  EXPECT_FALSE(w.Button("Basic", "TDiagramBlock")->isHidden());
 }
