@@ -25,7 +25,6 @@ int main(int argc, char** argv) {
   using namespace tarnwick;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
-  QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
   QApplication::setDesktopFileName(QStringLiteral("tarnwick"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnwick.svg")));
   RegisterAllClasses();

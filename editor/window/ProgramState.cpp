@@ -19,7 +19,9 @@ namespace tarnwick {
 TProgramState::TProgramState(TfmDiagramEditor& AForm, QSettings* ASettings, const QString& AAutosaveFolder)
     : QObject(&AForm), FForm(AForm), FSettings(ASettings) {
   if (!FSettings) {
-    FOwnSettings = std::make_unique<QSettings>();
+    // Named here: the program sets no organisation, which keeps its data folder (the
+    // user's libraries live there) at ~/.local/share/Tarnwick.
+    FOwnSettings = std::make_unique<QSettings>(QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick"));
     FSettings = FOwnSettings.get();
   }
   FFolder = AAutosaveFolder.isEmpty() ? TAutosave::DefaultFolder() : AAutosaveFolder;
