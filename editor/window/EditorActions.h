@@ -131,6 +131,7 @@ class TdmDgrEditorActions : public QObject {
   void ToggleFontStyle(int AStyle, const QString& AUndoLabel);
   void SetTextAlignment(int AAlignment, const QString& AUndoLabel);
   void SetTextVertAlign(int AVertAlign, const QString& AUndoLabel);
+  void SetCellLayout(const QString& AUndoLabel, const std::function<void(TTextCell&)>& AApply);
   void UpdateFontStyle(QAction& AAction, int AStyle) const;
   void UpdateTextAlignment(QAction& AAction, int AAlignment) const;
   void UpdateTextVertAlign(QAction& AAction, int AVertAlign) const;

@@ -71,28 +71,23 @@ void TdmDgrEditorActions::ToggleFontStyle(int AStyle, const QString& AUndoLabel)
 }
 
 void TdmDgrEditorActions::SetTextAlignment(int AAlignment, const QString& AUndoLabel) {
-  TTextCell* current = CurrentTextCell();
-  if (!current) return;
-  TDiagramUpdate operation(*FDiagram, AUndoLabel);
-  if (FDiagram->EditingText())
-    current->SetAlignment(TAlignment(AAlignment));
-  else
-    ForSelectedNonGroups(*FDiagram, [&](TDiagramControl& control) {
-      ForEachCell(control, [&](TTextCell& cell) { cell.SetAlignment(TAlignment(AAlignment)); });
-    });
-  FDiagram->Modified();
+  SetCellLayout(AUndoLabel, [AAlignment](TTextCell& cell) { cell.SetAlignment(TAlignment(AAlignment)); });
 }
 
 void TdmDgrEditorActions::SetTextVertAlign(int AVertAlign, const QString& AUndoLabel) {
+  SetCellLayout(AUndoLabel, [AVertAlign](TTextCell& cell) { cell.SetVertAlign(TVertAlign(AVertAlign)); });
+}
+
+// The edited cell during an in-place edit; otherwise every cell of every selected control
+// that is not a group.
+void TdmDgrEditorActions::SetCellLayout(const QString& AUndoLabel, const std::function<void(TTextCell&)>& AApply) {
   TTextCell* current = CurrentTextCell();
   if (!current) return;
   TDiagramUpdate operation(*FDiagram, AUndoLabel);
   if (FDiagram->EditingText())
-    current->SetVertAlign(TVertAlign(AVertAlign));
+    AApply(*current);
   else
-    ForSelectedNonGroups(*FDiagram, [&](TDiagramControl& control) {
-      ForEachCell(control, [&](TTextCell& cell) { cell.SetVertAlign(TVertAlign(AVertAlign)); });
-    });
+    ForSelectedNonGroups(*FDiagram, [&](TDiagramControl& control) { ForEachCell(control, AApply); });
   FDiagram->Modified();
 }
 

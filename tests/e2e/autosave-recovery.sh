@@ -9,12 +9,7 @@ cli=$2
 source "$(dirname "$0")/session.sh"
 export TARNWICK_AUTOSAVE_SECONDS=1
 
-"$app" >"$work/app1.log" 2>&1 &
-pid=$!
-pids+=("$pid")
-win=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
-xdotool windowmove "$win" 0 0 windowsize "$win" 1280 760 windowfocus --sync "$win"
-sleep 1
+start_app
 palette Decision
 drag 200 200 340 300
 sleep 3
@@ -24,7 +19,7 @@ wait "$pid" 2>/dev/null || true
 "$app" >"$work/app2.log" 2>&1 &
 pid=$!
 pids+=("$pid")
-question=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^Tarnwick$" | head -1)
+timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^Tarnwick$" >/dev/null
 sleep 1
 # The question names an untitled diagram; Yes restores it.
 key alt+y

@@ -8,11 +8,7 @@ app=$1
 cli=$2
 source "$(dirname "$0")/session.sh"
 
-"$app" >"$work/app.log" 2>&1 &
-pids+=($!)
-win=$(xdotool search --sync --onlyvisible --name "Tarnwick" | head -1)
-xdotool windowmove "$win" 0 0 windowsize "$win" 1280 760 windowfocus --sync "$win"
-sleep 1
+start_app
 
 key ctrl+n
 palette Action

@@ -9,12 +9,7 @@ app=$1
 cli=$2
 source "$(dirname "$0")/session.sh"
 
-"$app" >"$work/app.log" 2>&1 &
-pid=$!
-pids+=("$pid")
-win=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
-xdotool windowmove "$win" 0 0 windowsize "$win" 1280 760 windowfocus --sync "$win"
-sleep 1
+start_app
 
 palette Terminal
 drag 200 160 320 220

@@ -18,6 +18,17 @@ export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 
+# Starts the program (arguments go to it) and places its window at the top left corner,
+# 1280 x 760, focused: sets $pid and $win. Its output goes to $work/app.log.
+start_app() {
+  "$app" "$@" >>"$work/app.log" 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  win=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
+  xdotool windowmove "$win" 0 0 windowsize "$win" 1280 760 windowfocus --sync "$win"
+  sleep 1
+}
+
 # The waits leave the program time to react on a busy machine; xdotool cannot see when a
 # menu has opened or a drag has been handled.
 key() { xdotool key --clearmodifiers "$@"; sleep 0.6; }
