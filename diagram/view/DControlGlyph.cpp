@@ -69,7 +69,8 @@ bool FindGlyphResource(const QString& AName, TBitmap& AGlyph) {
   return false;
 }
 
-bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
+bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph, int AScale) {
+  AScale = std::clamp(AScale, 1, 4);
   if (!AClass.CanCreate() || !AClass.InheritsFrom(TDiagramControl::StaticClassInfo())) return false;
   try {
     // The control is placed and painted the way a user's insertion and an image export
@@ -100,7 +101,11 @@ bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
     const TSquare r = control->SurroundRect();
     const int side = std::clamp(static_cast<int>(std::ceil(std::max(r.Right, r.Bottom))) + 3, DControlGlyphSize,
                                 8 * DControlGlyphSize);
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    // A larger scale paints the diagram zoomed, so lines and text are drawn at the finer
+    // pixels rather than blown up.
+    if (AScale > 1) diagram->SetZoom(100 * AScale);
+    const int glyph = DControlGlyphSize * AScale;
+    QImage image(side * AScale, side * AScale, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(255, 0, 255));
     {
       QPainter painter(&image);
@@ -110,12 +115,12 @@ bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
     if (side > DControlGlyphSize) {
       // Scaled into the square less a one-pixel frame, so the corner pixel that names the
       // transparent colour is background whatever the control draws at its edges.
-      const QImage scaled = image.scaled(DControlGlyphSize - 2, DControlGlyphSize - 2, Qt::IgnoreAspectRatio,
-                                         Qt::FastTransformation);
-      image = QImage(DControlGlyphSize, DControlGlyphSize, QImage::Format_ARGB32_Premultiplied);
+      const QImage scaled =
+          image.scaled(glyph - 2 * AScale, glyph - 2 * AScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+      image = QImage(glyph, glyph, QImage::Format_ARGB32_Premultiplied);
       image.fill(QColor(255, 0, 255));
       QPainter framed(&image);
-      framed.drawImage(1, 1, scaled);
+      framed.drawImage(AScale, AScale, scaled);
     }
     AGlyph.SetImage(image);
     MakeTransparent(AGlyph);
@@ -126,7 +131,7 @@ bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph) {
   }
 }
 
-void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph) {
+void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph, int AScale) {
   // An entry told to use a picture it does not have would show an empty button: it is
   // looked up like any other.
   if (AEntry && AEntry->GetUseGlyph() && !AEntry->GetGlyph()->GetEmpty()) {
@@ -137,11 +142,11 @@ void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph) {
     if (FindThenMakeTransparent(QStringLiteral("BLK_") + AEntry->GetDControlID(), AGlyph)) return;
     if (const TClassInfo* cls = AEntry->GetDControlClass()) {
       if (FindThenMakeTransparent(QStringLiteral("BLK_") + cls->ClassName(), AGlyph)) return;
-      if (DrawDControlGlyph(*cls, AGlyph)) return;
+      if (DrawDControlGlyph(*cls, AGlyph, AScale)) return;
     }
   }
   if (FindThenMakeTransparent(QStringLiteral("BLK_TCUSTOMDIAGRAMBLOCK"), AGlyph)) return;
-  DrawDControlGlyph(TDiagramBlock::StaticClassInfo(), AGlyph);
+  DrawDControlGlyph(TDiagramBlock::StaticClassInfo(), AGlyph, AScale);
 }
 
 }  // namespace tarnwick

@@ -21,12 +21,14 @@ void RegisterGlyphResource(const QString& AName, const TBitmap& ABitmap);
 // True when a glyph of that name exists; it is then copied into AGlyph.
 bool FindGlyphResource(const QString& AName, TBitmap& AGlyph);
 
-// Paints an instance of AClass into AGlyph (24 x 24, the background in the transparent
-// colour); false, and AGlyph untouched, when the class makes no control or cannot paint.
-bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph);
+// Paints an instance of AClass into AGlyph (24 x 24 times AScale, the background in the
+// transparent colour); false, and AGlyph untouched, when the class makes no control or
+// cannot paint. A scale above 1 draws the same glyph sharp for a high-density screen.
+bool DrawDControlGlyph(const TClassInfo& AClass, TBitmap& AGlyph, int AScale = 1);
 
 // The glyph a palette shows for the entry; a null entry gets the generic block glyph. An
-// entry's own picture counts only when it holds one.
-void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph);
+// entry's own picture counts only when it holds one. Pictures and named glyphs come at
+// their own size whatever AScale asks; only drawn glyphs scale.
+void GetDControlGlyph(const TRegDControl* AEntry, TBitmap& AGlyph, int AScale = 1);
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "editor/palette/PaletteGlyphs.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 
@@ -8,9 +9,11 @@
 
 namespace tarnwick {
 
-QIcon PaletteIcon(const TRegDControl* AEntry) {
+namespace {
+
+QPixmap GlyphPixmap(const TRegDControl* AEntry, int AScale) {
   TBitmap glyph;
-  GetDControlGlyph(AEntry, glyph);
+  GetDControlGlyph(AEntry, glyph, AScale);
   QImage image = glyph.GetImage();
   if (image.isNull()) return {};
   image = image.convertToFormat(QImage::Format_ARGB32);
@@ -21,7 +24,22 @@ QIcon PaletteIcon(const TRegDControl* AEntry) {
     for (int x = 0; x < image.width(); ++x)
       if (line[x] == transparent) line[x] = qRgba(0, 0, 0, 0);
   }
-  return QIcon(QPixmap::fromImage(image));
+  QPixmap pixmap = QPixmap::fromImage(image);
+  // A glyph that came at the finer scale shows at the glyph size on a dense screen.
+  pixmap.setDevicePixelRatio(double(image.width()) / DControlGlyphSize);
+  return pixmap;
+}
+
+}  // namespace
+
+QIcon PaletteIcon(const TRegDControl* AEntry) {
+  QIcon icon;
+  // On a dense screen both densities: Qt picks the one matching the screen the palette
+  // is on. The finer one costs four times the drawing, so only where it shows.
+  const int finest = qApp && qApp->devicePixelRatio() > 1 ? 2 : 1;
+  for (int scale = 1; scale <= finest; ++scale)
+    if (const QPixmap pixmap = GlyphPixmap(AEntry, scale); !pixmap.isNull()) icon.addPixmap(pixmap);
+  return icon;
 }
 
 }  // namespace tarnwick

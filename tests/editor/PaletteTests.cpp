@@ -3,6 +3,7 @@
 // while the diagram inserts, and a registry that changes under it.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -11,9 +12,10 @@
 #include "diagram/model/DiagramBlock.h"
 #include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
-#include "editor/window/EditorWindow.h"
+#include "diagram/view/DControlGlyph.h"
 #include "editor/palette/DiagramButtons.h"
-#include <QLineEdit>
+#include "editor/window/EditorWindow.h"
+#include "platform/gui/Bitmap.h"
 
 using namespace tarnwick;
 
@@ -176,4 +178,23 @@ TEST(Palette, SearchShowsTheMatchingKindsAndReturnArmsTheFirst) {
   QTest::keyClick(search, Qt::Key_Escape);
   EXPECT_TRUE(search->text().isEmpty());
   EXPECT_FALSE(w.Button("Basic", "TDiagramBlock")->isHidden());
+}
+
+TEST(Palette, GlyphsAreDrawnAtTwiceTheDensityForDenseScreens) {
+  RegisterBlockSets();
+  const TClassInfo* decision = RegisteredDControls().FindByID("TFlowDecisionBlock")->GetDControlClass();
+  ASSERT_NE(decision, nullptr);
+  TBitmap normal, dense;
+  ASSERT_TRUE(DrawDControlGlyph(*decision, normal));
+  ASSERT_TRUE(DrawDControlGlyph(*decision, dense, 2));
+  const QImage fine = dense.GetImage();
+  ASSERT_EQ(fine.size(), QSize(2 * DControlGlyphSize, 2 * DControlGlyphSize));
+  // Drawn at the finer pixels, not the small glyph blown up.
+  const QImage blownUp = normal.GetImage().scaled(fine.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  EXPECT_NE(fine.convertToFormat(QImage::Format_ARGB32), blownUp.convertToFormat(QImage::Format_ARGB32));
+  int painted = 0;
+  const QRgb background = fine.pixel(0, fine.height() - 1);
+  for (int y = 0; y < fine.height(); ++y)
+    for (int x = 0; x < fine.width(); ++x) painted += fine.pixel(x, y) != background;
+  EXPECT_GT(painted, 100);
 }
