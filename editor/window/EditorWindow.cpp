@@ -50,6 +50,8 @@ TfmDiagramEditor::~TfmDiagramEditor() {
   // The commands go before the diagram they watch.
   delete FActions;
   FActions = nullptr;
+  // A diagram the caller owns leaves the window before the window's widgets go.
+  if (FDiagram && FDiagram->GetOwner() != FOwner.get()) FDiagram->SetParentWidget(nullptr);
 }
 
 void TfmDiagramEditor::Construct() {
