@@ -143,8 +143,7 @@ void TDiagramNavigator::mouseMoveEvent(QMouseEvent* AEvent) {
         break;
     }
     UpdateGeometry();
-    const TDiagramNavigatorHighlightRegion region =
-        c.HasScale() ? c.PointInHighlightRect(p.x(), p.y()) : nhrOutside;
+    const TDiagramNavigatorHighlightRegion region = c.HasScale() ? c.PointInHighlightRect(p.x(), p.y()) : nhrOutside;
     if (region == nhrInside)
       setCursor(CursorShapeFor(FMoveCursor));
     else if (region == nhrBorder)

@@ -124,8 +124,7 @@ void TDiagramNavigatorController::PaintTo(QPainter& APainter, int AWidth, int AH
   }
   const bool engine = FDiagram->GetPathDrawingMode();
   APainter.setRenderHint(QPainter::Antialiasing, engine && FDiagram->GetSmoothMode() != smHighSpeed);
-  APainter.fillRect(QRect(0, 0, Round(FPaintArea.Right), Round(FPaintArea.Bottom)),
-                    ColorToQColor(FBackgroundColor));
+  APainter.fillRect(QRect(0, 0, Round(FPaintArea.Right), Round(FPaintArea.Bottom)), ColorToQColor(FBackgroundColor));
   DrawBlocks(APainter);
   if (FPaintLines) DrawLines(APainter);
   DrawHighlight(APainter);
@@ -175,10 +174,9 @@ void TDiagramNavigatorController::DrawLines(QPainter& APainter) const {
 }
 
 void TDiagramNavigatorController::ComputeHighlight() {
-  const TSquare client = FDiagram->CanvasToClient(
-      TSquare{0, 0, double(FDiagram->GetClientWidth()), double(FDiagram->GetClientHeight())});
-  const TSquare h{client.Left * FOffset.X, client.Top * FOffset.Y, client.Right * FOffset.X,
-                  client.Bottom * FOffset.Y};
+  const TSquare client =
+      FDiagram->CanvasToClient(TSquare{0, 0, double(FDiagram->GetClientWidth()), double(FDiagram->GetClientHeight())});
+  const TSquare h{client.Left * FOffset.X, client.Top * FOffset.Y, client.Right * FOffset.X, client.Bottom * FOffset.Y};
   // Everything visible: nothing to mark.
   if (FPaintArea.Right <= h.Right - h.Left && FPaintArea.Bottom <= h.Bottom - h.Top)
     FHighlightRect = TSquare{};

@@ -68,8 +68,8 @@ TEST_F(Navigator, TheMiniatureFitsTheExtentAndMarksTheVisibleArea) {
   EXPECT_DOUBLE_EQ(C().GetOffset().X, 0.2);
   EXPECT_DOUBLE_EQ(C().GetOffset().Y, 0.2);
   // The window's client area, in diagram units, scaled.
-  const TSquare seen = Diagram->CanvasToClient(
-      TSquare{0, 0, double(Diagram->GetClientWidth()), double(Diagram->GetClientHeight())});
+  const TSquare seen =
+      Diagram->CanvasToClient(TSquare{0, 0, double(Diagram->GetClientWidth()), double(Diagram->GetClientHeight())});
   const TSquare& h = C().GetHighlightRect();
   EXPECT_DOUBLE_EQ(h.Left, seen.Left * 0.2);
   EXPECT_DOUBLE_EQ(h.Right, seen.Right * 0.2);
