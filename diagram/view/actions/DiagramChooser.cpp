@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 
+#include "diagram/view/actions/DiagramStyleEditor.h"
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Graphic.h"
@@ -48,11 +49,26 @@ std::optional<QString> TQtDiagramChooser::ChoosePictureFile() {
   return name;
 }
 
+bool IDiagramChooser::EditGradient(TDiagramGradient& AGradient) {
+  IDiagramStyleEditor* editor = DefaultDiagramStyleEditor();
+  return editor && editor->EditGradient(AGradient);
+}
+
+bool IDiagramChooser::EditShadow(TBlockShadow& AShadow) {
+  IDiagramStyleEditor* editor = DefaultDiagramStyleEditor();
+  return editor && editor->EditShadow(AShadow);
+}
+
 namespace {
 
 IDiagramChooser* GDefaultChooser = nullptr;
+IDiagramStyleEditor* GDefaultStyleEditor = nullptr;
 
 }  // namespace
+
+IDiagramStyleEditor* DefaultDiagramStyleEditor() { return GDefaultStyleEditor; }
+
+void SetDefaultDiagramStyleEditor(IDiagramStyleEditor* AEditor) { GDefaultStyleEditor = AEditor; }
 
 IDiagramChooser& DefaultDiagramChooser() {
   static TQtDiagramChooser qtChooser;

@@ -1,6 +1,6 @@
 #pragma once
 // IDiagramChooser: the questions the style commands ask the user (a colour, a font, a
-// picture file). The commands never open a dialog themselves: they ask a chooser, so a
+// picture file, a gradient or a shadow). The commands never open a dialog themselves: they ask a chooser, so a
 // program can put its own dialogs in and tests can script the answers. Each action uses
 // its own chooser when one is set, else the process-wide one, which starts as the Qt
 // dialogs.
@@ -13,6 +13,8 @@ class QWidget;
 
 namespace tarnwick {
 
+class TBlockShadow;
+class TDiagramGradient;
 class TFont;
 
 class IDiagramChooser {
@@ -25,6 +27,11 @@ class IDiagramChooser {
   virtual bool ChooseFont(TFont& AFont) = 0;
   // The picture file chosen, or nothing when the user cancelled.
   virtual std::optional<QString> ChoosePictureFile() = 0;
+  // Edit the argument in the program's gradient or shadow editor: true (and the argument
+  // changed) when the user confirmed. By default they go to the installed style editor
+  // (DiagramStyleEditor.h) and answer "cancel" without one.
+  virtual bool EditGradient(TDiagramGradient& AGradient);
+  virtual bool EditShadow(TBlockShadow& AShadow);
 };
 
 // The Qt standard dialogs, parented to AParent (may be null).

@@ -47,6 +47,24 @@ struct TScriptedChooser : IDiagramChooser {
     if (WhileAsking) WhileAsking();
     return PictureFile;
   }
+  // Run on the working copy when set, which then counts as confirmed; unset answers
+  // "cancel".
+  std::function<void(TDiagramGradient&)> GradientEdit;
+  std::function<void(TBlockShadow&)> ShadowEdit;
+  bool EditGradient(TDiagramGradient& AGradient) override {
+    Asked << "gradient";
+    if (WhileAsking) WhileAsking();
+    if (!GradientEdit) return false;
+    GradientEdit(AGradient);
+    return true;
+  }
+  bool EditShadow(TBlockShadow& AShadow) override {
+    Asked << "shadow";
+    if (WhileAsking) WhileAsking();
+    if (!ShadowEdit) return false;
+    ShadowEdit(AShadow);
+    return true;
+  }
 };
 
 struct TActionFixture : ::testing::Test, TMouseFixture {
