@@ -155,8 +155,7 @@ TDgrLayerManager::~TDgrLayerManager() = default;
 QTreeWidget* TDgrLayerManager::LayerList() const { return FList; }
 
 void TDgrLayerManager::BuildActions() {
-  const auto action = [this](const char* AName, const QString& AText, const QIcon& AIcon,
-                             std::function<void()> AWork) {
+  const auto action = [this](const char* AName, const QString& AText, const QIcon& AIcon, std::function<void()> AWork) {
     auto* a = new QAction(AIcon, AText, this);
     a->setObjectName(QString::fromLatin1(AName));
     a->setToolTip(AText);
@@ -164,11 +163,13 @@ void TDgrLayerManager::BuildActions() {
     return a;
   };
   acAdd = action("acAdd", QStringLiteral("Add layer"), GlyphIcon(QStringLiteral("+")), [this] { Add(); });
-  acRemove = action("acRemove", QStringLiteral("Remove layer"), GlyphIcon(QStringLiteral("\u2212")), [this] { Remove(); });
+  acRemove =
+      action("acRemove", QStringLiteral("Remove layer"), GlyphIcon(QStringLiteral("\u2212")), [this] { Remove(); });
   acDeleteControls = action("acDeleteControls", QStringLiteral("Delete layer controls"), EditorIcon(u"delete"),
                             [this] { DeleteControls(); });
   acMoveUp = action("acMoveUp", QStringLiteral("Move up"), GlyphIcon(QStringLiteral("\u2191")), [this] { Move(-1); });
-  acMoveDown = action("acMoveDown", QStringLiteral("Move down"), GlyphIcon(QStringLiteral("\u2193")), [this] { Move(+1); });
+  acMoveDown =
+      action("acMoveDown", QStringLiteral("Move down"), GlyphIcon(QStringLiteral("\u2193")), [this] { Move(+1); });
   acVisible = action("acVisible", QStringLiteral("Visible"), QIcon(), [this] { ToggleVisible(); });
   acEditable = action("acEditable", QStringLiteral("Editable"), QIcon(), [this] { ToggleEditable(); });
   acRename = action("acRename", QStringLiteral("Rename"), QIcon(), [this] { StartRename(SelectedItem()); });
@@ -352,7 +353,8 @@ void TDgrLayerManager::Remove() {
 void TDgrLayerManager::DeleteControls() {
   TDiagramLayer* layer = GetSelectedLayer();
   if (!layer ||
-      !Confirm(QStringLiteral("Delete layer \"%1\" and all its controls from diagram?").arg(layer->GetLayerName()), true))
+      !Confirm(QStringLiteral("Delete layer \"%1\" and all its controls from diagram?").arg(layer->GetLayerName()),
+               true))
     return;
   TdvDiagram* diagram = GetDiagram();
   if (!diagram || !(layer = GetSelectedLayer())) return;

@@ -183,7 +183,8 @@ bool TDgrGradientDirectionSelector::Prepare(int& AIndex) {
   if (value == QLatin1String("start") || value == QLatin1String("end")) {
     const bool start = value == QLatin1String("start");
     IDiagramChooser& chooser = FChooser ? *FChooser : DefaultDiagramChooser();
-    const std::optional<TColor> color = chooser.ChooseColor(start ? FGradient->GetStartColor() : FGradient->GetEndColor());
+    const std::optional<TColor> color =
+        chooser.ChooseColor(start ? FGradient->GetStartColor() : FGradient->GetEndColor());
     if (!color) return false;
     if (start)
       FGradient->SetStartColor(*color);

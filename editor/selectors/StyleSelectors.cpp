@@ -16,7 +16,7 @@ namespace tarnwick {
 namespace {
 
 constexpr std::array<TPenStyle, 5> PenStyles = {psSolid, psDot, psDash, psDashDot, psDashDotDot};
-constexpr std::array<TBrushStyle, 7> BrushStyles = {bsSolid,  bsClear, bsHorizontal, bsVertical,
+constexpr std::array<TBrushStyle, 7> BrushStyles = {bsSolid,     bsClear, bsHorizontal, bsVertical,
                                                     bsFDiagonal, bsCross, bsDiagCross};
 
 QIcon SampleLine(Qt::PenStyle AStyle, int AWidth) {
@@ -111,10 +111,10 @@ void TDgrPenStyleSelector::Sync() {
 TDgrBrushStyleSelector::TDgrBrushStyleSelector(QWidget* AParent) : TDgrCustomSelector(AParent) {
   setToolTip(QStringLiteral("Brush style"));
   SetColumns(4);
-  const std::array<const char*, 7> hints = {"Solid", "Clear", "Horizontal", "Vertical",
+  const std::array<const char*, 7> hints = {"Solid",    "Clear", "Horizontal",    "Vertical",
                                             "Diagonal", "Cross", "Diagonal Cross"};
-  const std::array<Qt::BrushStyle, 7> samples = {Qt::SolidPattern, Qt::NoBrush,     Qt::HorPattern,
-                                                 Qt::VerPattern,   Qt::FDiagPattern, Qt::CrossPattern,
+  const std::array<Qt::BrushStyle, 7> samples = {Qt::SolidPattern,    Qt::NoBrush,      Qt::HorPattern,
+                                                 Qt::VerPattern,      Qt::FDiagPattern, Qt::CrossPattern,
                                                  Qt::DiagCrossPattern};
   std::vector<TDgrSelectorItem> items;
   for (size_t i = 0; i < hints.size(); ++i) {
@@ -131,8 +131,7 @@ void TDgrBrushStyleSelector::Apply(TdvDiagram& ADiagram) {
   const auto blocks = SelectedPlainBlocks(ADiagram);
   if (blocks.empty()) return;
   const int index = GetSelectedIndex();
-  const TBrushStyle style =
-      index >= 0 && index < static_cast<int>(BrushStyles.size()) ? BrushStyles[index] : bsClear;
+  const TBrushStyle style = index >= 0 && index < static_cast<int>(BrushStyles.size()) ? BrushStyles[index] : bsClear;
   TDiagramUpdate operation(ADiagram, QStringLiteral("brush style"));
   for (TCustomDiagramBlock* block : blocks) {
     if (FBrushAutoColor) {

@@ -53,7 +53,8 @@ struct TLayerManagerTest : TEditorFixture {
   void SelectRow(int ARow) {
     QTreeWidgetItem* item = List().topLevelItem(ARow);
     const QRect rect = List().visualItemRect(item);
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, QPoint(List().columnViewportPosition(2) + 10, rect.center().y()));
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {},
+                      QPoint(List().columnViewportPosition(2) + 10, rect.center().y()));
     Manager.IdleUpdate();
   }
   void ClickImage(int ARow, int AColumn) {
@@ -246,4 +247,23 @@ TEST(LayerManager, ExecuteWithoutADiagramRaises) {
   EXPECT_THROW(manager.Execute(), Exception);
   EXPECT_EQ(manager.windowTitle(), "Diagram layers");
   EXPECT_GE(manager.minimumWidth(), 120);
+}
+
+TEST_F(TLayerManagerTest, ALayerAddedAndHiddenHereHidesItsBlockInTheSavedDocument) {
+  TDiagramBlock* block = AddBlock(40, 40);
+  Click(Manager.acAdd);
+  TypeName("Notes");
+  block->SetLayerName("Notes");
+  SelectRow(0);
+  ClickImage(0, TDgrLayerManager::colVisible);
+  D()->SaveToFile(Path("layers.dgr"));
+
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  auto* read = Create<TdvDiagram>(owner.get());
+  read->LoadFromFile(Path("layers.dgr"));
+  ASSERT_EQ(read->GetLayers()->Count(), 1);
+  EXPECT_FALSE(read->GetLayers()->GetItems(0)->GetVisible());
+  ASSERT_EQ(read->BlockCount(), 1);
+  EXPECT_EQ(read->GetBlocks(0)->GetLayerName(), "Notes");
+  EXPECT_FALSE(read->GetBlocks(0)->IsVisible());
 }

@@ -29,8 +29,7 @@ struct TSelectorFixture : TEditorFixture {
 
   // Opens the panel by its arrow (the whole button without one) and clicks item AIndex.
   static void PickItem(TDgrCustomSelector& ASelector, int AIndex) {
-    QTest::mouseClick(ASelector.GetDropDownButton() ? ASelector.ArrowButton() : ASelector.MainButton(),
-                      Qt::LeftButton);
+    QTest::mouseClick(ASelector.GetDropDownButton() ? ASelector.ArrowButton() : ASelector.MainButton(), Qt::LeftButton);
     ASSERT_TRUE(ASelector.PanelOpen());
     QToolButton* item = ASelector.Panel()->ItemButton(AIndex);
     ASSERT_TRUE(item) << AIndex;
