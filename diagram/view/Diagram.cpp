@@ -119,6 +119,9 @@ void TdvDiagram::ResetToDefaults() {
   FSnapGrid->SetVisible(false);
   FSnapGrid->SetActive(false);
   FPageLines->SetVisible(false);
+  // Layers belong to the document: one read in (or a step of the history) that has none
+  // must not keep the previous document's.
+  FLayers->Clear();
   RequestRedraw();
 }
 

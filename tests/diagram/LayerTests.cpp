@@ -184,3 +184,13 @@ TEST(LayerObjects, AssigningLayersCopiesThemIntoTheDiagramsOwnCollection) {
   EXPECT_FALSE(own->GetItems(1)->GetVisible());
   EXPECT_EQ(own->GetItems(1)->GetDiagram(), f.Diagram);
 }
+
+TEST(LayerObjects, ReadingADocumentWithoutLayersDropsThePreviousDocumentsLayers) {
+  TDiagramFixture f;
+  TMemoryStream empty;
+  f.Diagram->SaveToStream(empty, false);
+  f.Diagram->GetLayers()->Add("Old");
+  empty.SetPosition(0);
+  f.Diagram->LoadFromStream(empty, false);
+  EXPECT_EQ(f.Diagram->GetLayers()->Count(), 0);
+}
