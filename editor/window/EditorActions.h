@@ -5,9 +5,8 @@
 // the window against closing with unsaved changes. The window lays the commands out in
 // menus and tool bars by name.
 //
-// Commands whose work lives elsewhere (printing, the gradient and shadow editors, adding
-// to a library) run through hooks the program sets; a command without its hook stays
-// disabled.
+// Commands whose work lives elsewhere (printing, adding to a library, export) run through
+// hooks the window or program sets; a command without its hook stays disabled.
 #include <QAction>
 #include <QHash>
 #include <QObject>
@@ -99,7 +98,7 @@ class TdmDgrEditorActions : public QObject {
   std::function<void()> OnModified;
   std::function<void()> OnFileNameChanged;
   // The work of the commands built elsewhere; unset, the command is disabled.
-  std::function<void()> OnPageSetup, OnPreview, OnPrint, OnGradient, OnShadow, OnQuit, OnExport;
+  std::function<void()> OnPageSetup, OnPreview, OnPrint, OnQuit, OnExport;
   std::function<void(TDiagramControl* AControl)> OnAddToLibrary;
   // After New has cleared the diagram (the program puts its view settings back).
   std::function<void()> OnDiagramCleared;

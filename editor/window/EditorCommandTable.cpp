@@ -9,6 +9,7 @@
 #include "diagram/view/Diagram.h"
 #include "diagram/view/actions/DiagramAlign.h"
 #include "diagram/view/actions/DiagramEditActions.h"
+#include "diagram/view/actions/DiagramFillActions.h"
 #include "diagram/view/actions/DiagramStyleActions.h"
 #include "diagram/view/actions/DiagramViewActions.h"
 #include "editor/window/EditorActions.h"
@@ -173,9 +174,9 @@ const T::Row T::Rows[] = {
   {"DiagramShapeColor1", "Shape color...", "Shape color", "", "shape-color", nullptr, &Family<TDiagramShapeColor>},
   {"DiagramLineColor1", "Line color...", "Line color", "", "line-color", nullptr, &Family<TDiagramLineColor>},
   {"DiagramGradientSetting1", "Gradient setting ...", "Select gradient", "", "gradient", nullptr,
-   [](M& m, const Row&) { return Hooked(m, &M::OnGradient); }},
+   &Family<TDiagramGradientSetting>},
   {"DiagramShadow1", "Shadow settings ...", "Shadow settings", "", "shadow", nullptr,
-   [](M& m, const Row&) { return Hooked(m, &M::OnShadow); }},
+   &Family<TDiagramShadow>},
   {"DiagramBlockPicture1", "Picture...", "Block picture", "", "picture", nullptr, &Family<TDiagramBlockPicture>},
   {"acHasSourceArrow", "Source arrow", "", "", "", nullptr,
    [](M& m, const Row&) { return Command(m, {}, [&m](QAction& a) { a.setEnabled(LineSelected(m)); }); }},

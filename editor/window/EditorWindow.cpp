@@ -14,7 +14,19 @@
 #include "diagram/model/Layers.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/UpdateGuard.h"
+#include "diagram/view/actions/DiagramStyleEditor.h"
+#include "editor/dialogs/StyleEditors.h"
 #include "editor/icons/EditorIcons.h"
+#include "editor/layers/LayerManager.h"
+#include "editor/layers/LayerQuestions.h"
+#include "editor/library/LibraryItemCreation.h"
+#include "editor/library/LibraryManagerEditor.h"
+#include "editor/library/LibraryQuestions.h"
+#include "editor/navigator/DiagramNavigator.h"
+#include "editor/selectors/ColorSelectors.h"
+#include "editor/selectors/ComboSelectors.h"
+#include "editor/selectors/CustomSelector.h"
+#include "editor/selectors/EffectSelectors.h"
 #include "editor/palette/DiagramButtons.h"
 #include "editor/shell/ExportProgress.h"
 #include "editor/palette/DiagramToolBar.h"
@@ -47,6 +59,7 @@ TfmDiagramEditor::~TfmDiagramEditor() {
   // The focus moves while the widgets go; nothing may update the commands after this.
   disconnect(qApp, nullptr, this, nullptr);
   FIdle->stop();
+  if (DefaultDiagramStyleEditor() == FStyleEditor.get()) SetDefaultDiagramStyleEditor(nullptr);
   // The commands go before the diagram they watch.
   delete FActions;
   FActions = nullptr;
@@ -83,6 +96,7 @@ void TfmDiagramEditor::Construct() {
   statusBar()->addPermanentWidget(FStatusField);
 
   BuildPalette();
+  BuildToolWindows();
   BuildToolBars();
   BuildMenus();
   BuildContextMenu();
@@ -94,11 +108,20 @@ void TfmDiagramEditor::Construct() {
   // each command, when the focus moves and a few times a second otherwise.
   FIdle = new QTimer(this);
   FIdle->setInterval(250);
-  connect(FIdle, &QTimer::timeout, this, [this] { FActions->UpdateActions(); });
+  connect(FIdle, &QTimer::timeout, this, [this] { IdleUpdate(); });
+  // One idle pass for everything: the selectors' own timer is not needed.
+  FSelectors.Idle->stop();
+  for (TDgrCustomSelector* selector : FSelectors.Buttons())
+    selector->OnError = [this](const QString& AMessage) { FQuestions->ShowError(AMessage); };
+  for (TDgrBaseComboBox* combo : FSelectors.Combos())
+    combo->OnError = [this](const QString& AMessage) { FQuestions->ShowError(AMessage); };
+  FSelectors.Shadow->SetShadowEditor([this](TBlockShadow& AShadow) { return FStyleEditor->EditShadow(AShadow); });
+  FSelectors.Gradient->SetGradientEditor(
+      [this](TDiagramGradient& AGradient) { return FStyleEditor->EditGradient(AGradient); });
   FIdle->start();
   for (QAction* action : FActions->Actions())
     connect(action, &QAction::triggered, this, [this] { FActions->UpdateActions(); }, Qt::QueuedConnection);
-  connect(qApp, &QApplication::focusChanged, this, [this] { FActions->UpdateActions(); });
+  connect(qApp, &QApplication::focusChanged, this, [this] { IdleUpdate(); });
   FActions->UpdateActions();
   UpdateCaption();
   UpdateStatus();
@@ -134,6 +157,64 @@ void TfmDiagramEditor::BuildPalette() {
   addDockWidget(Qt::LeftDockWidgetArea, FObjectsDock);
 }
 
+namespace {
+
+// The layer manager's and the library windows' confirmations go through the window's
+// questions, so a program (or a test) that answers those answers these too.
+struct TLayerQuestionsOf : ILayerQuestions {
+  explicit TLayerQuestionsOf(std::function<IEditorQuestions&()> AQuestions) : Questions(std::move(AQuestions)) {}
+  bool Confirm(const QString& AText, bool) override { return Questions().Ask(AText, false) == TAnswer::Yes; }
+  std::function<IEditorQuestions&()> Questions;
+};
+
+}  // namespace
+
+void TfmDiagramEditor::BuildToolWindows() {
+  const auto dock = [this](const QString& ATitle, const char* AName, QWidget* AContent, Qt::DockWidgetArea AArea) {
+    auto* widget = new QDockWidget(ATitle, this);
+    widget->setObjectName(QString::fromLatin1(AName));
+    AContent->setParent(widget);
+    widget->setWidget(AContent);
+    addDockWidget(AArea, widget);
+    return widget;
+  };
+  // Left: the palette above the navigator. Right: layers above libraries.
+  FNavigator = new TDiagramNavigator;
+  FNavigator->SetDiagram(FDiagram);
+  FNavigatorDock = dock(QStringLiteral("Navigator"), "Navigator", FNavigator, Qt::LeftDockWidgetArea);
+  FLayerQuestions = std::make_unique<TLayerQuestionsOf>([this]() -> IEditorQuestions& { return *FQuestions; });
+  FLayerManager = new TDgrLayerManager;
+  FLayerManager->SetDiagram(FDiagram);
+  FLayerManager->SetQuestions(FLayerQuestions.get());
+  FLayerManager->OnError = [this](const QString& AMessage) { FQuestions->ShowError(AMessage); };
+  FLayersDock = dock(QStringLiteral("Diagram layers"), "DiagramLayers", FLayerManager, Qt::RightDockWidgetArea);
+  FLibraryQuestions = std::make_unique<TQtLibraryQuestions>(this);
+  FLibraryEditor = new TDgrLibraryManagerEditor;
+  FLibraryEditor->SetDiagram(FDiagram);
+  FLibraryEditor->SetQuestions(FLibraryQuestions.get());
+  FLibraryEditor->SetItemEditor(LibraryItemDialog(this));
+  FLibraryDock = dock(QStringLiteral("Library manager"), "LibraryManager", FLibraryEditor, Qt::RightDockWidgetArea);
+  FLibraryDock->toggleViewAction()->setObjectName(QStringLiteral("acViewLibraryManager"));
+  FLayersDock->toggleViewAction()->setObjectName(QStringLiteral("acViewLayerManager"));
+  FNavigatorDock->toggleViewAction()->setObjectName(QStringLiteral("acViewNavigator"));
+  // The library window is offered only while there is a library manager to show.
+  FLibraryDock->hide();
+  FLibraryDock->toggleViewAction()->setVisible(false);
+  FActions->OnAddToLibrary = [this](TDiagramControl* AControl) {
+    if (TDgrLibraryManager* manager = FActions->GetLibManager())
+      CreateItemDlg(*manager, AControl, LibraryItemDialog(this));
+  };
+  // The gradient and shadow commands and selectors open the program's editors.
+  FStyleEditor = std::make_unique<TQtDiagramStyleEditor>(this);
+  SetDefaultDiagramStyleEditor(FStyleEditor.get());
+}
+
+void TfmDiagramEditor::IdleUpdate() {
+  FActions->UpdateActions();
+  FSelectors.Sync();
+  FLibraryEditor->UpdateActions();
+}
+
 void TfmDiagramEditor::BuildToolBars() {
   const auto bar = [this](const char* AName, const QString& ATitle) {
     QToolBar* toolBar = addToolBar(ATitle);
@@ -146,6 +227,9 @@ void TfmDiagramEditor::BuildToolBars() {
              {"acNewDiagram", "acOpenDiagram", "acSaveDiagram", "acPrintDiagram", "acPreviewDiagram", "-",
               "DiagramCut1", "DiagramCopy1", "DiagramPaste1", "-", "DiagramBlockPicture1", "DiagramBringToFront1",
               "DiagramSendToBack1", "DiagramControlFont1", "acGroup", "acUngroup"});
+  // The layer of the selection, at the end of row 1.
+  FSelectors = MakeSelectorBars(this, FDiagram);
+  addToolBar(Qt::TopToolBarArea, FSelectors.Layer);
   FLineBar = new TDiagramToolBar(this);
   FLineBar->setObjectName(QStringLiteral("DiagramToolBar2"));
   FLineBar->setWindowTitle(QStringLiteral("Line types"));
@@ -154,8 +238,10 @@ void TfmDiagramEditor::BuildToolBars() {
   FLineBar->SetButtonSize(23);
   FLineBar->SetDiagram(FDiagram);
   addToolBar(Qt::TopToolBarArea, FLineBar);
-  // Row 2: text style.
+  // Row 2: the property selectors, fonts and text style.
   addToolBarBreak();
+  addToolBar(Qt::TopToolBarArea, FSelectors.Row2);
+  addToolBar(Qt::TopToolBarArea, FSelectors.Fonts);
   AddActions(bar("ToolBar2", QStringLiteral("Text")),
              {"acBold", "acItalic", "acUnderline", "-", "acAlignLeft", "acAlignCenter", "acAlignRight", "-",
               "acVertAlignTop", "acVertAlignMiddle", "acVertAlignBottom"});
@@ -192,6 +278,7 @@ void TfmDiagramEditor::BuildMenus() {
   objects->setObjectName(QStringLiteral("acViewDiagramObjects"));
   objects->setText(QStringLiteral("Diagram objects"));
   view->addAction(objects);
+  for (QDockWidget* dock : {FNavigatorDock, FLayersDock, FLibraryDock}) view->addAction(dock->toggleViewAction());
 
   QMenu* object = menuBar()->addMenu(QStringLiteral("&Object"));
   object->setObjectName(QStringLiteral("ObjectMenu"));
@@ -302,7 +389,13 @@ QString TfmDiagramEditor::StatusText() const { return FStatusField->text(); }
 
 TDgrLibraryManager* TfmDiagramEditor::GetLibManager() const { return FActions->GetLibManager(); }
 
-void TfmDiagramEditor::SetLibManager(TDgrLibraryManager* Value) { FActions->SetLibManager(Value); }
+void TfmDiagramEditor::SetLibManager(TDgrLibraryManager* Value) {
+  FActions->SetLibManager(Value);
+  FLibraryEditor->SetLibraryManager(Value);
+  // An editor handed a library manager opens with the library window docked bottom right.
+  FLibraryDock->toggleViewAction()->setVisible(Value != nullptr);
+  FLibraryDock->setVisible(Value != nullptr);
+}
 
 void TfmDiagramEditor::SetQuestions(IEditorQuestions* Value) {
   FQuestions = Value ? Value : FQtQuestions.get();

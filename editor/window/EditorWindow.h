@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+#include "editor/selectors/SelectorBars.h"
 #include "platform/core/Object.h"
 
 class QLabel;
@@ -19,6 +20,12 @@ class QToolBar;
 namespace tarnwick {
 
 class IEditorQuestions;
+class ILayerQuestions;
+class ILibraryQuestions;
+class IDiagramStyleEditor;
+class TDgrLayerManager;
+class TDgrLibraryManagerEditor;
+class TDiagramNavigator;
 class TComponent;
 class TDgrLibraryManager;
 class TDiagramButtons;
@@ -41,6 +48,13 @@ class TfmDiagramEditor : public QMainWindow {
   TDiagramToolBar* LineBar() const { return FLineBar; }
   QMenu* ContextMenu() const { return FContextMenu; }
   QDockWidget* ObjectsDock() const { return FObjectsDock; }
+  QDockWidget* NavigatorDock() const { return FNavigatorDock; }
+  QDockWidget* LayersDock() const { return FLayersDock; }
+  QDockWidget* LibraryDock() const { return FLibraryDock; }
+  TDiagramNavigator* Navigator() const { return FNavigator; }
+  TDgrLayerManager* LayerManager() const { return FLayerManager; }
+  TDgrLibraryManagerEditor* LibraryManagerEditor() const { return FLibraryEditor; }
+  const TSelectorBars& Selectors() const { return FSelectors; }
   QMenu* FileMenu() const { return FFileMenu; }
   IEditorQuestions& Questions() const;
 
@@ -74,6 +88,9 @@ class TfmDiagramEditor : public QMainWindow {
   void BuildToolBars();
   void BuildContextMenu();
   void BuildPalette();
+  void BuildToolWindows();
+  // The idle pass: commands, selectors and tool windows follow the document.
+  void IdleUpdate();
   void ScopeDiagramKeys();
   void FillLayerMenu(QMenu* AMenu);
   void UpdateCaption();
@@ -90,6 +107,16 @@ class TfmDiagramEditor : public QMainWindow {
   TDiagramButtons* FButtons = nullptr;
   TDiagramToolBar* FLineBar = nullptr;
   QDockWidget* FObjectsDock = nullptr;
+  QDockWidget* FNavigatorDock = nullptr;
+  QDockWidget* FLayersDock = nullptr;
+  QDockWidget* FLibraryDock = nullptr;
+  TDiagramNavigator* FNavigator = nullptr;
+  TDgrLayerManager* FLayerManager = nullptr;
+  TDgrLibraryManagerEditor* FLibraryEditor = nullptr;
+  TSelectorBars FSelectors;
+  std::unique_ptr<IDiagramStyleEditor> FStyleEditor;
+  std::unique_ptr<ILayerQuestions> FLayerQuestions;
+  std::unique_ptr<ILibraryQuestions> FLibraryQuestions;
   QMenu* FContextMenu = nullptr;
   QMenu* FFileMenu = nullptr;
   IEditorQuestions* FQuestions = nullptr;
