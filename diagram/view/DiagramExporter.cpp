@@ -240,6 +240,12 @@ void TDiagramExporter::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
   FDiagram.PaintAs(canvas, psBitmap, AOffset);
 }
 
+double TDiagramExporter::SwapZoomRatio(TdvDiagram& ADiagram, double ARatio) {
+  const double old = ADiagram.FViewport->FZoomRatio;
+  ADiagram.FViewport->FZoomRatio = ARatio;
+  return old;
+}
+
 void TDiagramExporter::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
   if (!ABitmap) return;
   int w = 0, h = 0;
