@@ -147,6 +147,9 @@ bool TfmDgrPageSettings::Apply() {
   ps.SetLeftMargin(FDiagram.MeasUnitToMM(left));
   ps.SetRightMargin(FDiagram.MeasUnitToMM(right));
   ps.SetBottomMargin(FDiagram.MeasUnitToMM(bottom));
+  // Page settings tell nobody of their changes: the document's change is reported here
+  // (once, when the operation ends).
+  FDiagram.Modified();
   FDiagram.RequestRedraw();
   return true;
 }
