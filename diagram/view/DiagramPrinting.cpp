@@ -168,8 +168,7 @@ bool PrintPages(TdvDiagram& ADiagram, TDiagramPrinter& APrinter, int ACopies, co
         if (canvas && canvas->GetPainter()) {
           QPainter& painter = *canvas->GetPainter();
           painter.save();
-          painter.setClipRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top,
-                              Qt::IntersectClip);
+          painter.setClipRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top, Qt::IntersectClip);
           TScopeExit restorePainter([&] { painter.restore(); });
           const TDot origin = OriginOfPage(ADiagram, j, printable);
           ADiagram.PaintAs(*canvas, psPrint, TDot{origin.X + printable.Left, origin.Y + printable.Top});
@@ -184,8 +183,8 @@ bool PrintPages(TdvDiagram& ADiagram, TDiagramPrinter& APrinter, int ACopies, co
   return true;
 }
 
-bool PrintToCanvas(TdvDiagram& ADiagram, TCanvas& ACanvas, int APageNo, int ALeft, int ATop, int AWidth,
-                   int AHeight, bool AsPreview) {
+bool PrintToCanvas(TdvDiagram& ADiagram, TCanvas& ACanvas, int APageNo, int ALeft, int ATop, int AWidth, int AHeight,
+                   bool AsPreview) {
   const TPassState state(ADiagram);
   const TDiagramPageSettings& ps = *ADiagram.GetPageSettings();
   const TPoint paper = ps.PaperSizePixels();

@@ -59,8 +59,8 @@ void SetupPrinterFor(TdvDiagram& ADiagram, TDiagramPrinter& APrinter);
 
 // Paints page APageNo (from 1) into the rectangle of ACanvas; AsPreview scales the paper
 // to the rectangle, else it is drawn at the printer's pixels. Returns true.
-bool PrintToCanvas(TdvDiagram& ADiagram, TCanvas& ACanvas, int APageNo, int ALeft, int ATop, int AWidth,
-                   int AHeight, bool AsPreview);
+bool PrintToCanvas(TdvDiagram& ADiagram, TCanvas& ACanvas, int APageNo, int ALeft, int ATop, int AWidth, int AHeight,
+                   bool AsPreview);
 
 // Page APageIdx rendered into a new AWidth x AHeight bitmap (0: the paper's printer pixels)
 // with white margins; the caller owns it. Null when the paper has a side of 0.

@@ -194,15 +194,29 @@ void TfmDiagramPreview::keyPressEvent(QKeyEvent* AEvent) {
   QScrollBar* bar = shift ? FScroll->horizontalScrollBar() : FScroll->verticalScrollBar();
   const int page = shift ? FScroll->viewport()->width() : FScroll->viewport()->height();
   switch (AEvent->key()) {
-    case Qt::Key_PageUp: bar->setValue(bar->value() - page); break;
-    case Qt::Key_PageDown: bar->setValue(bar->value() + page); break;
-    case Qt::Key_Home: bar->setValue(0); break;
-    case Qt::Key_End: bar->setValue(bar->maximum()); break;
+    case Qt::Key_PageUp:
+      bar->setValue(bar->value() - page);
+      break;
+    case Qt::Key_PageDown:
+      bar->setValue(bar->value() + page);
+      break;
+    case Qt::Key_Home:
+      bar->setValue(0);
+      break;
+    case Qt::Key_End:
+      bar->setValue(bar->maximum());
+      break;
     case Qt::Key_Up:
-    case Qt::Key_Left: bar->setValue(bar->value() - bar->singleStep()); break;
+    case Qt::Key_Left:
+      bar->setValue(bar->value() - bar->singleStep());
+      break;
     case Qt::Key_Down:
-    case Qt::Key_Right: bar->setValue(bar->value() + bar->singleStep()); break;
-    default: QDialog::keyPressEvent(AEvent); return;
+    case Qt::Key_Right:
+      bar->setValue(bar->value() + bar->singleStep());
+      break;
+    default:
+      QDialog::keyPressEvent(AEvent);
+      return;
   }
   AEvent->accept();
 }

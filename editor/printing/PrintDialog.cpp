@@ -28,8 +28,7 @@ namespace {
 constexpr int MaxCopies = 9999;
 }  // namespace
 
-TfmDgrPrintDialog::TfmDgrPrintDialog(QWidget* AParent, TdvDiagram& ADiagram, int ACopies,
-                                     const QString& APageNumbers)
+TfmDgrPrintDialog::TfmDgrPrintDialog(QWidget* AParent, TdvDiagram& ADiagram, int ACopies, const QString& APageNumbers)
     : QDialog(AParent), FDiagram(ADiagram), FSavedPrinterIndex(DiagramPrinters().GetPrinterIndex()) {
   setWindowTitle(QStringLiteral("Print"));
   auto* layout = new QVBoxLayout(this);
@@ -62,8 +61,8 @@ TfmDgrPrintDialog::TfmDgrPrintDialog(QWidget* AParent, TdvDiagram& ADiagram, int
 
   auto* pages = new QGroupBox(QStringLiteral("Pages"), this);
   auto* pagesGrid = new QGridLayout(pages);
-  auto* hint =
-      new QLabel(QStringLiteral("Type page numbers and/or page ranges, separated by commas. For example, 1,3,5-12"), pages);
+  auto* hint = new QLabel(
+      QStringLiteral("Type page numbers and/or page ranges, separated by commas. For example, 1,3,5-12"), pages);
   hint->setWordWrap(true);
   rbAllPages = new QRadioButton(QStringLiteral("All"), pages);
   rbPageNumbers = new QRadioButton(QStringLiteral("Pages:"), pages);
@@ -98,9 +97,8 @@ TfmDgrPrintDialog::TfmDgrPrintDialog(QWidget* AParent, TdvDiagram& ADiagram, int
 
   edPageNumbers->setText(APageNumbers);
   (APageNumbers.isEmpty() ? rbAllPages : rbPageNumbers)->setChecked(true);
-  connect(edPageNumbers, &QLineEdit::textEdited, this, [this](const QString& AText) {
-    (AText.isEmpty() ? rbAllPages : rbPageNumbers)->setChecked(true);
-  });
+  connect(edPageNumbers, &QLineEdit::textEdited, this,
+          [this](const QString& AText) { (AText.isEmpty() ? rbAllPages : rbPageNumbers)->setChecked(true); });
   connect(rbPageNumbers, &QRadioButton::clicked, this, [this] { edPageNumbers->setFocus(); });
   connect(btProperties, &QPushButton::clicked, this, [this] {
     if (TDiagramPrinter* p = DPrinter()) {
@@ -151,9 +149,9 @@ void TfmDgrPrintDialog::accept() {
   try {
     const int count = FDiagram.GetPageCount();
     if (TPageList(pages, count).Pages(count).empty()) {
-      ShowPrintMessage(this, QStringLiteral("The pages \"%1\" select no page: the diagram has %2.")
-                                 .arg(pages, count == 1 ? QStringLiteral("1 page")
-                                                        : QStringLiteral("%1 pages").arg(count)));
+      ShowPrintMessage(this,
+                       QStringLiteral("The pages \"%1\" select no page: the diagram has %2.")
+                           .arg(pages, count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count)));
       edPageNumbers->setFocus();
       return;
     }
@@ -164,7 +162,8 @@ void TfmDgrPrintDialog::accept() {
   }
   TDiagramPrinter* p = DPrinter();
   if (!p || !p->CanPrint()) {
-    ShowPrintMessage(this, QStringLiteral("The printer \"%1\" cannot print; choose another one.").arg(cbPrinters->currentText()));
+    ShowPrintMessage(
+        this, QStringLiteral("The printer \"%1\" cannot print; choose another one.").arg(cbPrinters->currentText()));
     return;
   }
   if (auto* pdf = dynamic_cast<TDiagramPdfPrinter*>(p)) {

@@ -48,9 +48,7 @@ struct Preview : Dialogs {
     Window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window));
   }
-  void Key(int AKey, Qt::KeyboardModifiers AMods = Qt::NoModifier) {
-    QTest::keyClick(&Window, Qt::Key(AKey), AMods);
-  }
+  void Key(int AKey, Qt::KeyboardModifiers AMods = Qt::NoModifier) { QTest::keyClick(&Window, Qt::Key(AKey), AMods); }
   QScrollBar* V() const { return Window.ScrollBox()->verticalScrollBar(); }
   QScrollBar* H() const { return Window.ScrollBox()->horizontalScrollBar(); }
   TfmDiagramPreview Window{nullptr};

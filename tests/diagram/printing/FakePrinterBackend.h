@@ -2,8 +2,8 @@
 // A printing service for tests: a few printers with papers, trays and resolutions of their
 // own, and a record of every job (its setup, title and the pages in the order they came).
 // Pages are drawn into a QPicture, which records without holding pixels.
-#include <QPicture>
 #include <QPainter>
+#include <QPicture>
 #include <map>
 #include <memory>
 #include <vector>
@@ -42,8 +42,11 @@ class TFakePrinterBackend : public IPrinterBackend {
     TPrinterSettings laser;
     laser.Geometry = TPrinterGeometry{TPoint{600, 600}, 210, 297, 4, 4, 4, 4};
     laser.DefPaperId = 9;
-    laser.Papers = {{9, "A4", 210, 297}, {1, "Letter", 215.9, 279.4}, {11, "A5", 148, 210},
-                    {256, "Custom", 100, 100}, {300, "Photo 10x15", 100, 150}};
+    laser.Papers = {{9, "A4", 210, 297},
+                    {1, "Letter", 215.9, 279.4},
+                    {11, "A5", 148, 210},
+                    {256, "Custom", 100, 100},
+                    {300, "Photo 10x15", 100, 150}};
     laser.Trays = {{7, "Auto"}, {260, "Upper"}};
     laser.CanDuplex = true;
     laser.CanCollate = true;
@@ -52,9 +55,8 @@ class TFakePrinterBackend : public IPrinterBackend {
     label.DefPaperId = 301;
     label.DefOrientation = dpoLandscape;
     label.Papers = {{301, "Label 62x90", 62, 90}};
-    b->Printers = {{{"Office Laser", "Room 2"}, laser},
-                   {{"Label Writer", "usb://label"}, label},
-                   {{"Broken", ""}, std::nullopt}};
+    b->Printers = {
+        {{"Office Laser", "Room 2"}, laser}, {{"Label Writer", "usb://label"}, label}, {{"Broken", ""}, std::nullopt}};
     b->Default = "label writer";
     return b;
   }
