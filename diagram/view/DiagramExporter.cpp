@@ -155,8 +155,8 @@ std::vector<TSquare> ExportControlRects(TdvDiagram& ADiagram, const TList<TDiagr
 // reach into it. Crossing hops are the
 // exception: a line hops over the lines below it wherever they are, so with them shown
 // every band keeps the whole list.
-void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& AControls, TImageBandSink& ASink, int AWidth,
-                        int AHeight, TDot AOffset, double AZoom, double APreviewZoom, bool ABottomUp,
+void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& AControls, TImageBandSink& ASink,
+                        int AWidth, int AHeight, TDot AOffset, double AZoom, double APreviewZoom, bool ABottomUp,
                         const std::function<void(QImage&, int)>& ARender) {
   CheckExportSize(AWidth, AHeight);
   const int rows = BandRowsFor(AWidth);
@@ -238,6 +238,12 @@ void TDiagramExporter::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
       FDiagram.FPainter->FExportBand, TSquare{0, double(ATop), double(ABand.width()), double(ATop + ABand.height())});
   const TScopedValue<double> previewZoom(FDiagram.FViewport->FPreviewZoom, FDiagram.FViewport->FZoomRatio);
   FDiagram.PaintAs(canvas, psBitmap, AOffset);
+}
+
+double TDiagramExporter::SwapZoomRatio(TdvDiagram& ADiagram, double ARatio) {
+  const double old = ADiagram.FViewport->FZoomRatio;
+  ADiagram.FViewport->FZoomRatio = ARatio;
+  return old;
 }
 
 void TDiagramExporter::PaintToBitmap(TBitmap* ABitmap, TExportSize AExportSize) {
@@ -368,11 +374,16 @@ void TDiagramExporter::ExportToFile(const QString& AFileName, TExportFormat AExp
   TExportFormat format = AExportFormat;
   if (format == efAuto) {
     const QString ext = QFileInfo(AFileName).suffix().toLower();
-    if (ext == QLatin1String("wmf") || ext == QLatin1String("emf")) format = efWMF;
-    else if (ext == QLatin1String("png")) format = efPNG;
-    else if (ext == QLatin1String("svg")) format = efSVG;
-    else if (ext == QLatin1String("pdf")) format = efPDF;
-    else format = efBMP;
+    if (ext == QLatin1String("wmf") || ext == QLatin1String("emf"))
+      format = efWMF;
+    else if (ext == QLatin1String("png"))
+      format = efPNG;
+    else if (ext == QLatin1String("svg"))
+      format = efSVG;
+    else if (ext == QLatin1String("pdf"))
+      format = efPDF;
+    else
+      format = efBMP;
   }
   switch (format) {
     case efWMF:

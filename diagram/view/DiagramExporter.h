@@ -32,6 +32,10 @@ class TDiagramExporter {
   void CopyBitmapToClipboard(TExportSize AExportSize);
   void RenderExportBand(QImage& ABand, int ATop, TDot AOffset);
 
+  // Print and preview passes draw at a zoom ratio of 1 whatever the window shows. Sets the
+  // ratio as it is, without the window's rescrolling, and returns the one it replaced.
+  static double SwapZoomRatio(TdvDiagram& ADiagram, double ARatio);
+
  private:
   TdvDiagram& FDiagram;
 };

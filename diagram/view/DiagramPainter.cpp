@@ -292,8 +292,13 @@ TSquare TDiagramPainter::PaintClipSquare(TCanvas& ACanvas) const {
   const TRect clip = ACanvas.GetClipRect();
   switch (FDiagram.FViewport->FPaintStyle) {
     case psPreview: {
+      // The printable part's size in printer pixels, and at least the printable part as
+      // the preview scales it: a preview drawn larger than the printer's pixels (a zoomed
+      // page at a low resolution) would otherwise lose the controls of its lower right.
       const TSquare r = FDiagram.FPageSettings->PrintableRect();
-      return TSquare{0, 0, r.Right - r.Left, r.Bottom - r.Top};
+      const TDiagramViewport& v = *FDiagram.FViewport;
+      const double sx = v.FAdjustRatioX * v.FPreviewZoom, sy = v.FAdjustRatioY * v.FPreviewZoom;
+      return TSquare{0, 0, std::max(r.Right - r.Left, r.Right * sx), std::max(r.Bottom - r.Top, r.Bottom * sy)};
     }
     case psPrint:
       return FDiagram.FPageSettings->PrintableRect();
