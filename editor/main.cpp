@@ -13,6 +13,7 @@
 #include "diagram/libraries/LibraryFolders.h"
 #include "diagram/libraries/LibraryManager.h"
 #include "diagram/view/Diagram.h"
+#include "editor/printing/PrintCommands.h"
 #include "editor/window/DiagramEditor.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorSetUp.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnwick.svg")));
   RegisterAllClasses();
   RegisterBlockSets();
+  // The machine's printers (through the platform's print system), and a PDF file.
+  InstallPrinting();
 
   // The libraries register their items before the window lists the palette. A damaged
   // item is skipped and reported; the rest load.

@@ -2,8 +2,10 @@
 
 #include "diagram/printing/PageLines.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/DiagramPrinting.h"
 #include "diagram/view/DiagramRuler.h"
 #include "diagram/view/SnapGrid.h"
+#include "editor/printing/PrintCommands.h"
 #include "editor/window/AboutMenu.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorWindow.h"
@@ -36,7 +38,13 @@ void ApplyEditorSetUp(TdvDiagram& ADiagram) {
 
 void PrepareEditorWindow(TfmDiagramEditor& AForm) {
   ApplyEditorSetUp(*AForm.Diagram());
-  AForm.Actions()->OnDiagramCleared = [&AForm] { ApplyEditorSetUp(*AForm.Diagram()); };
+  TdmDgrEditorActions& actions = *AForm.Actions();
+  actions.OnDiagramCleared = [&AForm] { ApplyEditorSetUp(*AForm.Diagram()); };
+  // Page lines and page counts follow the current printer from the start.
+  AttachDiagramPrinters(*AForm.Diagram());
+  actions.OnPageSetup = [&AForm] { ShowPageSetup(&AForm, *AForm.Diagram()); };
+  actions.OnPreview = [&AForm] { ShowPrintPreview(&AForm, *AForm.Diagram()); };
+  actions.OnPrint = [&AForm] { PrintWithDialog(&AForm, *AForm.Diagram()); };
   AddAboutMenu(AForm);
 }
 

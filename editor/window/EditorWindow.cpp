@@ -32,6 +32,7 @@
 #include "editor/palette/DiagramToolBar.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorQuestions.h"
+#include "platform/core/Exception.h"
 
 namespace tarnwick {
 
@@ -391,7 +392,13 @@ TDgrLibraryManager* TfmDiagramEditor::GetLibManager() const { return FActions->G
 
 void TfmDiagramEditor::SetLibManager(TDgrLibraryManager* Value) {
   FActions->SetLibManager(Value);
-  FLibraryEditor->SetLibraryManager(Value);
+  // A manager that cannot list its libraries (no folder set, say) is reported; the
+  // window still opens.
+  try {
+    FLibraryEditor->SetLibraryManager(Value);
+  } catch (const Exception& e) {
+    FQuestions->ShowError(e.Message());
+  }
   // An editor handed a library manager opens with the library window docked bottom right.
   FLibraryDock->toggleViewAction()->setVisible(Value != nullptr);
   FLibraryDock->setVisible(Value != nullptr);

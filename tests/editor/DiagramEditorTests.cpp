@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "blocks/BlockSets.h"
+#include "diagram/libraries/LibraryFolderFiler.h"
 #include "diagram/libraries/LibraryManager.h"
 #include "diagram/view/Diagram.h"
 #include "editor/window/DiagramEditor.h"
@@ -19,6 +21,10 @@ TEST(DiagramEditor, OpensOneWindowWithItsSettingsAndReportsItsClose) {
   RegisterBlockSets();
   TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
   auto* manager = Create<TDgrLibraryManager>(owner.get());
+  QTemporaryDir folder;
+  auto* filer = Create<TDgrLibraryFolderFiler>(owner.get());
+  filer->SetBaseFolder(folder.path());
+  manager->SetFiler(filer);
   TDiagramEditor editor;
   editor.Title = "Plans";
   editor.DialogMode = dmNormal;

@@ -56,6 +56,7 @@ TEST_F(EditorCommands, SelectionDecidesWhatIsEnabled) {
   Select({line});
   EXPECT_TRUE(Updated("acHasSourceArrow")->isEnabled());
   // Work that lives in other windows is disabled until the program hands it in.
+  M().OnPrint = nullptr;
   EXPECT_FALSE(Updated("acPrintDiagram")->isEnabled());
   M().OnPrint = [] {};
   EXPECT_TRUE(Updated("acPrintDiagram")->isEnabled());
