@@ -102,6 +102,9 @@ void TfmDiagramEditor::Construct() {
   BuildMenus();
   BuildContextMenu();
   ScopeDiagramKeys();
+  // The drawing keeps most of the width; a saved layout of an earlier run overrides this.
+  resizeDocks({FObjectsDock, FLayersDock}, {240, 200}, Qt::Horizontal);
+  resizeDocks({FObjectsDock, FNavigatorDock}, {420, 160}, Qt::Vertical);
   for (QAction* action : FActions->Actions())
     if (const QIcon icon = EditorIcon(action->property("iconName").toString()); !icon.isNull()) action->setIcon(icon);
 
