@@ -8,6 +8,8 @@
 // Commands whose work lives elsewhere (printing, adding to a library, export) run through
 // hooks the window or program sets; a command without its hook stays disabled.
 #include <QAction>
+#include <QPointer>
+#include <QTabBar>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -20,6 +22,7 @@
 namespace tarnwick {
 
 class IEditorQuestions;
+class TDiagramToolBar;
 class TComponentWatch;
 class TDgrLibraryManager;
 class TDiagramControl;
@@ -68,6 +71,10 @@ class TdmDgrEditorActions : public QObject {
 
   // The line class drawn out of link points.
   void PrepareDiagram();
+  // Fills the category tabs ("All objects", then every category of the registry in its
+  // order, each once, letter case ignored) and lets them filter the objects bar. A null
+  // tab bar is remembered as none.
+  void PrepareCategoryTab(QTabBar* ATabBar, TDiagramToolBar* AToolBar);
 
   // ---- File commands (EditorFileCommands.cpp) ----
   void NewDiagram();
@@ -137,6 +144,8 @@ class TdmDgrEditorActions : public QObject {
 
   TdvDiagram* FDiagram = nullptr;
   TOwned<TComponentWatch> FWatch;
+  QPointer<QTabBar> FTabControl;
+  QPointer<TDiagramToolBar> FToolbar;
   TDgrLibraryManager* FLibManager = nullptr;
   IEditorQuestions* FQuestions = nullptr;
   bool FModified = false;

@@ -1,11 +1,14 @@
 // The editor's own commands that change the document or the view: automatic nodes, zoom
 // steps, groups, adding to a library, the background picture and the image copy. Each
 // change of the document is one undoable step.
+#include <algorithm>
 #include <array>
 
+#include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramBackground.h"
 #include "diagram/view/UpdateGuard.h"
+#include "editor/palette/DiagramToolBar.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorQuestions.h"
 #include "platform/gui/Bitmap.h"
@@ -89,6 +92,30 @@ void TdmDgrEditorActions::ClearBackground(const QString& AUndoLabel) {
   FDiagram->GetBackground()->GetPicture()->Assign(nullptr);
   FDiagram->GetBackground()->GetBitmap()->SetSize(0, 0);
   FDiagram->Modified();
+}
+
+void TdmDgrEditorActions::PrepareCategoryTab(QTabBar* ATabBar, TDiagramToolBar* AToolBar) {
+  FTabControl = ATabBar;
+  if (!ATabBar) return;
+  FToolbar = AToolBar;
+  const QString all = QStringLiteral("All objects");
+  QStringList tabs{all};
+  const TRegDControls& registry = RegisteredDControls();
+  for (int i = 0; i < registry.Count(); ++i) {
+    const QString category = registry.GetItem(i)->GetCategory();
+    if (category.trimmed().isEmpty()) continue;
+    const bool known = std::any_of(tabs.cbegin(), tabs.cend(),
+                                   [&](const QString& tab) { return tab.compare(category, Qt::CaseInsensitive) == 0; });
+    if (!known) tabs << category;
+  }
+  while (ATabBar->count() > 0) ATabBar->removeTab(0);
+  for (const QString& tab : tabs) ATabBar->addTab(tab);
+  QObject::disconnect(ATabBar, &QTabBar::currentChanged, this, nullptr);
+  // The first tab shows every object; the others one category.
+  connect(ATabBar, &QTabBar::currentChanged, this, [this](int AIndex) {
+    if (!FTabControl || !FToolbar) return;
+    FToolbar->SetCategory(AIndex <= 0 ? QString() : FTabControl->tabText(AIndex));
+  });
 }
 
 void TdmDgrEditorActions::CopyAsImage() {

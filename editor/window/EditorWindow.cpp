@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -242,6 +243,22 @@ void TfmDiagramEditor::BuildToolBars() {
   FLineBar->SetButtonSize(23);
   FLineBar->SetDiagram(FDiagram);
   addToolBar(Qt::TopToolBarArea, FLineBar);
+  // The objects bar filtered by category tabs, as programs embedding the editor may show
+  // it; this window keeps it hidden, the palette dock serves instead.
+  FCategoryTabs = new QWidget(this);
+  FCategoryTabs->setObjectName(QStringLiteral("TabControl1"));
+  auto* tabLayout = new QVBoxLayout(FCategoryTabs);
+  tabLayout->setContentsMargins(0, 0, 0, 0);
+  auto* tabs = new QTabBar(FCategoryTabs);
+  auto* objects = new TDiagramToolBar(FCategoryTabs);
+  objects->setObjectName(QStringLiteral("DiagramToolBar1"));
+  objects->SetMode(tmObjects);
+  objects->SetButtonSize(29);
+  objects->SetDiagram(FDiagram);
+  tabLayout->addWidget(tabs);
+  tabLayout->addWidget(objects);
+  FActions->PrepareCategoryTab(tabs, objects);
+  FCategoryTabs->hide();
   // Row 2: the property selectors, fonts and text style.
   addToolBarBreak();
   addToolBar(Qt::TopToolBarArea, FSelectors.Row2);

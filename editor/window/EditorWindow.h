@@ -48,6 +48,8 @@ class TfmDiagramEditor : public QMainWindow {
   TDiagramToolBar* LineBar() const { return FLineBar; }
   QMenu* ContextMenu() const { return FContextMenu; }
   QDockWidget* ObjectsDock() const { return FObjectsDock; }
+  // The category tabs over the objects bar (hidden in this window).
+  QWidget* CategoryTabs() const { return FCategoryTabs; }
   QDockWidget* NavigatorDock() const { return FNavigatorDock; }
   QDockWidget* LayersDock() const { return FLayersDock; }
   QDockWidget* LibraryDock() const { return FLibraryDock; }
@@ -107,6 +109,7 @@ class TfmDiagramEditor : public QMainWindow {
   TDiagramButtons* FButtons = nullptr;
   TDiagramToolBar* FLineBar = nullptr;
   QDockWidget* FObjectsDock = nullptr;
+  QWidget* FCategoryTabs = nullptr;
   QDockWidget* FNavigatorDock = nullptr;
   QDockWidget* FLayersDock = nullptr;
   QDockWidget* FLibraryDock = nullptr;

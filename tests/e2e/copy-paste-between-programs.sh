@@ -15,7 +15,7 @@ start() {
   local pid=$!
   pids+=("$pid")
   win=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "Tarnwick" | head -1)
-  xdotool windowmove "$win" "$2" 0 windowsize "$win" 620 760
+  xdotool windowmove "$win" "$2" 0 windowsize "$win" 1280 760
 }
 
 start 1 0
@@ -28,7 +28,7 @@ drag 150 250 260 330
 key ctrl+a
 key ctrl+c
 
-start 2 640
+start 2 1300
 second=$win
 xdotool windowfocus --sync "$second"
 sleep 1

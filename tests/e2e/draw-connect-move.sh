@@ -18,7 +18,7 @@ drag 500 250 600 330
 # Out of the first block's right link point into the second block's left one.
 drag 300 290 500 290
 # A click on empty paper leaves the line's selection; then the second block moves down.
-click 800 600
+click 700 600
 sleep 0.3
 drag 580 320 580 450
 # E2E_SHOT=file.png keeps a picture of the screen at this point for a person to look at.

@@ -21,7 +21,7 @@ drag 260 220 260 320
 click 260 360
 key F2
 xdotool type --delay 40 "Ship order"
-click 800 600
+click 700 600
 sleep 0.5
 # Undo takes the caption back, redo brings it again.
 key ctrl+z

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -146,4 +147,21 @@ TEST_F(EditorWindow, ExportWritesTheChosenImageNextToTheDocumentsName) {
 TEST_F(EditorWindow, CommandsShowTheirIcons) {
   for (const char* name : {"acNewDiagram", "DiagramCut1", "acBold", "DiagramAlign15"})
     EXPECT_FALSE(Act(name)->icon().isNull()) << name;
+}
+
+TEST_F(EditorWindow, CategoryTabsListTheRegistrysCategoriesOnceAndFilterTheObjectsBar) {
+  QTabBar* tabs = Window.CategoryTabs()->findChild<QTabBar*>();
+  auto* bar = Window.CategoryTabs()->findChild<TDiagramToolBar*>("DiagramToolBar1");
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_FALSE(Window.CategoryTabs()->isVisible());
+  QStringList captions;
+  for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+  EXPECT_EQ(captions.first(), "All objects");
+  EXPECT_TRUE(captions.contains("Flowchart"));
+  EXPECT_EQ(captions.removeDuplicates(), 0);
+  tabs->setCurrentIndex(captions.indexOf("Flowchart"));
+  EXPECT_EQ(bar->GetCategory(), "Flowchart");
+  tabs->setCurrentIndex(0);
+  EXPECT_EQ(bar->GetCategory(), "");
 }
