@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "diagram/model/Layers.h"
 #include "diagram/model/TextCells.h"
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/CustomBlock.h"
@@ -64,6 +65,7 @@ QJsonObject ControlJson(TDiagramControl* C, bool IsBlock, bool IsLine) {
   for (int i = 0; C->GetTextCells() && i < C->GetTextCells()->Count(); ++i)
     if (const QString& text = C->GetTextCells()->GetItems(i)->GetText(); !text.isEmpty()) texts.append(text);
   if (!texts.isEmpty()) o.insert("texts", texts);
+  if (const QString layer = C->GetLayerName(); !layer.isEmpty()) o.insert("layerName", layer);
   TLinkPoints* points = C->GetLinkPoints();
   const int n = points ? points->GetCount() : 0;
   if (IsBlock) {
@@ -149,6 +151,14 @@ void RunInfo(const QStringList& Args) {
                    {"blockCount", d->BlockCount()},
                    {"lineCount", d->LinkCount()},
                    {"controls", controls}};
+  // The layers in order, each with whether its controls are shown and may be edited.
+  QJsonArray layers;
+  for (int i = 0; i < d->GetLayers()->Count(); ++i) {
+    const TDiagramLayer* layer = d->GetLayers()->GetItems(i);
+    layers.append(QJsonObject{
+        {"name", layer->GetLayerName()}, {"visible", layer->GetVisible()}, {"editable", layer->GetEditable()}});
+  }
+  if (!layers.isEmpty()) info.insert("layers", layers);
   QByteArray json = QJsonDocument(info).toJson(QJsonDocument::Indented);
   std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
 }

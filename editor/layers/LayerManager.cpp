@@ -175,9 +175,14 @@ void TDgrLayerManager::BuildActions() {
   acRename = action("acRename", QStringLiteral("Rename"), QIcon(), [this] { StartRename(SelectedItem()); });
   acVisible->setCheckable(true);
   acEditable->setCheckable(true);
-  acRename->setShortcut(Qt::Key_F2);
-  acRename->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(acRename);
+  // Keys for keyboard users, inside this window only: Insert adds, Delete removes, F2
+  // renames and Space shows or hides the current layer.
+  for (auto [command, key] : {std::pair{acRename, QKeySequence(Qt::Key_F2)}, {acAdd, QKeySequence(Qt::Key_Insert)},
+                              {acRemove, QKeySequence(Qt::Key_Delete)}, {acVisible, QKeySequence(Qt::Key_Space)}}) {
+    command->setShortcut(key);
+    command->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(command);
+  }
 
   FToolBar->addAction(acAdd);
   FToolBar->addAction(acRemove);

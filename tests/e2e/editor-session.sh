@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A first session with the editor: two flowchart blocks from the palette, a line drawn
-# between their link points, a caption typed in place, undo and redo, Ctrl+S into a new
-# file through the save dialog, Ctrl+Q; then tarnwick-cli reads the blocks, the line and
-# the caption back from the file.
+# between their link points, a caption typed in place, undo and redo, a layer made and
+# hidden in the layer manager with the action on it, Ctrl+S into a new file through the
+# save dialog, Ctrl+Q; then tarnwick-cli reads the blocks, the line, the caption and the
+# hidden layer back from the file.
 # Usage: editor-session.sh TARNWICK TARNWICK_CLI
 set -euo pipefail
 app=$1
@@ -26,6 +27,28 @@ sleep 0.5
 # Undo takes the caption back, redo brings it again.
 key ctrl+z
 key ctrl+shift+z
+# A layer made in the layer manager (on the right): a click into its list, Insert adds a
+# layer and opens its name.
+xdotool mousemove --sync 1180 300 click 1
+sleep 0.5
+key Insert
+xdotool type --delay 40 "Notes"
+key Return
+# The action goes onto it through the layer box at the end of the first tool bar row.
+click 260 360
+# The box is enabled once the selection has been seen.
+sleep 1
+xdotool mousemove --sync 450 35 click 1
+sleep 0.5
+key ctrl+a
+xdotool type --delay 40 "Notes"
+key Return
+# Back in the layer manager, a click on the layer's name chooses it and Space hides it,
+# and the action with it.
+xdotool mousemove --sync 1180 175 click 1
+sleep 0.5
+key space
+if [ -n "${E2E_SHOT:-}" ]; then import -window root "$E2E_SHOT.layers.png"; fi
 if [ -n "${E2E_SHOT:-}" ]; then import -window root "$E2E_SHOT"; fi
 save_as session.dgr ctrl+s
 # Without a window manager nothing gives the focus back when the dialog closes.
@@ -55,5 +78,9 @@ if (lines[0]["source"], lines[0]["target"]) != (terminal["name"], action["name"]
     fail(f"the line runs from {lines[0]['source']} to {lines[0]['target']}")
 if action.get("texts") != ["Ship order"]:
     fail(f"the action's caption is {action.get('texts')}, not the typed one")
-print("ok: two blocks, the line between them and the typed caption came back from the saved file")
+if info.get("layers") != [{"name": "Notes", "visible": False, "editable": True}]:
+    fail(f"expected the hidden layer Notes, found {info.get('layers')}")
+if action.get("layerName") != "Notes" or terminal.get("layerName"):
+    fail(f"the action should be on Notes and the terminal on no layer")
+print("ok: two blocks, the line, the typed caption and the hidden layer came back from the saved file")
 PY

@@ -267,3 +267,18 @@ TEST_F(TLayerManagerTest, ALayerAddedAndHiddenHereHidesItsBlockInTheSavedDocumen
   EXPECT_EQ(read->GetBlocks(0)->GetLayerName(), "Notes");
   EXPECT_FALSE(read->GetBlocks(0)->IsVisible());
 }
+
+TEST_F(TLayerManagerTest, KeysInTheListAddRenameAndHideALayer) {
+  List().setFocus();
+  Manager.IdleUpdate();
+  QTest::keyClick(&List(), Qt::Key_Insert);
+  TypeName("Keys");
+  ASSERT_EQ(D()->GetLayers()->Count(), 1);
+  EXPECT_EQ(D()->GetLayers()->GetItems(0)->GetLayerName(), "Keys");
+  List().setFocus();
+  QTest::keyClick(&List(), Qt::Key_Home);
+  Manager.IdleUpdate();
+  QTest::keyClick(&List(), Qt::Key_Space);
+  EXPECT_FALSE(D()->GetLayers()->GetItems(0)->GetVisible());
+  EXPECT_EQ(D()->NextUndoAction(), "show/hide layer");
+}
