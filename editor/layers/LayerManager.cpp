@@ -17,6 +17,7 @@
 #include "diagram/view/Diagram.h"
 #include "editor/icons/EditorIcons.h"
 #include "editor/layers/LayerQuestions.h"
+#include "platform/core/ErrorOf.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
@@ -430,19 +431,12 @@ bool TDgrLayerManager::Confirm(const QString& AText, bool AWarning) {
 }
 
 void TDgrLayerManager::Guarded(const std::function<void()>& AWork) {
-  QString message;
-  try {
-    AWork();
-    return;
-  } catch (const Exception& e) {
-    message = e.Message();
-  } catch (const std::exception& e) {
-    message = QString::fromUtf8(e.what());
-  }
+  const std::optional<QString> message = ErrorOf(AWork);
+  if (!message) return;
   if (OnError)
-    OnError(message);
+    OnError(*message);
   else
-    QMessageBox::critical(this, QStringLiteral("Error"), message);
+    QMessageBox::critical(this, QStringLiteral("Error"), *message);
 }
 
 }  // namespace tarnwick

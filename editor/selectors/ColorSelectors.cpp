@@ -6,7 +6,7 @@
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/CustomBlock.h"
 #include "diagram/view/Diagram.h"
-#include "editor/selectors/SelectionTargets.h"
+#include "diagram/view/actions/SelectionTargets.h"
 #include "platform/gui/ColorUtils.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Pen.h"

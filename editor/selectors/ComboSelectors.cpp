@@ -10,7 +10,7 @@
 
 #include "diagram/model/TextCells.h"
 #include "diagram/view/Diagram.h"
-#include "editor/selectors/SelectionTargets.h"
+#include "diagram/view/actions/SelectionTargets.h"
 #include "platform/core/Exception.h"
 #include "platform/gui/Font.h"
 

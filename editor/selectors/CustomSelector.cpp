@@ -7,6 +7,7 @@
 
 #include "diagram/view/Diagram.h"
 #include "editor/selectors/SelectorPanel.h"
+#include "platform/core/ErrorOf.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
@@ -103,19 +104,12 @@ void TDgrCustomSelector::UpdateFace() {
 }
 
 void TDgrCustomSelector::Guarded(const std::function<void()>& AWork) {
-  QString message;
-  try {
-    AWork();
-    return;
-  } catch (const Exception& e) {
-    message = e.Message();
-  } catch (const std::exception& e) {
-    message = QString::fromUtf8(e.what());
-  }
+  const std::optional<QString> message = ErrorOf(AWork);
+  if (!message) return;
   if (OnError)
-    OnError(message);
+    OnError(*message);
   else
-    qWarning().noquote() << message;
+    qWarning().noquote() << *message;
 }
 
 }  // namespace tarnwick

@@ -10,7 +10,7 @@
 #include "diagram/model/Shadow.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/actions/DiagramChooser.h"
-#include "editor/selectors/SelectionTargets.h"
+#include "diagram/view/actions/SelectionTargets.h"
 #include "platform/gui/Canvas.h"
 
 namespace tarnwick {

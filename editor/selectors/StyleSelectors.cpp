@@ -7,7 +7,7 @@
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/CustomBlock.h"
 #include "diagram/view/Diagram.h"
-#include "editor/selectors/SelectionTargets.h"
+#include "diagram/view/actions/SelectionTargets.h"
 #include "platform/gui/Brush.h"
 #include "platform/gui/Pen.h"
 

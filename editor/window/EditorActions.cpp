@@ -8,6 +8,7 @@
 #include "diagram/view/Diagram.h"
 #include "editor/window/EditorQuestions.h"
 #include "platform/core/ComponentWatch.h"
+#include "platform/core/ErrorOf.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
@@ -100,15 +101,9 @@ IEditorQuestions& TdmDgrEditorActions::Questions() const {
 }
 
 bool TdmDgrEditorActions::Report(const std::function<void()>& AWork) {
-  try {
-    AWork();
-    return true;
-  } catch (const Exception& e) {
-    Questions().ShowError(e.Message());
-  } catch (const std::exception& e) {
-    Questions().ShowError(QString::fromUtf8(e.what()));
-  }
-  return false;
+  const std::optional<QString> message = ErrorOf(AWork);
+  if (message) Questions().ShowError(*message);
+  return !message;
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,7 @@
 #include "diagram/model/TextCells.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/UpdateGuard.h"
+#include "diagram/view/actions/SelectionTargets.h"
 #include "editor/window/EditorActions.h"
 #include "platform/gui/Font.h"
 
@@ -15,8 +16,7 @@ namespace {
 // The selected controls the style reaches: groups pass no text on.
 template <class F>
 void ForSelectedNonGroups(TdvDiagram& ADiagram, F AApply) {
-  for (int i = ADiagram.SelectedCount() - 1; i >= 0; --i)
-    if (TDiagramControl* control = ADiagram.GetSelecteds(i); !control->IsGroup()) AApply(*control);
+  for (TDiagramControl* control : SelectedNonGroups(ADiagram)) AApply(*control);
 }
 
 template <class F>

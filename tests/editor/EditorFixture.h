@@ -45,9 +45,13 @@ struct TScriptedQuestions : IEditorQuestions {
   void ShowError(const QString& AMessage) override { Errors << AMessage; }
 };
 
-struct TEditorFixture : ::testing::Test {
+// The block sets register before the window is built, as the program does at start.
+struct TBlockSetsRegistered {
+  TBlockSetsRegistered() { RegisterBlockSets(); }
+};
+
+struct TEditorFixture : ::testing::Test, TBlockSetsRegistered {
   TEditorFixture() {
-    RegisterBlockSets();
     PrepareEditorWindow(Window);
     Window.SetQuestions(&Questions);
     Window.resize(1100, 760);

@@ -280,5 +280,5 @@ TEST_F(TLayerManagerTest, KeysInTheListAddRenameAndHideALayer) {
   Manager.IdleUpdate();
   QTest::keyClick(&List(), Qt::Key_Space);
   EXPECT_FALSE(D()->GetLayers()->GetItems(0)->GetVisible());
-  EXPECT_EQ(D()->NextUndoAction(), "show/hide layer");
+  EXPECT_EQ(D()->NextUndoAction(), "hide layer");
 }

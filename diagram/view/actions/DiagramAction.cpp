@@ -5,6 +5,7 @@
 
 #include "diagram/view/Diagram.h"
 #include "platform/core/ComponentWatch.h"
+#include "platform/core/ErrorOf.h"
 #include "platform/core/Exception.h"
 
 namespace tarnwick {
@@ -37,19 +38,12 @@ void TDiagramAction::SetHint(const QString& Value) {
 }
 
 void TDiagramAction::Triggered() {
-  QString message;
-  try {
-    Execute();
-    return;
-  } catch (const Exception& e) {
-    message = e.Message();
-  } catch (const std::exception& e) {
-    message = QString::fromUtf8(e.what());
-  }
+  const std::optional<QString> message = ErrorOf([this] { Execute(); });
+  if (!message) return;
   if (OnError)
-    OnError(message);
+    OnError(*message);
   else
-    qWarning().noquote() << message;
+    qWarning().noquote() << *message;
 }
 
 }  // namespace tarnwick

@@ -7,24 +7,9 @@
 #include "diagram/model/Shadow.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/actions/DiagramChooser.h"
+#include "diagram/view/actions/SelectionTargets.h"
 
 namespace tarnwick {
-
-namespace {
-
-// Groups paint no body of their own; their members are selected with them and take the
-// setting themselves.
-std::vector<TCustomDiagramBlock*> SelectedPlainBlocks(const TdvDiagram& ADiagram) {
-  std::vector<TCustomDiagramBlock*> result;
-  for (int i = 0; i < ADiagram.SelectedCount(); ++i)
-    if (auto* block = dynamic_cast<TCustomDiagramBlock*>(ADiagram.GetSelecteds(i)); block && !block->IsGroup())
-      result.push_back(block);
-  return result;
-}
-
-bool HasSelection(const TdvDiagram* ADiagram) { return ADiagram && ADiagram->SelectedCount() > 0; }
-
-}  // namespace
 
 // The editors are modal: the event loop runs while they are open, so the diagram and its
 // selection are taken again after the answer. A selection without a plain block by then

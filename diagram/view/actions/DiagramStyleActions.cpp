@@ -7,6 +7,7 @@
 #include "diagram/model/CustomBlock.h"
 #include "diagram/view/Diagram.h"
 #include "diagram/view/actions/DiagramChooser.h"
+#include "diagram/view/actions/SelectionTargets.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/Pen.h"
@@ -16,28 +17,9 @@ namespace tarnwick {
 
 namespace {
 
-// Groups are left out: they pass colours and fonts on to nobody, their members are
-// selected with them and take the change themselves.
-std::vector<TCustomDiagramBlock*> SelectedPlainBlocks(const TdvDiagram& ADiagram) {
-  std::vector<TCustomDiagramBlock*> result;
-  for (int i = 0; i < ADiagram.SelectedCount(); ++i)
-    if (auto* block = dynamic_cast<TCustomDiagramBlock*>(ADiagram.GetSelecteds(i)); block && !block->IsGroup())
-      result.push_back(block);
-  return result;
-}
-
-std::vector<TCustomDiagramLine*> SelectedLines(const TdvDiagram& ADiagram) {
-  std::vector<TCustomDiagramLine*> result;
-  for (int i = 0; i < ADiagram.SelectedCount(); ++i)
-    if (auto* line = dynamic_cast<TCustomDiagramLine*>(ADiagram.GetSelecteds(i))) result.push_back(line);
-  return result;
-}
-
 bool HasSelectedPlainBlock(const TdvDiagram* ADiagram) {
   return ADiagram && ADiagram->SelectedBlockCount(cfIgnoreGroups) > 0;
 }
-
-bool HasSelection(const TdvDiagram* ADiagram) { return ADiagram && ADiagram->SelectedCount() > 0; }
 
 }  // namespace
 

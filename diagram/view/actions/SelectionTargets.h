@@ -1,5 +1,5 @@
 #pragma once
-// What a selector changes: the selected controls that are not groups. A group passes
+// What the style commands and selectors change: the selected controls that are not groups. A group passes
 // colours and styles on to nobody; its members are selected with it and take the change
 // themselves.
 #include <vector>
@@ -14,5 +14,6 @@ class TdvDiagram;
 std::vector<TCustomDiagramBlock*> SelectedPlainBlocks(const TdvDiagram& ADiagram);
 std::vector<TCustomDiagramLine*> SelectedLines(const TdvDiagram& ADiagram);
 std::vector<TDiagramControl*> SelectedNonGroups(const TdvDiagram& ADiagram);
+bool HasSelection(const TdvDiagram* ADiagram);
 
 }  // namespace tarnwick

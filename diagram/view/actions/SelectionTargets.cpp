@@ -1,4 +1,4 @@
-#include "editor/selectors/SelectionTargets.h"
+#include "diagram/view/actions/SelectionTargets.h"
 
 #include "diagram/lines/CustomLine.h"
 #include "diagram/model/CustomBlock.h"
@@ -27,5 +27,7 @@ std::vector<TDiagramControl*> SelectedNonGroups(const TdvDiagram& ADiagram) {
     if (TDiagramControl* control = ADiagram.GetSelecteds(i); !control->IsGroup()) result.push_back(control);
   return result;
 }
+
+bool HasSelection(const TdvDiagram* ADiagram) { return ADiagram && ADiagram->SelectedCount() > 0; }
 
 }  // namespace tarnwick
