@@ -23,6 +23,7 @@
 #include "platform/core/Strings.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/EmfWriter.h"
+#include "platform/gui/WmfWriter.h"
 #include "platform/gui/Picture.h"
 #include "tests/streaming/TestClasses.h"
 
@@ -124,6 +125,7 @@ void SaveMetafiles(const QDir& dir) {
     p.drawText(QPointF(8, 36), QStringLiteral("Tw"));
   };
   Save(dir.filePath("metafiles/scene.emf"), metafile::RecordEmf(QSize(60, 40), scene));
+  Save(dir.filePath("metafiles/scene.wmf"), metafile::RecordWmf(QSize(60, 40), scene));
 }
 
 QByteArray Load(const QString& path) {

@@ -124,7 +124,8 @@ QImage DecodeDib(const TByteView& AInfo, const TByteView& ABits, bool AKeepAlpha
   return image;
 }
 
-TDibParts EncodeDib(const QImage& AImage, bool APremultiplied) {
+TDibParts EncodeDib(const QImage& AImage, bool APremultiplied, int ABitCount) {
+  const bool packed = ABitCount == 24 && !APremultiplied;
   QImage image;
   if (APremultiplied) {
     image = AImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -135,25 +136,32 @@ TDibParts EncodeDib(const QImage& AImage, bool APremultiplied) {
     p.drawImage(0, 0, AImage);
   }
   const int w = image.width(), h = image.height();
+  const int stride = packed ? ((w * 3 + 3) / 4) * 4 : w * 4;
   TByteWriter info;
   info.U32(40);
   info.I32(w);
   info.I32(h);  // bottom-up rows: the orientation every reader takes
   info.U16(1);
-  info.U16(32);
+  info.U16(packed ? 24 : 32);
   info.U32(BI_RGB);
-  info.U32(static_cast<uint32_t>(w * h * 4));
+  info.U32(static_cast<uint32_t>(stride * h));
   info.I32(3780);  // 96 pixels per inch
   info.I32(3780);
   info.U32(0);
   info.U32(0);
-  QByteArray bits(static_cast<qsizetype>(w) * h * 4, Qt::Uninitialized);
+  QByteArray bits(static_cast<qsizetype>(stride) * h, '\0');
   for (int y = 0; y < h; ++y) {
-    // Both orders are B, G, R, A in memory on little-endian machines; written byte by byte
-    // so it does not depend on that.
+    // Written byte by byte (blue, green, red, alpha) so it does not depend on the
+    // machine's byte order.
     const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(h - 1 - y));
-    char* out = bits.data() + static_cast<qsizetype>(y) * w * 4;
+    char* out = bits.data() + static_cast<qsizetype>(y) * stride;
     for (int x = 0; x < w; ++x) {
+      if (packed) {
+        out[3 * x] = static_cast<char>(qBlue(in[x]));
+        out[3 * x + 1] = static_cast<char>(qGreen(in[x]));
+        out[3 * x + 2] = static_cast<char>(qRed(in[x]));
+        continue;
+      }
       out[4 * x] = static_cast<char>(qBlue(in[x]));
       out[4 * x + 1] = static_cast<char>(qGreen(in[x]));
       out[4 * x + 2] = static_cast<char>(qRed(in[x]));

@@ -14,13 +14,13 @@ namespace tarnwick::metafile {
 // fourth byte is taken as premultiplied alpha; without it the pixels are opaque.
 QImage DecodeDib(const TByteView& AInfo, const TByteView& ABits, bool AKeepAlpha);
 
-// A 32-bit bottom-up bitmap: the 40-byte info header and the rows. With APremultiplied the
-// fourth byte holds premultiplied alpha (as alpha blending expects); otherwise the image is
-// flattened onto white first.
+// A bottom-up bitmap: the 40-byte info header and the rows. With APremultiplied (32 bits
+// only) the fourth byte holds premultiplied alpha (as alpha blending expects); otherwise
+// the image is flattened onto white first. ABitCount is 32 or 24.
 struct TDibParts {
   QByteArray Info;
   QByteArray Bits;
 };
-TDibParts EncodeDib(const QImage& AImage, bool APremultiplied);
+TDibParts EncodeDib(const QImage& AImage, bool APremultiplied, int ABitCount = 32);
 
 }  // namespace tarnwick::metafile

@@ -3,6 +3,7 @@
 // records cannot carry arrives as bitmaps.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
@@ -138,4 +139,132 @@ TEST(EmfWriter, TextIsUnicodeTextUnderAWorldTransform) {
   for (int y = 5; y < 35; ++y)
     for (int x = 0; x < 120; ++x) dark += qAlpha(played.pixel(x, y)) > 128;
   EXPECT_GT(dark, 50);
+}
+
+// --- the older format ----------------------------------------------------------------------
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "platform/core/Exception.h"
+#include "platform/gui/WmfWriter.h"
+
+TEST(WmfWriter, PlaybackMatchesDirectPainting) {
+  const QSize size(200, 150);
+  const QByteArray wmf = RecordWmf(size, Scene);
+  const QImage played = Render(wmf, size);
+  ASSERT_FALSE(played.isNull());
+  // Curves are flattened, and the format has no alpha: the half-transparent square is
+  // drawn through a mask, opaque. The rest matches.
+  const double share = DifferentShare(Direct(size, Scene), played);
+  RecordProperty("DifferentPixelShare", std::to_string(share));
+  EXPECT_LT(share, 0.08) << "share of differing pixels " << share;
+}
+
+TEST(WmfWriter, PlaceableHeaderAndRecordsAgreeWithTheBytes) {
+  const QByteArray wmf = RecordWmf(QSize(206, 106), [](QPainter& p) { p.fillRect(3, 3, 200, 100, Qt::red); });
+  const TByteView b(wmf);
+  EXPECT_EQ(b.U32(0), PlaceableKey);
+  EXPECT_EQ(QRect(QPoint(b.I16(6), b.I16(8)), QPoint(b.I16(10), b.I16(12))), QRect(QPoint(0, 0), QPoint(206 * 16, 106 * 16)));
+  EXPECT_EQ(b.U16(14), 96 * 16);
+  uint16_t sum = 0;
+  for (int i = 0; i < 10; ++i) sum ^= b.U16(2 * i);
+  EXPECT_EQ(b.U16(20), sum);
+  EXPECT_EQ(b.U16(22), 1);
+  EXPECT_EQ(b.U16(24), 9);
+  EXPECT_EQ(int64_t{b.U32(28)} * 2, wmf.size() - 22);
+  // Records chain to an end record that closes the file.
+  int64_t at = 22 + 18;
+  uint32_t largest = 0;
+  uint16_t last = 0xFFFF;
+  while (b.Has(at, 6)) {
+    const int64_t size = int64_t{b.U32(at)} * 2;
+    ASSERT_GE(size, 6);
+    largest = std::max<uint32_t>(largest, uint32_t(size / 2));
+    last = b.U16(at + 4);
+    at += size;
+  }
+  EXPECT_EQ(at, wmf.size());
+  EXPECT_EQ(last, META_EOF);
+  EXPECT_EQ(b.U32(34), largest);
+  TMetafileInfo info;
+  ASSERT_TRUE(ReadInfo(wmf, info));
+  EXPECT_EQ(NominalSize(info), QSize(206, 106));
+}
+
+TEST(WmfWriter, LargePicturesAreScaledIntoRangeAndHugeOnesRefused) {
+  const QByteArray wide = RecordWmf(QSize(20000, 100), [](QPainter& p) {
+    p.fillRect(0, 0, 20000, 100, Qt::white);
+    p.fillRect(19000, 0, 1000, 100, Qt::blue);
+    p.setPen(QPen(Qt::black, 40));
+    p.drawLine(-500000, 50, 500000, 50);  // far outside: cut to the picture
+  });
+  TMetafileInfo info;
+  ASSERT_TRUE(ReadInfo(wide, info));
+  EXPECT_LE(info.PlaceableBox.right(), 32767);
+  EXPECT_EQ(NominalSize(info).width(), 20000);
+  const QImage played = Render(wide, QSize(2000, 10));
+  EXPECT_GT(qBlue(played.pixel(1950, 2)), 200);
+  EXPECT_LT(qRed(played.pixel(1000, 5)), 100) << "the long line is drawn";
+  try {
+    RecordWmf(QSize(TWmfWriter::MaxSide + 1, 10), [](QPainter&) {});
+    FAIL() << "a picture too large was accepted";
+  } catch (const Exception& e) {
+    EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("too large for a Windows metafile")));
+  }
+}
+
+TEST(WmfWriter, AnIndependentReaderAcceptsTheFile) {
+  const QString reader = QStandardPaths::findExecutable(QStringLiteral("wmf2svg"));
+  if (reader.isEmpty()) GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed; scripts/setup installs it";
+  QTemporaryDir dir;
+  const QString in = dir.filePath(QStringLiteral("scene.wmf")), out = dir.filePath(QStringLiteral("scene.svg"));
+  QFile file(in);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(RecordWmf(QSize(200, 150), Scene));
+  file.close();
+  QProcess p;
+  p.start(reader, {QStringLiteral("-o"), out, in});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  QFile svg(out);
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QByteArray text = svg.readAll();
+  EXPECT_TRUE(text.contains("<svg"));
+  EXPECT_TRUE(text.contains("polygon") || text.contains("path") || text.contains("rect"));
+  EXPECT_TRUE(text.contains("fill:red") || text.contains("#ff0000"))
+      << "the red rectangle";
+}
+
+TEST(EmfWriter, AnIndependentParserReadsTheHeader) {
+  // Python's struct module reads the header and walks the records on its own.
+  const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+  if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
+  QTemporaryDir dir;
+  const QString in = dir.filePath(QStringLiteral("scene.emf"));
+  QFile file(in);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  const QByteArray emf = RecordEmf(QSize(200, 150), Scene);
+  file.write(emf);
+  file.close();
+  const char* script = R"(
+import struct, sys
+d = open(sys.argv[1], 'rb').read()
+t, s = struct.unpack_from('<II', d, 0)
+sig, ver, nbytes, nrec, nhandles = struct.unpack_from('<IIIIH', d, 40)
+assert t == 1 and sig == 0x464D4520 and nbytes == len(d), 'header'
+at, n, last = 0, 0, None
+while at < len(d):
+    rt, rs = struct.unpack_from('<II', d, at)
+    assert rs >= 8 and rs % 4 == 0 and at + rs <= len(d), 'record'
+    at, n, last = at + rs, n + 1, rt
+assert n == nrec and last == 14, 'records'
+print('ok', n)
+)";
+  QProcess p;
+  p.start(python, {QStringLiteral("-c"), QString::fromLatin1(script), in});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  EXPECT_TRUE(p.readAllStandardOutput().startsWith("ok"));
 }
