@@ -113,36 +113,84 @@ void PlayRecord(TMetafileDC& DC, uint32_t Type, const TByteView& R) {
     case EMR_POLYPOLYGON16:
       DC.PolyPolygon(PolyPoints(R, Type == EMR_POLYPOLYGON16));
       break;
-    case EMR_SETWINDOWEXTEX: DC.SetWindowExt(QSizeF(R.I32(8), R.I32(12))); break;
-    case EMR_SETWINDOWORGEX: DC.SetWindowOrg(PointL(R, 8)); break;
-    case EMR_SETVIEWPORTEXTEX: DC.SetViewportExt(QSizeF(R.I32(8), R.I32(12))); break;
-    case EMR_SETVIEWPORTORGEX: DC.SetViewportOrg(PointL(R, 8)); break;
-    case EMR_SCALEWINDOWEXTEX: DC.ScaleWindowExt(R.I32(8), R.I32(12), R.I32(16), R.I32(20)); break;
-    case EMR_SCALEVIEWPORTEXTEX: DC.ScaleViewportExt(R.I32(8), R.I32(12), R.I32(16), R.I32(20)); break;
-    case EMR_SETPIXELV: DC.SetPixel(PointL(R, 8), ColorRef(R.U32(16))); break;
-    case EMR_SETMAPMODE: DC.SetMapMode(R.I32(8)); break;
-    case EMR_SETBKMODE: DC.SetBkMode(R.I32(8)); break;
-    case EMR_SETPOLYFILLMODE: DC.SetPolyFillMode(R.I32(8)); break;
-    case EMR_SETROP2: DC.SetRop2(R.I32(8)); break;
-    case EMR_SETTEXTALIGN: DC.SetTextAlign(R.U32(8)); break;
-    case EMR_SETTEXTCOLOR: DC.SetTextColor(ColorRef(R.U32(8))); break;
-    case EMR_SETBKCOLOR: DC.SetBkColor(ColorRef(R.U32(8))); break;
-    case EMR_SETARCDIRECTION: DC.SetArcDirection(R.I32(8)); break;
-    case EMR_OFFSETCLIPRGN: DC.OffsetClip(PointL(R, 8)); break;
-    case EMR_MOVETOEX: DC.MoveTo(PointL(R, 8)); break;
-    case EMR_LINETO: DC.LineTo(PointL(R, 8)); break;
-    case EMR_EXCLUDECLIPRECT: DC.ExcludeClipRect(RectL(R, 8)); break;
-    case EMR_INTERSECTCLIPRECT: DC.IntersectClipRect(RectL(R, 8)); break;
-    case EMR_SAVEDC: DC.Save(); break;
-    case EMR_RESTOREDC: DC.Restore(R.I32(8)); break;
+    case EMR_SETWINDOWEXTEX:
+      DC.SetWindowExt(QSizeF(R.I32(8), R.I32(12)));
+      break;
+    case EMR_SETWINDOWORGEX:
+      DC.SetWindowOrg(PointL(R, 8));
+      break;
+    case EMR_SETVIEWPORTEXTEX:
+      DC.SetViewportExt(QSizeF(R.I32(8), R.I32(12)));
+      break;
+    case EMR_SETVIEWPORTORGEX:
+      DC.SetViewportOrg(PointL(R, 8));
+      break;
+    case EMR_SCALEWINDOWEXTEX:
+      DC.ScaleWindowExt(R.I32(8), R.I32(12), R.I32(16), R.I32(20));
+      break;
+    case EMR_SCALEVIEWPORTEXTEX:
+      DC.ScaleViewportExt(R.I32(8), R.I32(12), R.I32(16), R.I32(20));
+      break;
+    case EMR_SETPIXELV:
+      DC.SetPixel(PointL(R, 8), ColorRef(R.U32(16)));
+      break;
+    case EMR_SETMAPMODE:
+      DC.SetMapMode(R.I32(8));
+      break;
+    case EMR_SETBKMODE:
+      DC.SetBkMode(R.I32(8));
+      break;
+    case EMR_SETPOLYFILLMODE:
+      DC.SetPolyFillMode(R.I32(8));
+      break;
+    case EMR_SETROP2:
+      DC.SetRop2(R.I32(8));
+      break;
+    case EMR_SETTEXTALIGN:
+      DC.SetTextAlign(R.U32(8));
+      break;
+    case EMR_SETTEXTCOLOR:
+      DC.SetTextColor(ColorRef(R.U32(8)));
+      break;
+    case EMR_SETBKCOLOR:
+      DC.SetBkColor(ColorRef(R.U32(8)));
+      break;
+    case EMR_SETARCDIRECTION:
+      DC.SetArcDirection(R.I32(8));
+      break;
+    case EMR_OFFSETCLIPRGN:
+      DC.OffsetClip(PointL(R, 8));
+      break;
+    case EMR_MOVETOEX:
+      DC.MoveTo(PointL(R, 8));
+      break;
+    case EMR_LINETO:
+      DC.LineTo(PointL(R, 8));
+      break;
+    case EMR_EXCLUDECLIPRECT:
+      DC.ExcludeClipRect(RectL(R, 8));
+      break;
+    case EMR_INTERSECTCLIPRECT:
+      DC.IntersectClipRect(RectL(R, 8));
+      break;
+    case EMR_SAVEDC:
+      DC.Save();
+      break;
+    case EMR_RESTOREDC:
+      DC.Restore(R.I32(8));
+      break;
     case EMR_SETWORLDTRANSFORM:
     case EMR_MODIFYWORLDTRANSFORM: {
       const QTransform t(R.F32(8), R.F32(12), R.F32(16), R.F32(20), R.F32(24), R.F32(28));
       DC.ModifyWorld(t, Type == EMR_SETWORLDTRANSFORM ? 4 : static_cast<int>(R.U32(32)));
       break;
     }
-    case EMR_SELECTOBJECT: DC.Select(R.U32(8)); break;
-    case EMR_DELETEOBJECT: DC.Delete(R.U32(8)); break;
+    case EMR_SELECTOBJECT:
+      DC.Select(R.U32(8));
+      break;
+    case EMR_DELETEOBJECT:
+      DC.Delete(R.U32(8));
+      break;
     case EMR_CREATEPEN:
       Store(DC, R.U32(8), TMetafileDC::MakePen(R.U32(12), R.I32(16), ColorRef(R.U32(24))));
       break;
@@ -175,28 +223,62 @@ void PlayRecord(TMetafileDC& DC, uint32_t Type, const TByteView& R) {
       Store(DC, R.U32(8), other);
       break;
     }
-    case EMR_ANGLEARC: DC.AngleArc(PointL(R, 8), R.U32(16), R.F32(20), R.F32(24)); break;
-    case EMR_ELLIPSE: DC.Ellipse(RectL(R, 8)); break;
-    case EMR_RECTANGLE: DC.Rectangle(RectL(R, 8)); break;
-    case EMR_ROUNDRECT: DC.RoundRect(RectL(R, 8), QSizeF(R.I32(24), R.I32(28))); break;
-    case EMR_ARC: DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akArc); break;
-    case EMR_CHORD: DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akChord); break;
-    case EMR_PIE: DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akPie); break;
-    case EMR_ARCTO: DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akArcTo); break;
-    case EMR_BEGINPATH: DC.BeginPath(); break;
-    case EMR_ENDPATH: DC.EndPath(); break;
-    case EMR_CLOSEFIGURE: DC.CloseFigure(); break;
-    case EMR_FILLPATH: DC.FillPath(true, false); break;
-    case EMR_STROKEANDFILLPATH: DC.FillPath(true, true); break;
-    case EMR_STROKEPATH: DC.FillPath(false, true); break;
-    case EMR_ABORTPATH: DC.AbortPath(); break;
-    case EMR_SELECTCLIPPATH: DC.SelectClipPath(R.I32(8)); break;
+    case EMR_ANGLEARC:
+      DC.AngleArc(PointL(R, 8), R.U32(16), R.F32(20), R.F32(24));
+      break;
+    case EMR_ELLIPSE:
+      DC.Ellipse(RectL(R, 8));
+      break;
+    case EMR_RECTANGLE:
+      DC.Rectangle(RectL(R, 8));
+      break;
+    case EMR_ROUNDRECT:
+      DC.RoundRect(RectL(R, 8), QSizeF(R.I32(24), R.I32(28)));
+      break;
+    case EMR_ARC:
+      DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akArc);
+      break;
+    case EMR_CHORD:
+      DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akChord);
+      break;
+    case EMR_PIE:
+      DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akPie);
+      break;
+    case EMR_ARCTO:
+      DC.Arc(RectL(R, 8), PointL(R, 24), PointL(R, 32), akArcTo);
+      break;
+    case EMR_BEGINPATH:
+      DC.BeginPath();
+      break;
+    case EMR_ENDPATH:
+      DC.EndPath();
+      break;
+    case EMR_CLOSEFIGURE:
+      DC.CloseFigure();
+      break;
+    case EMR_FILLPATH:
+      DC.FillPath(true, false);
+      break;
+    case EMR_STROKEANDFILLPATH:
+      DC.FillPath(true, true);
+      break;
+    case EMR_STROKEPATH:
+      DC.FillPath(false, true);
+      break;
+    case EMR_ABORTPATH:
+      DC.AbortPath();
+      break;
+    case EMR_SELECTCLIPPATH:
+      DC.SelectClipPath(R.I32(8));
+      break;
     case EMR_EXTSELECTCLIPRGN: {
       const int64_t size = R.U32(8);
       const int mode = R.I32(12);
       // No region data with RGN_COPY resets the clip.
-      if (size == 0) DC.SelectClipRegion(std::nullopt, mode);
-      else if (auto region = Region(R, 16, size)) DC.SelectClipRegion(region, mode);
+      if (size == 0)
+        DC.SelectClipRegion(std::nullopt, mode);
+      else if (auto region = Region(R, 16, size))
+        DC.SelectClipRegion(region, mode);
       break;
     }
     case EMR_FILLRGN:

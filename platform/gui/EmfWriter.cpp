@@ -26,13 +26,20 @@ int32_t L(double V) {
 
 uint32_t HatchOf(Qt::BrushStyle S) {
   switch (S) {
-    case Qt::HorPattern: return HS_HORIZONTAL;
-    case Qt::VerPattern: return HS_VERTICAL;
-    case Qt::CrossPattern: return HS_CROSS;
-    case Qt::BDiagPattern: return HS_BDIAGONAL;
-    case Qt::FDiagPattern: return HS_FDIAGONAL;
-    case Qt::DiagCrossPattern: return HS_DIAGCROSS;
-    default: return 0xFFFFFFFF;
+    case Qt::HorPattern:
+      return HS_HORIZONTAL;
+    case Qt::VerPattern:
+      return HS_VERTICAL;
+    case Qt::CrossPattern:
+      return HS_CROSS;
+    case Qt::BDiagPattern:
+      return HS_BDIAGONAL;
+    case Qt::FDiagPattern:
+      return HS_FDIAGONAL;
+    case Qt::DiagCrossPattern:
+      return HS_DIAGCROSS;
+    default:
+      return 0xFFFFFFFF;
   }
 }
 
@@ -184,7 +191,7 @@ void TEmfWriter::SelectPen(const QPen& APen) {
     style |= APen.capStyle() == Qt::FlatCap     ? uint32_t{PS_ENDCAP_FLAT}
              : APen.capStyle() == Qt::SquareCap ? uint32_t{PS_ENDCAP_SQUARE}
                                                 : uint32_t{PS_ENDCAP_ROUND};
-    style |= APen.joinStyle() == Qt::BevelJoin ? PS_JOIN_BEVEL
+    style |= APen.joinStyle() == Qt::BevelJoin   ? PS_JOIN_BEVEL
              : APen.joinStyle() == Qt::RoundJoin ? PS_JOIN_ROUND
                                                  : PS_JOIN_MITER;
     const double width = APen.isCosmetic() ? 1.0 : std::max(APen.widthF(), 1.0 / Subpixels);
@@ -232,9 +239,9 @@ void TEmfWriter::SelectBrush(const QBrush& ABrush) {
     // colour stands in for them.
     QColor color = ABrush.color();
     if (ABrush.gradient() && !ABrush.gradient()->stops().isEmpty()) color = ABrush.gradient()->stops().first().second;
-    Record(EMR_CREATEBRUSHINDIRECT, {static_cast<int32_t>(h), static_cast<int32_t>(hatch != 0xFFFFFFFF ? BS_HATCHED : BS_SOLID),
-                                     static_cast<int32_t>(ColorRefOf(color)),
-                                     static_cast<int32_t>(hatch != 0xFFFFFFFF ? hatch : 0)});
+    Record(EMR_CREATEBRUSHINDIRECT,
+           {static_cast<int32_t>(h), static_cast<int32_t>(hatch != 0xFFFFFFFF ? BS_HATCHED : BS_SOLID),
+            static_cast<int32_t>(ColorRefOf(color)), static_cast<int32_t>(hatch != 0xFFFFFFFF ? hatch : 0)});
   } else {
     const TDibParts dib = EncodeDib(PatternImage(ABrush), false);
     TByteWriter body;
@@ -374,7 +381,8 @@ void TEmfWriter::Image(const QRectF& ADevice, const QImage& AImage) {
 void TEmfWriter::Text(const QPointF& APos, const QString& AText, const QFont& AFont, double APixelSize,
                       const QTransform& ATransform, const QColor& AColor) {
   if (AText.isEmpty() || !(APixelSize > 0) || !std::isfinite(APixelSize)) return;
-  const QRectF area = ATransform.mapRect(QRectF(APos.x(), APos.y() - APixelSize, APixelSize * AText.size(), APixelSize * 1.5));
+  const QRectF area =
+      ATransform.mapRect(QRectF(APos.x(), APos.y() - APixelSize, APixelSize * AText.size(), APixelSize * 1.5));
   Touch(area);
   // Text is drawn in the painter's own coordinates through a world transform, so rotated,
   // scaled and mirrored text stays text. The world transform ends with the state.

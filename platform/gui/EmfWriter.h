@@ -50,7 +50,7 @@ class TEmfWriter : public TMetafileSink {
   TByteWriter FOut;
   int FRecords = 0;
   std::vector<bool> FHandles{true};  // slot 0 is the metafile itself
-  uint32_t FPen = 0, FBrush = 0;      // 0: a stock object is selected
+  uint32_t FPen = 0, FBrush = 0;     // 0: a stock object is selected
   QPen FPenKey{Qt::black};
   QBrush FBrushKey{Qt::white};
   bool FPenKnown = false, FBrushKnown = false;

@@ -21,7 +21,6 @@ int32_t ReadI32(const QByteArray& b, int at) {
   return static_cast<int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24));
 }
 
-
 }  // namespace
 
 const TClassInfo& TMetafile::StaticClassInfo() {

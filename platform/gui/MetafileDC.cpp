@@ -23,15 +23,24 @@ bool Finite(const QTransform& T) {
 
 TGdiObject StockObject(uint32_t AIndex) {
   switch (AIndex) {
-    case WHITE_BRUSH: return TMetafileDC::MakeBrush(BS_SOLID, Qt::white, 0);
-    case LTGRAY_BRUSH: return TMetafileDC::MakeBrush(BS_SOLID, QColor(192, 192, 192), 0);
-    case GRAY_BRUSH: return TMetafileDC::MakeBrush(BS_SOLID, QColor(128, 128, 128), 0);
-    case DKGRAY_BRUSH: return TMetafileDC::MakeBrush(BS_SOLID, QColor(64, 64, 64), 0);
-    case BLACK_BRUSH: return TMetafileDC::MakeBrush(BS_SOLID, Qt::black, 0);
-    case NULL_BRUSH: return TMetafileDC::MakeBrush(BS_NULL, Qt::black, 0);
-    case WHITE_PEN: return TMetafileDC::MakePen(PS_SOLID, 0, Qt::white);
-    case BLACK_PEN: return TMetafileDC::MakePen(PS_SOLID, 0, Qt::black);
-    case NULL_PEN: return TMetafileDC::MakePen(PS_NULL, 0, Qt::black);
+    case WHITE_BRUSH:
+      return TMetafileDC::MakeBrush(BS_SOLID, Qt::white, 0);
+    case LTGRAY_BRUSH:
+      return TMetafileDC::MakeBrush(BS_SOLID, QColor(192, 192, 192), 0);
+    case GRAY_BRUSH:
+      return TMetafileDC::MakeBrush(BS_SOLID, QColor(128, 128, 128), 0);
+    case DKGRAY_BRUSH:
+      return TMetafileDC::MakeBrush(BS_SOLID, QColor(64, 64, 64), 0);
+    case BLACK_BRUSH:
+      return TMetafileDC::MakeBrush(BS_SOLID, Qt::black, 0);
+    case NULL_BRUSH:
+      return TMetafileDC::MakeBrush(BS_NULL, Qt::black, 0);
+    case WHITE_PEN:
+      return TMetafileDC::MakePen(PS_SOLID, 0, Qt::white);
+    case BLACK_PEN:
+      return TMetafileDC::MakePen(PS_SOLID, 0, Qt::black);
+    case NULL_PEN:
+      return TMetafileDC::MakePen(PS_NULL, 0, Qt::black);
     default: {
       if (AIndex >= 10 && AIndex <= 17) {
         TGdiObject font;
@@ -88,11 +97,19 @@ void TMetafileDC::ScaleViewportExt(double XNum, double XDen, double YNum, double
 void TMetafileDC::ModifyWorld(const QTransform& T, int AMode) {
   QTransform result;
   switch (AMode) {
-    case 1: break;
-    case 2: result = T * FState.World; break;
-    case 3: result = FState.World * T; break;
-    case 4: result = T; break;
-    default: return;
+    case 1:
+      break;
+    case 2:
+      result = T * FState.World;
+      break;
+    case 3:
+      result = FState.World * T;
+      break;
+    case 4:
+      result = T;
+      break;
+    default:
+      return;
   }
   if (Finite(result)) FState.World = result;
 }
@@ -102,11 +119,21 @@ QTransform TMetafileDC::LogicalToDevice() const {
   double sx = 1, sy = 1;
   const double mmX = FDpi.width() / 25.4, mmY = FDpi.height() / 25.4;
   switch (s.MapMode) {
-    case MM_LOMETRIC: sx = mmX / 10, sy = -mmY / 10; break;
-    case MM_HIMETRIC: sx = mmX / 100, sy = -mmY / 100; break;
-    case MM_LOENGLISH: sx = FDpi.width() / 100, sy = -FDpi.height() / 100; break;
-    case MM_HIENGLISH: sx = FDpi.width() / 1000, sy = -FDpi.height() / 1000; break;
-    case MM_TWIPS: sx = FDpi.width() / 1440, sy = -FDpi.height() / 1440; break;
+    case MM_LOMETRIC:
+      sx = mmX / 10, sy = -mmY / 10;
+      break;
+    case MM_HIMETRIC:
+      sx = mmX / 100, sy = -mmY / 100;
+      break;
+    case MM_LOENGLISH:
+      sx = FDpi.width() / 100, sy = -FDpi.height() / 100;
+      break;
+    case MM_HIENGLISH:
+      sx = FDpi.width() / 1000, sy = -FDpi.height() / 1000;
+      break;
+    case MM_TWIPS:
+      sx = FDpi.width() / 1440, sy = -FDpi.height() / 1440;
+      break;
     case MM_ISOTROPIC:
     case MM_ANISOTROPIC:
       sx = s.ViewportExt.width() / s.WindowExt.width();
@@ -118,9 +145,11 @@ QTransform TMetafileDC::LogicalToDevice() const {
         sy = std::copysign(m, sy);
       }
       break;
-    default: break;
+    default:
+      break;
   }
-  const QTransform page(sx, 0, 0, sy, s.ViewportOrg.x() - s.WindowOrg.x() * sx, s.ViewportOrg.y() - s.WindowOrg.y() * sy);
+  const QTransform page(sx, 0, 0, sy, s.ViewportOrg.x() - s.WindowOrg.x() * sx,
+                        s.ViewportOrg.y() - s.WindowOrg.y() * sy);
   return s.World * page;
 }
 
@@ -169,10 +198,17 @@ void TMetafileDC::Select(uint32_t AIndex) {
   const TGdiObject* o = Object(AIndex);
   if (!o) return;
   switch (o->Kind) {
-    case TGdiObject::okPen: FState.Pen = *o; break;
-    case TGdiObject::okBrush: FState.Brush = *o; break;
-    case TGdiObject::okFont: FState.Font = *o; break;
-    default: break;
+    case TGdiObject::okPen:
+      FState.Pen = *o;
+      break;
+    case TGdiObject::okBrush:
+      FState.Brush = *o;
+      break;
+    case TGdiObject::okFont:
+      FState.Font = *o;
+      break;
+    default:
+      break;
   }
 }
 
@@ -195,10 +231,18 @@ TGdiObject TMetafileDC::MakePen(uint32_t AStyle, double AWidth, QColor AColor, c
   o.Pen.setWidthF(width);
   o.Pen.setCosmetic(width == 0);
   switch (style) {
-    case PS_DASH: o.Pen.setStyle(Qt::DashLine); break;
-    case PS_DOT: o.Pen.setStyle(Qt::DotLine); break;
-    case PS_DASHDOT: o.Pen.setStyle(Qt::DashDotLine); break;
-    case PS_DASHDOTDOT: o.Pen.setStyle(Qt::DashDotDotLine); break;
+    case PS_DASH:
+      o.Pen.setStyle(Qt::DashLine);
+      break;
+    case PS_DOT:
+      o.Pen.setStyle(Qt::DotLine);
+      break;
+    case PS_DASHDOT:
+      o.Pen.setStyle(Qt::DashDotLine);
+      break;
+    case PS_DASHDOTDOT:
+      o.Pen.setStyle(Qt::DashDotDotLine);
+      break;
     case PS_USERSTYLE: {
       // Entries are in logical units; Qt counts in pen widths. Patterns that are all
       // zero (or odd in length) would make Qt loop or refuse: a solid line is drawn then.
@@ -209,17 +253,30 @@ TGdiObject TMetafileDC::MakePen(uint32_t AStyle, double AWidth, QColor AColor, c
       if (!pattern.isEmpty() && pattern.size() <= 32) o.Pen.setDashPattern(pattern);
       break;
     }
-    default: break;
+    default:
+      break;
   }
   switch (AStyle & PS_ENDCAP_MASK) {
-    case PS_ENDCAP_SQUARE: o.Pen.setCapStyle(Qt::SquareCap); break;
-    case PS_ENDCAP_FLAT: o.Pen.setCapStyle(Qt::FlatCap); break;
-    default: o.Pen.setCapStyle(Qt::RoundCap); break;
+    case PS_ENDCAP_SQUARE:
+      o.Pen.setCapStyle(Qt::SquareCap);
+      break;
+    case PS_ENDCAP_FLAT:
+      o.Pen.setCapStyle(Qt::FlatCap);
+      break;
+    default:
+      o.Pen.setCapStyle(Qt::RoundCap);
+      break;
   }
   switch (AStyle & PS_JOIN_MASK) {
-    case PS_JOIN_BEVEL: o.Pen.setJoinStyle(Qt::BevelJoin); break;
-    case PS_JOIN_MITER: o.Pen.setJoinStyle(Qt::MiterJoin); break;
-    default: o.Pen.setJoinStyle(Qt::RoundJoin); break;
+    case PS_JOIN_BEVEL:
+      o.Pen.setJoinStyle(Qt::BevelJoin);
+      break;
+    case PS_JOIN_MITER:
+      o.Pen.setJoinStyle(Qt::MiterJoin);
+      break;
+    default:
+      o.Pen.setJoinStyle(Qt::RoundJoin);
+      break;
   }
   return o;
 }
@@ -228,9 +285,11 @@ TGdiObject TMetafileDC::MakeBrush(uint32_t AStyle, QColor AColor, uint32_t AHatc
   TGdiObject o;
   o.Kind = TGdiObject::okBrush;
   switch (AStyle) {
-    case BS_SOLID: o.Brush = QBrush(AColor); break;
+    case BS_SOLID:
+      o.Brush = QBrush(AColor);
+      break;
     case BS_HATCHED: {
-      static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern,   Qt::FDiagPattern,
+      static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
                                                Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
       o.Brush = QBrush(AColor, AHatch < 6 ? hatches[AHatch] : Qt::SolidPattern);
       break;
@@ -240,7 +299,9 @@ TGdiObject TMetafileDC::MakeBrush(uint32_t AStyle, QColor AColor, uint32_t AHatc
     case BS_DIBPATTERNPT:
       o.Brush = APattern.isNull() ? QBrush(Qt::NoBrush) : QBrush(APattern);
       break;
-    default: o.Brush = QBrush(Qt::NoBrush); break;
+    default:
+      o.Brush = QBrush(Qt::NoBrush);
+      break;
   }
   return o;
 }
@@ -399,7 +460,9 @@ void TMetafileDC::Arc(const QRectF& ABox, QPointF Start, QPointF End, TArcKind A
   const QPointF c = box.center();
   const double rx = box.width() / 2, ry = box.height() / 2;
   // The angles of the radials through the two points, as the ellipse's own parameter.
-  const auto angle = [&](QPointF p) { return qRadiansToDegrees(std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx)); };
+  const auto angle = [&](QPointF p) {
+    return qRadiansToDegrees(std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx));
+  };
   const double a0 = angle(Start), a1 = angle(End);
   double sweep = std::fmod(a1 - a0 + 720.0, 360.0);
   if (sweep == 0) sweep = 360;
@@ -445,7 +508,8 @@ void TMetafileDC::SetPixel(QPointF P, QColor C) {
   FPainter.fillRect(QRectF(P, QSizeF(1, 1)), C);
 }
 
-void TMetafileDC::Text(QPointF P, const QString& S, uint32_t AOptions, const QRectF& ARect, const std::vector<double>& ADx) {
+void TMetafileDC::Text(QPointF P, const QString& S, uint32_t AOptions, const QRectF& ARect,
+                       const std::vector<double>& ADx) {
   const QTransform l2d = LogicalToDevice();
   const QTransform full = l2d * FBase;
   FPainter.setTransform(full);
@@ -478,14 +542,24 @@ void TMetafileDC::Text(QPointF P, const QString& S, uint32_t AOptions, const QRe
   }
   double dx = 0, dy = 0;
   switch (FState.TextAlign & TA_HMASK) {
-    case TA_RIGHT: dx = -width; break;
-    case TA_CENTER: dx = -width / 2; break;
-    default: break;
+    case TA_RIGHT:
+      dx = -width;
+      break;
+    case TA_CENTER:
+      dx = -width / 2;
+      break;
+    default:
+      break;
   }
   switch (FState.TextAlign & TA_VMASK) {
-    case TA_BASELINE: break;
-    case TA_BOTTOM: dy = -fm.descent() * unit; break;
-    default: dy = fm.ascent() * unit; break;
+    case TA_BASELINE:
+      break;
+    case TA_BOTTOM:
+      dy = -fm.descent() * unit;
+      break;
+    default:
+      dy = fm.ascent() * unit;
+      break;
   }
   // Logical y may point up (metric modes): text stays upright on the device.
   const bool flipped = l2d.m22() < 0;
@@ -526,9 +600,15 @@ void TMetafileDC::Blit(const QRectF& ADest, const QImage& AImage, const QRectF& 
   FPainter.setTransform(flip * t);
   const bool rasterOps = FPainter.paintEngine() && FPainter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
   switch (ARop) {
-    case BLACKNESS: FPainter.fillRect(dest, Qt::black); return;
-    case WHITENESS: FPainter.fillRect(dest, Qt::white); return;
-    case PATCOPY: FPainter.fillRect(dest, FState.Brush.Brush); return;
+    case BLACKNESS:
+      FPainter.fillRect(dest, Qt::black);
+      return;
+    case WHITENESS:
+      FPainter.fillRect(dest, Qt::white);
+      return;
+    case PATCOPY:
+      FPainter.fillRect(dest, FState.Brush.Brush);
+      return;
     case DSTINVERT:
       if (rasterOps) {
         FPainter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -536,14 +616,18 @@ void TMetafileDC::Blit(const QRectF& ADest, const QImage& AImage, const QRectF& 
         FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
       }
       return;
-    default: break;
+    default:
+      break;
   }
   if (AImage.isNull()) return;
   const QRectF source = ASource.normalized().intersected(QRectF(AImage.rect()));
   if (source.isEmpty()) return;
-  if (rasterOps && ARop == SRCAND) FPainter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-  else if (rasterOps && ARop == SRCPAINT) FPainter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-  else if (rasterOps && ARop == SRCINVERT) FPainter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  if (rasterOps && ARop == SRCAND)
+    FPainter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+  else if (rasterOps && ARop == SRCPAINT)
+    FPainter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+  else if (rasterOps && ARop == SRCINVERT)
+    FPainter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   FPainter.drawImage(dest, AImage, source);
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
@@ -595,17 +679,28 @@ void TMetafileDC::SelectClipRegion(const std::optional<QPainterPath>& ARegion, i
   if (AMode == RGN_COPY || !FState.Clip) {
     // Without a clip, everything is visible: combining with "everything" is the region
     // itself for AND and OR, and nothing sensible for the others.
-    if (AMode == RGN_COPY || AMode == RGN_AND) SetClip(*ARegion);
-    else if (AMode == RGN_OR) SetClip(std::nullopt);
+    if (AMode == RGN_COPY || AMode == RGN_AND)
+      SetClip(*ARegion);
+    else if (AMode == RGN_OR)
+      SetClip(std::nullopt);
     return;
   }
   const QPainterPath& cur = *FState.Clip;
   switch (AMode) {
-    case RGN_AND: SetClip(cur.intersected(*ARegion)); break;
-    case RGN_OR: SetClip(cur.united(*ARegion)); break;
-    case RGN_DIFF: SetClip(cur.subtracted(*ARegion)); break;
-    case RGN_XOR: SetClip(cur.united(*ARegion).subtracted(cur.intersected(*ARegion))); break;
-    default: break;
+    case RGN_AND:
+      SetClip(cur.intersected(*ARegion));
+      break;
+    case RGN_OR:
+      SetClip(cur.united(*ARegion));
+      break;
+    case RGN_DIFF:
+      SetClip(cur.subtracted(*ARegion));
+      break;
+    case RGN_XOR:
+      SetClip(cur.united(*ARegion).subtracted(cur.intersected(*ARegion)));
+      break;
+    default:
+      break;
   }
 }
 

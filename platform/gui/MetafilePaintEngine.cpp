@@ -14,9 +14,9 @@ namespace {
 // Plain records can carry solid and hatched fills, patterns, paths, transforms, clipping
 // and bitmaps; everything else Qt draws into bitmaps for us. Anti-aliasing is claimed:
 // it is a rendering quality of whoever plays the file, not something to bake into pixels.
-constexpr QPaintEngine::PaintEngineFeatures Features =
-    QPaintEngine::PrimitiveTransform | QPaintEngine::PixmapTransform | QPaintEngine::PainterPaths |
-    QPaintEngine::Antialiasing | QPaintEngine::PatternBrush;
+constexpr QPaintEngine::PaintEngineFeatures Features = QPaintEngine::PrimitiveTransform |
+                                                       QPaintEngine::PixmapTransform | QPaintEngine::PainterPaths |
+                                                       QPaintEngine::Antialiasing | QPaintEngine::PatternBrush;
 
 double Scale(const QTransform& T) { return std::sqrt(std::abs(T.determinant())); }
 
@@ -67,11 +67,15 @@ void TMetafilePaintEngine::updateState(const QPaintEngineState& S) {
     }
     const QPainterPath device = FTransform.map(logical);
     switch (S.clipOperation()) {
-      case Qt::NoClip: FClip.reset(); break;
+      case Qt::NoClip:
+        FClip.reset();
+        break;
       case Qt::IntersectClip:
         FClip = FClip ? FClip->intersected(device) : device;
         break;
-      default: FClip = device; break;
+      default:
+        FClip = device;
+        break;
     }
     FClipEnabled = S.clipOperation() != Qt::NoClip;
     clipChanged = true;
@@ -166,19 +170,29 @@ TMetafileDevice::~TMetafileDevice() = default;
 
 int TMetafileDevice::metric(PaintDeviceMetric AMetric) const {
   switch (AMetric) {
-    case PdmWidth: return FSize.width();
-    case PdmHeight: return FSize.height();
-    case PdmWidthMM: return static_cast<int>(std::lround(FSize.width() * 25.4 / 96));
-    case PdmHeightMM: return static_cast<int>(std::lround(FSize.height() * 25.4 / 96));
-    case PdmNumColors: return 0x7FFFFFFF;
-    case PdmDepth: return 32;
+    case PdmWidth:
+      return FSize.width();
+    case PdmHeight:
+      return FSize.height();
+    case PdmWidthMM:
+      return static_cast<int>(std::lround(FSize.width() * 25.4 / 96));
+    case PdmHeightMM:
+      return static_cast<int>(std::lround(FSize.height() * 25.4 / 96));
+    case PdmNumColors:
+      return 0x7FFFFFFF;
+    case PdmDepth:
+      return 32;
     case PdmDpiX:
     case PdmDpiY:
     case PdmPhysicalDpiX:
-    case PdmPhysicalDpiY: return 96;
-    case PdmDevicePixelRatio: return 1;
-    case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
-    default: return QPaintDevice::metric(AMetric);
+    case PdmPhysicalDpiY:
+      return 96;
+    case PdmDevicePixelRatio:
+      return 1;
+    case PdmDevicePixelRatioScaled:
+      return static_cast<int>(devicePixelRatioFScale());
+    default:
+      return QPaintDevice::metric(AMetric);
   }
 }
 

@@ -54,7 +54,8 @@ bool Play(QPainter& APainter, const QByteArray& ABytes, const QRectF& ATarget) {
   if (!APainter.isActive() || !ReadInfo(ABytes, info)) return false;
   if (!std::isfinite(ATarget.width()) || !std::isfinite(ATarget.height()) || ATarget.isEmpty()) return true;
   const TByteView bytes(ABytes);
-  return info.Enhanced ? detail::PlayEmf(APainter, bytes, info, ATarget) : detail::PlayWmf(APainter, bytes, info, ATarget);
+  return info.Enhanced ? detail::PlayEmf(APainter, bytes, info, ATarget)
+                       : detail::PlayWmf(APainter, bytes, info, ATarget);
 }
 
 QImage Render(const QByteArray& ABytes, const QSize& ASize) {

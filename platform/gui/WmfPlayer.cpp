@@ -66,23 +66,57 @@ void PlayRecord(TMetafileDC& DC, uint16_t F, const TByteView& R) {
   // A record with a bitmap is longer than the same record without one.
   const bool withBitmap = R.Size() / 2 != (F >> 8) + 3;
   switch (F) {
-    case META_SETBKMODE: DC.SetBkMode(R.U16(P)); break;
-    case META_SETMAPMODE: DC.SetMapMode(R.U16(P)); break;
-    case META_SETROP2: DC.SetRop2(R.U16(P)); break;
-    case META_SETPOLYFILLMODE: DC.SetPolyFillMode(R.U16(P)); break;
-    case META_SETTEXTALIGN: DC.SetTextAlign(R.U16(P)); break;
-    case META_SETBKCOLOR: DC.SetBkColor(ColorRef(R.U32(P))); break;
-    case META_SETTEXTCOLOR: DC.SetTextColor(ColorRef(R.U32(P))); break;
-    case META_SETWINDOWORG: DC.SetWindowOrg(ReversedPoint(R, P)); break;
-    case META_SETWINDOWEXT: DC.SetWindowExt(QSizeF(R.I16(P + 2), R.I16(P))); break;
-    case META_OFFSETWINDOWORG: DC.OffsetWindowOrg(ReversedPoint(R, P)); break;
-    case META_SCALEWINDOWEXT: DC.ScaleWindowExt(R.I16(P + 6), R.I16(P + 4), R.I16(P + 2), R.I16(P)); break;
-    case META_SAVEDC: DC.Save(); break;
-    case META_RESTOREDC: DC.Restore(R.I16(P)); break;
-    case META_MOVETO: DC.MoveTo(ReversedPoint(R, P)); break;
-    case META_LINETO: DC.LineTo(ReversedPoint(R, P)); break;
-    case META_POLYGON: DC.Polygon(Points(R, P + 2, R.I16(P))); break;
-    case META_POLYLINE: DC.Polyline(Points(R, P + 2, R.I16(P))); break;
+    case META_SETBKMODE:
+      DC.SetBkMode(R.U16(P));
+      break;
+    case META_SETMAPMODE:
+      DC.SetMapMode(R.U16(P));
+      break;
+    case META_SETROP2:
+      DC.SetRop2(R.U16(P));
+      break;
+    case META_SETPOLYFILLMODE:
+      DC.SetPolyFillMode(R.U16(P));
+      break;
+    case META_SETTEXTALIGN:
+      DC.SetTextAlign(R.U16(P));
+      break;
+    case META_SETBKCOLOR:
+      DC.SetBkColor(ColorRef(R.U32(P)));
+      break;
+    case META_SETTEXTCOLOR:
+      DC.SetTextColor(ColorRef(R.U32(P)));
+      break;
+    case META_SETWINDOWORG:
+      DC.SetWindowOrg(ReversedPoint(R, P));
+      break;
+    case META_SETWINDOWEXT:
+      DC.SetWindowExt(QSizeF(R.I16(P + 2), R.I16(P)));
+      break;
+    case META_OFFSETWINDOWORG:
+      DC.OffsetWindowOrg(ReversedPoint(R, P));
+      break;
+    case META_SCALEWINDOWEXT:
+      DC.ScaleWindowExt(R.I16(P + 6), R.I16(P + 4), R.I16(P + 2), R.I16(P));
+      break;
+    case META_SAVEDC:
+      DC.Save();
+      break;
+    case META_RESTOREDC:
+      DC.Restore(R.I16(P));
+      break;
+    case META_MOVETO:
+      DC.MoveTo(ReversedPoint(R, P));
+      break;
+    case META_LINETO:
+      DC.LineTo(ReversedPoint(R, P));
+      break;
+    case META_POLYGON:
+      DC.Polygon(Points(R, P + 2, R.I16(P)));
+      break;
+    case META_POLYLINE:
+      DC.Polyline(Points(R, P + 2, R.I16(P)));
+      break;
     case META_POLYPOLYGON: {
       const int64_t n = R.U16(P);
       if (n > (R.Size() - P - 2) / 2) break;
@@ -98,9 +132,15 @@ void PlayRecord(TMetafileDC& DC, uint16_t F, const TByteView& R) {
       DC.PolyPolygon(polys);
       break;
     }
-    case META_RECTANGLE: DC.Rectangle(ReversedRect(R, P)); break;
-    case META_ELLIPSE: DC.Ellipse(ReversedRect(R, P)); break;
-    case META_ROUNDRECT: DC.RoundRect(ReversedRect(R, P + 4), QSizeF(R.I16(P + 2), R.I16(P))); break;
+    case META_RECTANGLE:
+      DC.Rectangle(ReversedRect(R, P));
+      break;
+    case META_ELLIPSE:
+      DC.Ellipse(ReversedRect(R, P));
+      break;
+    case META_ROUNDRECT:
+      DC.RoundRect(ReversedRect(R, P + 4), QSizeF(R.I16(P + 2), R.I16(P)));
+      break;
     case META_ARC:
     case META_PIE:
     case META_CHORD: {
@@ -108,7 +148,9 @@ void PlayRecord(TMetafileDC& DC, uint16_t F, const TByteView& R) {
       DC.Arc(ReversedRect(R, P + 8), ReversedPoint(R, P + 4), ReversedPoint(R, P), kind);
       break;
     }
-    case META_SETPIXEL: DC.SetPixel(ReversedPoint(R, P + 4), ColorRef(R.U32(P))); break;
+    case META_SETPIXEL:
+      DC.SetPixel(ReversedPoint(R, P + 4), ColorRef(R.U32(P)));
+      break;
     case META_TEXTOUT: {
       const int64_t len = R.I16(P);
       const int64_t after = P + 2 + ((len + 1) & ~int64_t{1});
@@ -132,7 +174,9 @@ void PlayRecord(TMetafileDC& DC, uint16_t F, const TByteView& R) {
       DC.Text(ReversedPoint(R, P), text, options, rect, dx);
       break;
     }
-    case META_CREATEPENINDIRECT: Add(DC, TMetafileDC::MakePen(R.U16(P), R.I16(P + 2), ColorRef(R.U32(P + 6)))); break;
+    case META_CREATEPENINDIRECT:
+      Add(DC, TMetafileDC::MakePen(R.U16(P), R.I16(P + 2), ColorRef(R.U32(P + 6))));
+      break;
     case META_CREATEBRUSHINDIRECT:
       Add(DC, TMetafileDC::MakeBrush(R.U16(P), ColorRef(R.U32(P + 2)), R.U16(P + 6)));
       break;
@@ -144,13 +188,27 @@ void PlayRecord(TMetafileDC& DC, uint16_t F, const TByteView& R) {
       break;
     case META_CREATEPALETTE:
     case META_CREATEPATTERNBRUSH:
-    case META_CREATEREGION: Placeholder(DC); break;
-    case META_SELECTOBJECT: DC.Select(R.U16(P)); break;
-    case META_DELETEOBJECT: DC.Delete(R.U16(P)); break;
-    case META_SELECTCLIPREGION: DC.SelectClipRegion(std::nullopt, RGN_COPY); break;
-    case META_INTERSECTCLIPRECT: DC.IntersectClipRect(ReversedRect(R, P)); break;
-    case META_EXCLUDECLIPRECT: DC.ExcludeClipRect(ReversedRect(R, P)); break;
-    case META_OFFSETCLIPRGN: DC.OffsetClip(ReversedPoint(R, P)); break;
+    case META_CREATEREGION:
+      Placeholder(DC);
+      break;
+    case META_SELECTOBJECT:
+      DC.Select(R.U16(P));
+      break;
+    case META_DELETEOBJECT:
+      DC.Delete(R.U16(P));
+      break;
+    case META_SELECTCLIPREGION:
+      DC.SelectClipRegion(std::nullopt, RGN_COPY);
+      break;
+    case META_INTERSECTCLIPRECT:
+      DC.IntersectClipRect(ReversedRect(R, P));
+      break;
+    case META_EXCLUDECLIPRECT:
+      DC.ExcludeClipRect(ReversedRect(R, P));
+      break;
+    case META_OFFSETCLIPRGN:
+      DC.OffsetClip(ReversedPoint(R, P));
+      break;
     case META_PATBLT:
       DC.Blit(QRectF(R.I16(P + 10), R.I16(P + 8), R.I16(P + 6), R.I16(P + 4)), {}, {}, R.U32(P));
       break;
@@ -163,8 +221,8 @@ void PlayRecord(TMetafileDC& DC, uint16_t F, const TByteView& R) {
       const QImage image = PackedBitmap(R, P + 16);
       if (image.isNull()) break;
       const double w = R.I16(P + 10), h = R.I16(P + 8);
-      DC.Blit(QRectF(R.I16(P + 14), R.I16(P + 12), w, h), image,
-              BitmapSource(image, R.I16(P + 6), R.I16(P + 4), w, h), rop);
+      DC.Blit(QRectF(R.I16(P + 14), R.I16(P + 12), w, h), image, BitmapSource(image, R.I16(P + 6), R.I16(P + 4), w, h),
+              rop);
       break;
     }
     case META_DIBSTRETCHBLT: {

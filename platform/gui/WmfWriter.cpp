@@ -29,8 +29,9 @@ QByteArray Latin1Text(const QString& S) {
 }  // namespace
 
 QString WmfTooLargeMessage(QSize APixels) {
-  return QStringLiteral("An image of %1 x %2 pixels is too large for a Windows metafile (at most %3 pixels on a side); "
-                        "export it as an enhanced metafile (.emf) instead.")
+  return QStringLiteral(
+             "An image of %1 x %2 pixels is too large for a Windows metafile (at most %3 pixels on a side); "
+             "export it as an enhanced metafile (.emf) instead.")
       .arg(APixels.width())
       .arg(APixels.height())
       .arg(TWmfWriter::MaxSide);
@@ -166,8 +167,12 @@ void TWmfWriter::SelectPen(const QPen& APen) {
                      : APen.style() == Qt::DashDotDotLine ? PS_DASHDOTDOT
                      : APen.style() == Qt::SolidLine      ? PS_SOLID
                                                           : PS_DASH;
-    style |= APen.capStyle() == Qt::FlatCap ? uint32_t{PS_ENDCAP_FLAT} : APen.capStyle() == Qt::SquareCap ? uint32_t{PS_ENDCAP_SQUARE} : 0u;
-    style |= APen.joinStyle() == Qt::BevelJoin ? uint32_t{PS_JOIN_BEVEL} : APen.joinStyle() == Qt::MiterJoin ? uint32_t{PS_JOIN_MITER} : 0u;
+    style |= APen.capStyle() == Qt::FlatCap     ? uint32_t{PS_ENDCAP_FLAT}
+             : APen.capStyle() == Qt::SquareCap ? uint32_t{PS_ENDCAP_SQUARE}
+                                                : 0u;
+    style |= APen.joinStyle() == Qt::BevelJoin   ? uint32_t{PS_JOIN_BEVEL}
+             : APen.joinStyle() == Qt::MiterJoin ? uint32_t{PS_JOIN_MITER}
+                                                 : 0u;
     const int width = APen.isCosmetic() ? 0 : std::max<int>(1, X(APen.widthF()));
     const uint32_t color = ColorRefOf(APen.color());
     FPen = NewSlot();
@@ -192,20 +197,33 @@ void TWmfWriter::SelectBrush(const QBrush& ABrush) {
   FBrush = NewSlot();
   int hatch = -1;
   switch (s) {
-    case Qt::HorPattern: hatch = HS_HORIZONTAL; break;
-    case Qt::VerPattern: hatch = HS_VERTICAL; break;
-    case Qt::CrossPattern: hatch = HS_CROSS; break;
-    case Qt::BDiagPattern: hatch = HS_BDIAGONAL; break;
-    case Qt::FDiagPattern: hatch = HS_FDIAGONAL; break;
-    case Qt::DiagCrossPattern: hatch = HS_DIAGCROSS; break;
-    default: break;
+    case Qt::HorPattern:
+      hatch = HS_HORIZONTAL;
+      break;
+    case Qt::VerPattern:
+      hatch = HS_VERTICAL;
+      break;
+    case Qt::CrossPattern:
+      hatch = HS_CROSS;
+      break;
+    case Qt::BDiagPattern:
+      hatch = HS_BDIAGONAL;
+      break;
+    case Qt::FDiagPattern:
+      hatch = HS_FDIAGONAL;
+      break;
+    case Qt::DiagCrossPattern:
+      hatch = HS_DIAGCROSS;
+      break;
+    default:
+      break;
   }
   if (s == Qt::SolidPattern || hatch >= 0 || s >= Qt::LinearGradientPattern) {
     QColor color = ABrush.color();
     if (ABrush.gradient() && !ABrush.gradient()->stops().isEmpty()) color = ABrush.gradient()->stops().first().second;
     const uint32_t c = ColorRefOf(color);
-    Record(META_CREATEBRUSHINDIRECT, {hatch >= 0 ? int(BS_HATCHED) : int(BS_SOLID), int(c & 0xFFFF), int(c >> 16),
-                                      std::max(hatch, 0)});
+    Record(META_CREATEBRUSHINDIRECT,
+           {hatch >= 0 ? int(BS_HATCHED) : int(BS_SOLID), int(c & 0xFFFF), int(c >> 16), std::max(hatch, 0)});
   } else {
     const TDibParts dib = EncodeDib(PatternImage(ABrush), false, 24);
     TByteWriter b;
@@ -231,8 +249,7 @@ void TWmfWriter::Polygons(const QList<QPolygonF>& APolygons, bool AClosed) {
     for (const QPolygonF& p : polys) b.U16(static_cast<uint16_t>(p.size()));
     for (const QPolygonF& p : polys)
       for (const QPointF& q : p) b.I16(X(q.x())), b.I16(X(q.y()));
-    Record(polys.size() == 1 ? META_POLYGON : META_POLYPOLYGON,
-           polys.size() == 1 ? b.Bytes().mid(2) : b.Bytes());
+    Record(polys.size() == 1 ? META_POLYGON : META_POLYPOLYGON, polys.size() == 1 ? b.Bytes().mid(2) : b.Bytes());
     return;
   }
   for (const QPolygonF& p : APolygons) {
@@ -306,7 +323,8 @@ void TWmfWriter::Image(const QRectF& ADevice, const QImage& AImage) {
   if (AImage.isNull() || ADevice.isEmpty()) return;
   // Bitmap sides are 16-bit numbers too: a larger bitmap is scaled down first.
   QImage image = AImage;
-  if (image.width() > 8192 || image.height() > 8192) image = image.scaled(8192, 8192, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  if (image.width() > 8192 || image.height() > 8192)
+    image = image.scaled(8192, 8192, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   const QRectF dest = ADevice.intersected(QRectF(QPointF(-1e4, -1e4), QSizeF(FPixels) + QSizeF(2e4, 2e4)));
   if (dest != ADevice) {
     // Only the visible part of a bitmap reaching far out is kept.

@@ -36,7 +36,7 @@ class TWmfWriter : public TMetafileSink {
   void Background(bool AOpaque, const QColor& AColor) override;
 
   // The largest side, in pixels, a picture in this format may have.
-  static constexpr int MaxSide = 128000;
+  static constexpr int MaxSide = 32000;
 
  private:
   void Record(uint16_t AFunction, std::initializer_list<int> AWords);

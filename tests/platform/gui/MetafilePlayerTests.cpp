@@ -7,11 +7,11 @@
 #include <QPainter>
 
 #include "MetafileSamples.h"
+#include "platform/core/Exception.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Metafile.h"
 #include "platform/gui/MetafileDib.h"
 #include "platform/gui/MetafilePlayer.h"
-#include "platform/core/Exception.h"
 
 using namespace tarnwick;
 using namespace tarnwick::metafile;
@@ -24,8 +24,8 @@ constexpr int32_t Red = 0x0000FF, Blue = 0xFF0000, Green = 0x00FF00;
 QColor At(const QImage& I, int X, int Y) { return QColor::fromRgba(I.pixel(X, Y)); }
 
 bool Near(const QColor& A, const QColor& B) {
-  return std::abs(A.red() - B.red()) < 40 && std::abs(A.green() - B.green()) < 40 && std::abs(A.blue() - B.blue()) < 40 &&
-         std::abs(A.alpha() - B.alpha()) < 40;
+  return std::abs(A.red() - B.red()) < 40 && std::abs(A.green() - B.green()) < 40 &&
+         std::abs(A.blue() - B.blue()) < 40 && std::abs(A.alpha() - B.alpha()) < 40;
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ TEST(MetafilePlayer, EnhancedShapesWithObjectsAndMapping) {
       .Rec(EMR_CREATEBRUSHINDIRECT, {2, BS_SOLID, Blue, 0})
       .Rec(EMR_SELECTOBJECT, {2})
       .Rec(EMR_DELETEOBJECT, {1})
-      .Rec(EMR_ELLIPSE, {500, 500, 1000, 0})  // bottom right quarter
+      .Rec(EMR_ELLIPSE, {500, 500, 1000, 0})              // bottom right quarter
       .Rec(EMR_PIE, {0, 500, 500, 0, 500, 250, 250, 0});  // bottom left: a quarter pie toward the right and down
   const QImage image = Render(b.Bytes(), QSize(100, 100));
   ASSERT_FALSE(image.isNull());
@@ -105,7 +105,7 @@ TEST(MetafilePlayer, OlderFormatWithPlaceableHeader) {
   w.Rec(META_SETWINDOWORG, {0, 0})
       .Rec(META_SETWINDOWEXT, {100, 200})
       .Rec(META_CREATEBRUSHINDIRECT, {BS_SOLID, Red & 0xFFFF, 0, 0})  // slot 0
-      .Rec(META_CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0})          // slot 1
+      .Rec(META_CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0})             // slot 1
       .Rec(META_SELECTOBJECT, {0})
       .Rec(META_SELECTOBJECT, {1})
       .Rec(META_RECTANGLE, {100, 100, 0, 0})  // bottom, right, top, left: the left half
@@ -154,7 +154,8 @@ QByteArray HugeDib() {
   r.I32(0), r.I32(0), r.I32(0), r.I32(0), r.I32(60000), r.I32(60000);
   r.U32(80), r.U32(40), r.U32(120), r.U32(16);
   r.U32(0), r.U32(SRCCOPY), r.I32(10), r.I32(10);
-  r.U32(40), r.I32(60000), r.I32(60000), r.U16(1), r.U16(32), r.U32(0), r.U32(0), r.U32(0), r.U32(0), r.U32(0), r.U32(0);
+  r.U32(40), r.I32(60000), r.I32(60000), r.U16(1), r.U16(32), r.U32(0), r.U32(0), r.U32(0), r.U32(0), r.U32(0),
+      r.U32(0);
   r.Raw(QByteArray(16, '\x7f'));
   TEmfBuilder b(10, 10);
   return b.Raw(EMR_STRETCHDIBITS, 8 + uint32_t(r.Size()), r.Bytes()).Bytes();

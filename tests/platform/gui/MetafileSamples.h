@@ -71,7 +71,9 @@ class TWmfBuilder {
     FOut.U16(static_cast<uint16_t>(Inch));
     FOut.U32(0);
     uint16_t sum = 0;
-    for (int i = 0; i < 10; ++i) sum ^= static_cast<uint16_t>(static_cast<uint8_t>(FOut.Bytes()[2 * i]) | (static_cast<uint8_t>(FOut.Bytes()[2 * i + 1]) << 8));
+    for (int i = 0; i < 10; ++i)
+      sum ^= static_cast<uint16_t>(static_cast<uint8_t>(FOut.Bytes()[2 * i]) |
+                                   (static_cast<uint8_t>(FOut.Bytes()[2 * i + 1]) << 8));
     FOut.U16(sum);
     FOut.U16(1), FOut.U16(9), FOut.U16(0x300);
     FOut.U32(0);

@@ -63,7 +63,9 @@ QImage Direct(QSize Size, const std::function<void(QPainter&)>& Paint) {
   return image;
 }
 
-int Count(const std::vector<uint32_t>& Types, uint32_t Type) { return int(std::count(Types.begin(), Types.end(), Type)); }
+int Count(const std::vector<uint32_t>& Types, uint32_t Type) {
+  return int(std::count(Types.begin(), Types.end(), Type));
+}
 
 }  // namespace
 
@@ -166,7 +168,8 @@ TEST(WmfWriter, PlaceableHeaderAndRecordsAgreeWithTheBytes) {
   const QByteArray wmf = RecordWmf(QSize(206, 106), [](QPainter& p) { p.fillRect(3, 3, 200, 100, Qt::red); });
   const TByteView b(wmf);
   EXPECT_EQ(b.U32(0), PlaceableKey);
-  EXPECT_EQ(QRect(QPoint(b.I16(6), b.I16(8)), QPoint(b.I16(10), b.I16(12))), QRect(QPoint(0, 0), QPoint(206 * 16, 106 * 16)));
+  EXPECT_EQ(QRect(QPoint(b.I16(6), b.I16(8)), QPoint(b.I16(10), b.I16(12))),
+            QRect(QPoint(0, 0), QPoint(206 * 16, 106 * 16)));
   EXPECT_EQ(b.U16(14), 96 * 16);
   uint16_t sum = 0;
   for (int i = 0; i < 10; ++i) sum ^= b.U16(2 * i);
@@ -233,8 +236,7 @@ TEST(WmfWriter, AnIndependentReaderAcceptsTheFile) {
   const QByteArray text = svg.readAll();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("polygon") || text.contains("path") || text.contains("rect"));
-  EXPECT_TRUE(text.contains("fill:red") || text.contains("#ff0000"))
-      << "the red rectangle";
+  EXPECT_TRUE(text.contains("fill:red") || text.contains("#ff0000")) << "the red rectangle";
 }
 
 TEST(EmfWriter, AnIndependentParserReadsTheHeader) {
