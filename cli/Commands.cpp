@@ -8,7 +8,7 @@ const TCommand Table[] = {
     {"text2bin", "IN OUT", 2, 2, false, RunTextToBinary},
     {"bin2text", "IN OUT", 2, 2, false, RunBinaryToText},
     {"resave", "IN OUT [--binary]", 2, 3, true, RunResave},
-    {"export", "IN OUT [--size standard|centered|netto|page] [--format auto|bmp|png|wmf|svg|pdf]", 2, 6, true,
+    {"export", "IN OUT [--size standard|centered|netto|page] [--format auto|bmp|png|wmf|emf|svg|pdf]", 2, 6, true,
      RunExport},
     {"info", "IN", 1, 1, true, RunInfo},
 };

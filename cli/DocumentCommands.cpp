@@ -122,7 +122,8 @@ void RunExport(const QStringList& Args) {
   static const std::pair<const char*, TExportSize> sizes[] = {
       {"standard", esStandard}, {"centered", esCentered}, {"netto", esNetto}, {"page", esPage}};
   static const std::pair<const char*, TExportFormat> formats[] = {{"auto", efAuto}, {"bmp", efBMP}, {"png", efPNG},
-                                                                  {"wmf", efWMF},   {"svg", efSVG}, {"pdf", efPDF}};
+                                                                  {"wmf", efWMF},   {"emf", efWMF}, {"svg", efSVG},
+                                                                  {"pdf", efPDF}};
   TExportSize size = esStandard;
   TExportFormat format = efAuto;
   for (int i = 2; i < Args.size(); i += 2) {

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +22,8 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Strings.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/EmfWriter.h"
+#include "platform/gui/WmfWriter.h"
 #include "platform/gui/Picture.h"
 #include "tests/streaming/TestClasses.h"
 
@@ -105,6 +109,25 @@ void SavePictures(const QDir& dir) {
   }
 }
 
+// Metafiles from the project's own writers: shapes, paths, text, a clip and a gradient
+// (which arrives as a bitmap).
+void SaveMetafiles(const QDir& dir) {
+  const auto scene = [](QPainter& p) {
+    p.fillRect(0, 0, 60, 40, Qt::white);
+    p.setPen(QPen(Qt::black, 2, Qt::DashLine));
+    p.setBrush(QBrush(Qt::red, Qt::DiagCrossPattern));
+    p.drawEllipse(5, 5, 30, 20);
+    p.setClipRect(30, 0, 30, 40);
+    QLinearGradient g(30, 0, 60, 0);
+    g.setColorAt(0, Qt::yellow);
+    g.setColorAt(1, Qt::blue);
+    p.fillRect(30, 20, 30, 20, g);
+    p.drawText(QPointF(8, 36), QStringLiteral("Tw"));
+  };
+  Save(dir.filePath("metafiles/scene.emf"), metafile::RecordEmf(QSize(60, 40), scene));
+  Save(dir.filePath("metafiles/scene.wmf"), metafile::RecordWmf(QSize(60, 40), scene));
+}
+
 QByteArray Load(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
@@ -161,7 +184,8 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   RegisterSampleClasses();
   QDir dir(QString::fromLocal8Bit(argv[1]));
-  if (!dir.mkpath("binary") || !dir.mkpath("text") || !dir.mkpath("pictures") || !dir.mkpath("libraries"))
+  if (!dir.mkpath("binary") || !dir.mkpath("text") || !dir.mkpath("pictures") || !dir.mkpath("libraries") ||
+      !dir.mkpath("metafiles"))
     return 1;
   try {
     int n = 0;
@@ -177,6 +201,7 @@ int main(int argc, char** argv) {
          "\tS = [x, 1, 'y']\n\tL = (1 2.5 3.5s 4c 5d $FF nil A.B.C)\n\tC = < item [1] X = 1 end >\n"
          "  inherited I: T\n  END\n  inline T\n  end\nend\n");
     SavePictures(dir);
+    SaveMetafiles(dir);
     SaveLibraryItems(dir);
   } catch (const Exception& e) {
     std::fprintf(stderr, "%s\n", e.what());

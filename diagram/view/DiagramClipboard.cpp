@@ -474,6 +474,20 @@ QImage TDiagramClipboard::PictureOfText(const QString& AText) {
   }
 }
 
+QByteArray TDiagramClipboard::MetafileOfText(const QString& AText) {
+  try {
+    TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+    TdvDiagram* host = Create<TdvDiagram>(owner.get());
+    std::unique_ptr<TPasteScratch> scratch = ReadScratch(*host, AText);
+    if (scratch->Diagram->DControlCount() == 0) return {};
+    TMemoryStream stream;
+    scratch->Diagram->ExportAsWMFStream(stream, esNetto);
+    return stream.Bytes();
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
 TDiagramControl* TDiagramClipboard::CreateDControlFromData(const QString& AText, const QString& ADControlID) {
   std::unique_ptr<TPasteScratch> scratch = ReadScratch(FDiagram, AText);
   if (scratch->Diagram->DControlCount() == 0) return nullptr;

@@ -60,6 +60,8 @@ class TDiagramClipboard {
   // A picture of the controls of a clipboard text, as a net export of them draws them;
   // null when the text holds none or cannot be drawn.
   static QImage PictureOfText(const QString& AText);
+  // The same picture as an enhanced metafile; empty when there is nothing to draw.
+  static QByteArray MetafileOfText(const QString& AText);
 
  private:
   // The document text with only the controls given (groups with their members); the

@@ -1,7 +1,6 @@
 // The diagram's export methods, handed to its exporter.
 #include "diagram/view/Diagram.h"
 #include "diagram/view/DiagramExporter.h"
-#include "platform/core/Exception.h"
 
 namespace tarnwick {
 
@@ -37,10 +36,12 @@ void TdvDiagram::RenderExportBand(QImage& ABand, int ATop, TDot AOffset) {
   FExporter->RenderExportBand(ABand, ATop, AOffset);
 }
 
-void TdvDiagram::ExportAsWMF(const QString&, TExportSize) {
-  throw Exception(QStringLiteral("Metafile export is not available on this platform yet; export as PNG, SVG or PDF."));
+void TdvDiagram::ExportAsWMF(const QString& AFileName, TExportSize AExportSize) {
+  FExporter->ExportAsWMF(AFileName, AExportSize);
 }
 
-void TdvDiagram::ExportAsWMFStream(TStream&, TExportSize AExportSize) { ExportAsWMF(QString(), AExportSize); }
+void TdvDiagram::ExportAsWMFStream(TStream& AStream, TExportSize AExportSize) {
+  FExporter->ExportAsWMFStream(AStream, AExportSize);
+}
 
 }  // namespace tarnwick

@@ -1,6 +1,6 @@
 // Image export: the frame of an export (four framings), bitmap, BMP and PNG files rendered
 // in bands so that a huge drawing neither waits on one encoder nor sits in memory whole,
-// SVG and PDF through Qt's vector devices, and the bitmap on the clipboard.
+// SVG, PDF and metafiles through vector devices, and the bitmap on the clipboard.
 #include "diagram/view/DiagramExporter.h"
 
 #include <QClipboard>
@@ -29,9 +29,11 @@
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/BmpWriter.h"
 #include "platform/gui/Canvas.h"
+#include "platform/gui/EmfWriter.h"
 #include "platform/gui/ImageCodec.h"
 #include "platform/gui/PngWriter.h"
 #include "platform/gui/Progress.h"
+#include "platform/gui/WmfWriter.h"
 
 namespace tarnwick {
 
@@ -370,6 +372,42 @@ void TDiagramExporter::ExportAsPDF(const QString& AFileName, TExportSize AExport
   file.Commit();
 }
 
+QByteArray TDiagramExporter::RenderMetafile(TExportSize AExportSize, bool AEnhanced) {
+  int w = 0, h = 0;
+  TDot offset;
+  ExportFrame(AExportSize, w, h, offset);
+  const QSize size(w, h);
+  // The recording is closed when the painter ends, also when painting fails; only a
+  // whole recording is handed on.
+  if (AEnhanced) {
+    metafile::TEmfWriter writer(size);
+    {
+      metafile::TMetafileDevice device(size, writer);
+      PaintVector(FDiagram, device, w, h, offset);
+    }
+    return writer.Bytes();
+  }
+  metafile::TWmfWriter writer(size);
+  {
+    metafile::TMetafileDevice device(size, writer);
+    PaintVector(FDiagram, device, w, h, offset);
+  }
+  return writer.Bytes();
+}
+
+void TDiagramExporter::ExportAsWMF(const QString& AFileName, TExportSize AExportSize) {
+  const bool enhanced = QFileInfo(AFileName).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) != 0;
+  const QByteArray bytes = RenderMetafile(AExportSize, enhanced);
+  TVectorExportFile file(AFileName);
+  if (file.Device()->write(bytes) != bytes.size())
+    throw EWriteError(msg::FCreateError, AFileName, file.Device()->errorString());
+  file.Commit();
+}
+
+void TDiagramExporter::ExportAsWMFStream(TStream& AStream, TExportSize AExportSize) {
+  AStream.WriteBuffer(RenderMetafile(AExportSize, true));
+}
+
 void TDiagramExporter::ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize) {
   TExportFormat format = AExportFormat;
   if (format == efAuto) {
@@ -387,7 +425,7 @@ void TDiagramExporter::ExportToFile(const QString& AFileName, TExportFormat AExp
   }
   switch (format) {
     case efWMF:
-      FDiagram.ExportAsWMF(AFileName, AExportSize);
+      ExportAsWMF(AFileName, AExportSize);
       break;
     case efPNG:
       ExportAsPNG(AFileName, AExportSize);

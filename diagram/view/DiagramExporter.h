@@ -1,6 +1,7 @@
 #pragma once
 // The diagram's image exports: the framings (standard, centred, net, page), raster images
 // rendered and written in bands, vector images, and the clipboard.
+#include <QByteArray>
 #include <QString>
 
 #include "diagram/view/DiagramTypes.h"
@@ -27,6 +28,12 @@ class TDiagramExporter {
   void ExportAsPNG(const QString& AFileName, TExportSize AExportSize);
   void ExportAsSVG(const QString& AFileName, TExportSize AExportSize);
   void ExportAsPDF(const QString& AFileName, TExportSize AExportSize);
+  // A metafile: the older format for a name ending in .wmf (any case), the enhanced one
+  // for every other name and for streams.
+  void ExportAsWMF(const QString& AFileName, TExportSize AExportSize);
+  void ExportAsWMFStream(TStream& AStream, TExportSize AExportSize);
+  // The drawing recorded as a metafile of either format.
+  QByteArray RenderMetafile(TExportSize AExportSize, bool AEnhanced);
   QString ExportTitle(const QString& AExportFileName) const;
   void ExportToFile(const QString& AFileName, TExportFormat AExportFormat, TExportSize AExportSize);
   void CopyBitmapToClipboard(TExportSize AExportSize);

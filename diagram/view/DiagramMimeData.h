@@ -1,7 +1,8 @@
 #pragma once
 // What a copy puts on the clipboard: the object text under the diagram's own type and as
-// plain text, and a picture of the copied controls for programs that take images. The
-// picture is drawn only when a program asks for it: most copies are pasted back into a
+// plain text, and a picture of the copied controls (as an image and as an enhanced
+// metafile) for programs that take pictures. The pictures are drawn only when a program
+// asks for them: most copies are pasted back into a
 // diagram, and drawing a large selection on every copy would slow each one down.
 #include <QImage>
 #include <QMimeData>
@@ -14,6 +15,9 @@ class TDiagramMimeData : public QMimeData {
  public:
   // The type a picture travels under inside Qt; the platform offers it as PNG and the like.
   static const QString ImageType;
+  // The enhanced metafile of the same picture, under both names programs look for.
+  static const QString EmfType;
+  static const QString XEmfType;
 
   // Without AWithPicture (nothing was copied) no picture is offered.
   TDiagramMimeData(const QString& AText, bool AWithPicture);
@@ -28,6 +32,7 @@ class TDiagramMimeData : public QMimeData {
   QString FText;
   bool FWithPicture;
   mutable std::optional<QImage> FImage;  // drawn on first request; null when it cannot be
+  mutable std::optional<QByteArray> FMetafile;  // recorded on first request; empty when it cannot be
 };
 
 }  // namespace tarnwick

@@ -8,6 +8,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/gui/GuiConsts.h"
+#include "platform/gui/MetafilePlayer.h"
 
 namespace tarnwick::imagecodec {
 
@@ -80,6 +81,21 @@ void CheckSize(int64_t Width, int64_t Height) {
 
 QImage Decode(const QByteArray& Bytes, const QString& FormatName) {
   if (Bytes.isEmpty()) throw EInvalidGraphic(msg::InvalidImage, FormatName, msg::NoImageData);
+  const QByteArray format = SniffFormat(Bytes);
+  if (format == "emf" || format == "wmf") {
+    // Qt reads no metafiles: they are played into pixels at their nominal size, for the
+    // drawing engines that keep decoded images.
+    metafile::TMetafileInfo info;
+    if (!metafile::ReadInfo(Bytes, info))
+      throw EInvalidGraphic(msg::InvalidImage, FormatName, QStringLiteral("damaged metafile header"));
+    const QSize size = metafile::NominalSize(info);
+    if (!SizeAllowed(size.width(), size.height()))
+      throw EInvalidGraphic(msg::ImageTooLarge, size.width(), size.height());
+    const QImage image = metafile::Render(Bytes, size);
+    if (image.isNull())
+      throw EInvalidGraphic(msg::InvalidImage, FormatName, QStringLiteral("the metafile has no size"));
+    return image;
+  }
   auto [w, h] = DeclaredSize(Bytes, SniffFormat(Bytes));
   if (w >= 0 && h >= 0 && !SizeAllowed(w, h)) throw EInvalidGraphic(msg::ImageTooLarge, w, h);
   EnsureAllocationLimit();

@@ -1,13 +1,16 @@
 #include "platform/gui/Metafile.h"
 
+#include <QPainter>
 #include <QtDebug>
 #include <algorithm>
 
 #include "platform/core/Exception.h"
 #include "platform/core/Math.h"
 #include "platform/core/Stream.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/GuiConsts.h"
 #include "platform/gui/ImageCodec.h"
+#include "platform/gui/MetafilePlayer.h"
 
 namespace tarnwick {
 
@@ -17,14 +20,6 @@ int32_t ReadI32(const QByteArray& b, int at) {
   auto* p = reinterpret_cast<const unsigned char*>(b.constData() + at);
   return static_cast<int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24));
 }
-
-int16_t ReadI16(const QByteArray& b, int at) {
-  auto* p = reinterpret_cast<const unsigned char*>(b.constData() + at);
-  return static_cast<int16_t>(p[0] | (p[1] << 8));
-}
-
-constexpr int ScreenPPI = 96;
-constexpr int HundredthMMPerInch = 2540;
 
 }  // namespace
 
@@ -69,33 +64,37 @@ void TMetafile::Assign(TPersistent* Source) {
   TPersistent::Assign(Source);
 }
 
-void TMetafile::Draw(TCanvas&, const TRect&) {
-  // Painting must not throw: say once per picture why it stays blank.
-  if (FWarned || GetEmpty()) return;
-  FWarned = true;
-  qWarning().noquote() << UnsupportedMessage();
+void TMetafile::Draw(TCanvas& ACanvas, const TRect& Rect) {
+  if (GetEmpty()) return;
+  QPainter* painter = ACanvas.GetHandle();
+  if (!painter) return;
+  // Playback does not throw; a picture it cannot read at all says so once.
+  const QRectF target(Rect.Left, Rect.Top, double(Rect.Right) - Rect.Left, double(Rect.Bottom) - Rect.Top);
+  if (!metafile::Play(*painter, FData, target) && !FWarned) {
+    FWarned = true;
+    qWarning().noquote() << UnsupportedMessage();
+  }
+}
+
+QImage TMetafile::ToImage() const {
+  if (GetEmpty()) return {};
+  return metafile::Render(FData, QSize(FWidth, FHeight));
 }
 
 void TMetafile::LoadFromBytes(const QByteArray& Bytes) {
   QByteArray format = imagecodec::SniffFormat(Bytes);
+  metafile::TMetafileInfo info;
   int width = 0, height = 0;
   bool enhanced;
-  if (format == "emf" && Bytes.size() >= 40) {
-    // The frame (left, top, right, bottom) in hundredths of a millimetre, inclusive.
-    int64_t w = int64_t{ReadI32(Bytes, 32)} - ReadI32(Bytes, 24);
-    int64_t h = int64_t{ReadI32(Bytes, 36)} - ReadI32(Bytes, 28);
-    width = MulDiv(static_cast<int32_t>(std::clamp<int64_t>(w, 0, INT32_MAX)), ScreenPPI, HundredthMMPerInch);
-    height = MulDiv(static_cast<int32_t>(std::clamp<int64_t>(h, 0, INT32_MAX)), ScreenPPI, HundredthMMPerInch);
-    enhanced = true;
-  } else if (format == "wmf") {
-    enhanced = false;
-    // A placeable header gives the bounding box in logical units and the units per inch.
-    if (Bytes.size() >= 22 && static_cast<unsigned char>(Bytes[0]) == 0xD7) {
-      int inch = static_cast<uint16_t>(ReadI16(Bytes, 14));
-      if (inch > 0) {
-        width = MulDiv(ReadI16(Bytes, 10) - ReadI16(Bytes, 6), ScreenPPI, inch);
-        height = MulDiv(ReadI16(Bytes, 12) - ReadI16(Bytes, 8), ScreenPPI, inch);
-      }
+  if (format == "emf" || format == "wmf") {
+    // The size on a 96 dpi screen: an enhanced file's frame (hundredths of a millimetre),
+    // an older file's placeable box (logical units and units per inch). A header too short
+    // to say leaves 0 x 0, as before; the bytes are still kept.
+    enhanced = format == "emf";
+    if (metafile::ReadInfo(Bytes, info)) {
+      const QSize size = metafile::NominalSize(info);
+      width = size.width();
+      height = size.height();
     }
   } else {
     throw EInvalidGraphic(msg::InvalidMetafile);

@@ -1,7 +1,7 @@
 #pragma once
-// TMetafile: a vector picture in the enhanced or the older metafile format. This platform
-// has no metafile renderer: the bytes are kept (and written back unchanged) so documents
-// lose nothing, the size is read from the header, and drawing paints nothing.
+// TMetafile: a vector picture in the enhanced or the older metafile format. The bytes are
+// kept (and written back unchanged) so documents lose nothing, the size is read from the
+// header, and drawing plays the records through the canvas's painter.
 #include <QByteArray>
 
 #include "platform/gui/Graphic.h"
@@ -26,8 +26,11 @@ class TMetafile : public TGraphic {
   // True for the enhanced format.
   bool GetEnhanced() const { return FEnhanced; }
 
-  // Draws nothing; the first attempt for each metafile logs UnsupportedMessage().
+  // Plays the picture scaled into Rect; bytes the player cannot read at all draw nothing,
+  // and the first such attempt for each metafile logs UnsupportedMessage().
   void Draw(TCanvas& ACanvas, const TRect& Rect) override;
+  // The picture drawn at its nominal size over transparency.
+  QImage ToImage() const override;
   static QString UnsupportedMessage();
 
   // The metafile file, from the stream's position to its end; bytes that are neither

@@ -87,8 +87,9 @@ if(EXISTS ${WORK}/junk.out)
   message(FATAL_ERROR "a failed resave left an output file")
 endif()
 
-# export: the format follows the extension or --format, the framing --size; a metafile, an
-# unknown option value and a missing value fail with exit 1 and write nothing.
+# export: the format follows the extension or --format, the framing --size; metafiles in
+# both formats; an unknown option value and a missing value fail with exit 1 and write
+# nothing.
 run(export ${DATA}/blocks.dgr ${WORK}/blocks.png --size netto)
 file(READ ${WORK}/blocks.png head LIMIT 4 HEX)
 if(NOT head STREQUAL "89504e47")
@@ -99,7 +100,17 @@ file(READ ${WORK}/blocks.out svg LIMIT 400)
 if(NOT svg MATCHES "<svg")
   message(FATAL_ERROR "export --format svg wrote no SVG")
 endif()
-foreach(bad "x.wmf;Metafile" "y.png;--size;huge;Unknown value" "z.png;--format;Missing value")
+run(export ${DATA}/blocks.dgr ${WORK}/blocks.wmf --size netto)
+file(READ ${WORK}/blocks.wmf head LIMIT 4 HEX)
+if(NOT head STREQUAL "d7cdc69a")
+  message(FATAL_ERROR "export to .wmf wrote no placeable metafile: ${head}")
+endif()
+run(export ${DATA}/blocks.dgr ${WORK}/blocks.meta --format emf)
+file(READ ${WORK}/blocks.meta head OFFSET 40 LIMIT 4 HEX)
+if(NOT head STREQUAL "20454d46")
+  message(FATAL_ERROR "export --format emf wrote no enhanced metafile: ${head}")
+endif()
+foreach(bad "y.png;--size;huge;Unknown value" "z.png;--format;Missing value")
   list(GET bad -1 expected)
   list(REMOVE_AT bad -1)
   list(GET bad 0 out)

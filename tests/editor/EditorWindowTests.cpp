@@ -137,11 +137,17 @@ TEST_F(EditorWindow, ExportWritesTheChosenImageNextToTheDocumentsName) {
   QFile svg(Path("plan.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
-  // A format that cannot be written is reported, and nothing is left at that path.
+  // A metafile name gives a metafile.
   Questions.ExportFile = Path("plan.wmf");
   Act("acExport")->trigger();
+  QFile wmf(Path("plan.wmf"));
+  ASSERT_TRUE(wmf.open(QIODevice::ReadOnly));
+  EXPECT_EQ(wmf.read(4), QByteArray("\xD7\xCD\xC6\x9A"));
+  // A file that cannot be created is reported, and nothing is left at that path.
+  Questions.ExportFile = Path("missing/plan.png");
+  Act("acExport")->trigger();
   EXPECT_EQ(Questions.Errors.size(), 1);
-  EXPECT_FALSE(QFile::exists(Path("plan.wmf")));
+  EXPECT_FALSE(QFile::exists(Path("missing/plan.png")));
 }
 
 TEST_F(EditorWindow, CommandsShowTheirIcons) {

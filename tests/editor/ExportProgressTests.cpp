@@ -94,9 +94,10 @@ TEST_F(ExportWithDialog, PressingCancelStopsASlowExportAndKeepsTheOldFile) {
 
 TEST_F(ExportWithDialog, AFailureReturnsItsMessage) {
   QString error;
-  EXPECT_FALSE(ExportWithProgress(&Window, Diagram(), File("x.wmf"), efAuto, esNetto, &error));
-  EXPECT_TRUE(error.contains(QStringLiteral("Metafile export")));
-  EXPECT_FALSE(QFile::exists(File("x.wmf")));
+  // A folder that does not exist cannot take the file.
+  EXPECT_FALSE(ExportWithProgress(&Window, Diagram(), File("missing/x.png"), efAuto, esNetto, &error));
+  EXPECT_TRUE(error.contains(QStringLiteral("Cannot create file")));
+  EXPECT_FALSE(QFile::exists(File("missing/x.png")));
 }
 
 TEST_F(ExportWithDialog, TheDiagramWindowIsNotPaintedDuringTheExport) {

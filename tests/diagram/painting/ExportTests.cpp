@@ -7,12 +7,16 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include "../blocks/BlockFixture.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Metafile.h"
+#include "platform/gui/MetafilePlayer.h"
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -105,11 +109,105 @@ TEST_F(Export, TheExtensionChoosesTheFormat) {
   EXPECT_EQ(Head("e.bin", 4), QByteArray("\x89PNG"));
 }
 
-TEST_F(Export, MetafilesAreRefusedAndLeaveNoFile) {
-  for (const char* name : {"x.WMF", "x.emf"}) {
-    EXPECT_THROW(Diagram->ExportToFile(File(name), efAuto, esNetto), Exception);
-    EXPECT_FALSE(QFile::exists(File(name)));
+TEST_F(Export, TheExtensionChoosesTheMetafileFormat) {
+  Diagram->ExportToFile(File("x.EMF"), efAuto, esNetto);
+  EXPECT_EQ(Head("x.EMF", 44).mid(40), QByteArray(" EMF"));
+  Diagram->ExportToFile(File("x.WMF"), efAuto, esNetto);
+  EXPECT_EQ(Head("x.WMF", 4), QByteArray("\xD7\xCD\xC6\x9A"));
+  // Any other name (and a stream) gets the enhanced format.
+  Diagram->ExportAsWMF(File("x.pic"), esNetto);
+  EXPECT_EQ(Head("x.pic", 44).mid(40), QByteArray(" EMF"));
+  TMemoryStream stream;
+  Diagram->ExportAsWMFStream(stream, esNetto);
+  EXPECT_EQ(stream.Bytes().mid(40, 4), QByteArray(" EMF"));
+}
+
+TEST_F(Export, TightMetafileOfOneBlock) {
+  Diagram->ExportToFile(File("tight.emf"), efAuto, esNetto);
+  QFile f(File("tight.emf"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray emf = f.readAll();
+  const metafile::TByteView b(emf);
+  // Bounds (inclusive pixels) hold the block at (3, 3); the frame is 206 x 106 pixels.
+  const QRect bounds(QPoint(b.I32(8), b.I32(12)), QPoint(b.I32(16), b.I32(20)));
+  EXPECT_TRUE(bounds.contains(QRect(3, 3, 200, 100))) << bounds.x() << "," << bounds.y() << " " << bounds.width();
+  EXPECT_TRUE(QRect(0, 0, 206, 106).contains(bounds));
+  EXPECT_EQ(b.I32(32), 5450);
+  EXPECT_EQ(b.I32(36), 2805);
+  EXPECT_EQ(b.U32(48), uint32_t(emf.size()));
+  int64_t at = 0, last = -1;
+  uint32_t records = 0;
+  while (b.Has(at, 8)) {
+    const uint32_t size = b.U32(at + 4);
+    ASSERT_GE(size, 8u);
+    last = b.U32(at);
+    at += size;
+    ++records;
   }
+  EXPECT_EQ(at, emf.size());
+  EXPECT_EQ(last, metafile::EMR_EOF);
+  EXPECT_EQ(records, b.U32(52));
+}
+
+TEST_F(Export, MetafilePlaybackMatchesTheBitmapExport) {
+  NewBlock(20, 200, 80, 40)->SetColor(0x00FF00);
+  const QImage bitmap = Bitmap(esNetto);
+  for (const char* name : {"m.emf", "m.wmf"}) {
+    Diagram->ExportToFile(File(name), efAuto, esNetto);
+    QFile f(File(name));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QImage played(bitmap.size(), QImage::Format_RGB32);
+    played.fill(Qt::white);
+    {
+      QPainter p(&played);
+      ASSERT_TRUE(metafile::Play(p, f.readAll(), QRectF(QPointF(0, 0), QSizeF(bitmap.size()))));
+    }
+    int differ = 0;
+    for (int y = 0; y < bitmap.height(); ++y)
+      for (int x = 0; x < bitmap.width(); ++x) {
+        const QRgb a = bitmap.pixel(x, y), c = played.pixel(x, y);
+        differ += std::abs(qRed(a) - qRed(c)) > 48 || std::abs(qGreen(a) - qGreen(c)) > 48 || std::abs(qBlue(a) - qBlue(c)) > 48;
+      }
+    const double share = double(differ) / (bitmap.width() * bitmap.height());
+    RecordProperty(name, std::to_string(share));
+    EXPECT_LT(share, 0.02) << name << ": share of differing pixels " << share;
+  }
+}
+
+TEST_F(Export, AnExportedMetafileDrawsAsABlocksPicture) {
+  TMemoryStream stream;
+  Diagram->ExportAsWMFStream(stream, esNetto);
+  TOwned<TMetafile> picture = MakeOwned<TMetafile>();
+  picture->LoadFromBytes(stream.Bytes());
+  EXPECT_EQ(picture->GetWidth(), 206);
+  TDiagramBlock* other = NewBlock(20, 200, 100, 60);
+  other->SetColor(0xFFFFFF);
+  other->SetMetafile(picture.get());
+  const QImage image = Bitmap(esCentered);
+  EXPECT_TRUE(IsRed(image.pixel(70, 230))) << "the red block of the picture at the block's centre";
+}
+
+TEST_F(Export, AMetafileTooLargeForTheOlderFormatIsRefusedAndLeavesNoFile) {
+  Block->SetBoundsRect(TSquare{0, 0, 40000, 100});
+  try {
+    Diagram->ExportToFile(File("huge.wmf"), efAuto, esNetto);
+    FAIL() << "accepted";
+  } catch (const Exception& e) {
+    EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral(".emf"))) << e.what();
+  }
+  EXPECT_FALSE(QFile::exists(File("huge.wmf")));
+}
+
+TEST_F(Export, CopiedControlsOfferAMetafile) {
+  Block->SetSelected(true);
+  Diagram->CopyToClipboard();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->formats().contains(QStringLiteral("image/emf")));
+  EXPECT_TRUE(data->hasFormat(QStringLiteral("image/x-emf")));
+  const QByteArray emf = data->data(QStringLiteral("image/emf"));
+  EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+  EXPECT_EQ(data->data(QStringLiteral("image/x-emf")), emf);
 }
 
 TEST_F(Export, AFailedExportLeavesTheOldFile) {

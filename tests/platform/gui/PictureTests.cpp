@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadImage{"OversizedBmp", BmpHeaderOnly(40000, 100), "too large"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(Metafile, KeepsItsBytesAndDrawsNothing) {
+TEST(Metafile, KeepsItsBytesAndAnEmptyPictureDrawsNothing) {
   QByteArray emf = EmfHeader(2540, 1270);
   TMetafile m;
   TMemoryStream in(emf);
