@@ -117,7 +117,7 @@ const T::Row T::Rows[] = {
                                           [&m](QAction& a) { a.setEnabled(m.GetModified() || m.IsNewDiagram()); }); }},
   {"acSaveDiagramAs", "&Save as...", "Save diagram|Save current diagram as...", "Ctrl+Shift+S", "save-as", nullptr,
    [](M& m, const Row&) { return Command(m, [&m] { m.SaveDiagramAs(); }); }},
-  {"acExport", "&Export...", "Export|Export the diagram as an image (PNG, SVG, PDF or BMP)", "Ctrl+E", "copy-image", nullptr,
+  {"acExport", "&Export...", "Export|Export the diagram as an image (PNG, SVG, PDF, EMF, WMF or BMP)", "Ctrl+E", "copy-image", nullptr,
    [](M& m, const Row&) { return Hooked(m, &M::OnExport); }},
   {"acPageSetup", "Page Setup...", "Page Setup|Setup page settings for current diagram", "", "page-setup", nullptr,
    [](M& m, const Row&) { return Hooked(m, &M::OnPageSetup); }},

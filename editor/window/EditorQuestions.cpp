@@ -66,7 +66,7 @@ std::optional<QString> TQtEditorQuestions::ChoosePictureFile() {
 
 std::optional<QString> TQtEditorQuestions::ChooseExportFile(const QString& AInitial) {
   QFileDialog dialog(FParent, QStringLiteral("Export diagram"), AInitial,
-                     QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf);;Bitmap (*.bmp)"));
+                     QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf);;Enhanced metafile (*.emf);;Windows metafile (*.wmf);;Bitmap (*.bmp)"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("png"));
