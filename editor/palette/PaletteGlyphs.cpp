@@ -1,11 +1,15 @@
 #include "editor/palette/PaletteGlyphs.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 
 #include "diagram/view/DControlGlyph.h"
+#include "diagram/model/RegDControls.h"
+#include "platform/core/ClassInfo.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Picture.h"
 
 namespace tarnwick {
 
@@ -33,12 +37,25 @@ QPixmap GlyphPixmap(const TRegDControl* AEntry, int AScale) {
 }  // namespace
 
 QIcon PaletteIcon(const TRegDControl* AEntry) {
+  // Drawing a glyph makes a diagram of its own; the palette, the line bar and the objects
+  // bar all show the same entries, so each glyph is drawn once. The key holds what the
+  // glyph is drawn from, so a library item saved again under its name is drawn afresh.
+  // An entry's own picture costs nothing to show and may change under the same name: it
+  // is not kept.
+  static QHash<QString, QIcon> cache;
+  const bool ownPicture = AEntry && AEntry->GetUseGlyph() && !AEntry->GetGlyph()->GetEmpty();
+  const QString key = AEntry ? AEntry->GetDControlID() + u'|' +
+                                   (AEntry->GetDControlClass() ? AEntry->GetDControlClass()->ClassName() : QString()) +
+                                   u'|' + QString::number(qHash(AEntry->GetData()))
+                             : QString();
+  if (const auto found = cache.constFind(key); !ownPicture && found != cache.constEnd()) return *found;
   QIcon icon;
   // On a dense screen both densities: Qt picks the one matching the screen the palette
   // is on. The finer one costs four times the drawing, so only where it shows.
   const int finest = qApp && qApp->devicePixelRatio() > 1 ? 2 : 1;
   for (int scale = 1; scale <= finest; ++scale)
     if (const QPixmap pixmap = GlyphPixmap(AEntry, scale); !pixmap.isNull()) icon.addPixmap(pixmap);
+  if (!ownPicture) cache.insert(key, icon);
   return icon;
 }
 
