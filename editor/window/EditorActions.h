@@ -117,6 +117,8 @@ class TdmDgrEditorActions : public QObject {
   void Build();
   void Add(QAction* AAction, const QString& AName);
   bool SaveTo(const QString& AFileName);
+  // Reads a file into the diagram; false, with the error shown, when it does not read.
+  bool LoadDocument(const QString& AFileName);
   // Runs the program's own saving when it has one.
   bool SavedByProgram();
   bool Report(const std::function<void()>& AWork);

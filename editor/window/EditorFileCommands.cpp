@@ -38,9 +38,7 @@ bool TdmDgrEditorActions::OpenAsking(const QString& AFileName) {
 }
 
 bool TdmDgrEditorActions::RestoreRecovered(const QString& ARecoveredFile, const QString& AFileName) {
-  if (!FDiagram) return false;
-  FDiagram->CloseEditor(false);
-  if (!Report([&] { FDiagram->LoadFromFile(ARecoveredFile); })) return false;
+  if (!LoadDocument(ARecoveredFile)) return false;
   // The document belongs to its own file (or to none); it has not been saved there.
   FDiagram->SetDocumentFileName(AFileName);
   SetCurrentDiagramFileName(AFileName);
@@ -49,11 +47,15 @@ bool TdmDgrEditorActions::RestoreRecovered(const QString& ARecoveredFile, const 
   return true;
 }
 
-bool TdmDgrEditorActions::OpenFile(const QString& AFileName) {
+bool TdmDgrEditorActions::LoadDocument(const QString& AFileName) {
   if (!FDiagram) return false;
   FDiagram->CloseEditor(false);
   // A document that does not read leaves the diagram as it was.
-  if (!Report([&] { FDiagram->LoadFromFile(AFileName); })) return false;
+  return Report([&] { FDiagram->LoadFromFile(AFileName); });
+}
+
+bool TdmDgrEditorActions::OpenFile(const QString& AFileName) {
+  if (!LoadDocument(AFileName)) return false;
   SetCurrentDiagramFileName(AFileName);
   SetModified(false);
   FNewDiagram = false;

@@ -107,4 +107,16 @@ struct TActionFixture : ::testing::Test, TMouseFixture {
   int Modifieds = 0;
 };
 
+// Two blocks side by side and a line below them, the style commands' usual subjects.
+struct TTwoBlocksAndALine : TActionFixture {
+  TTwoBlocksAndALine() {
+    A = NewBlock(50, 50, 80, 40);
+    B = NewBlock(200, 50, 80, 40);
+    L = NewLine(TDot{50, 200}, TDot{250, 200});
+  }
+  TDiagramBlock* A;
+  TDiagramBlock* B;
+  TDiagramLine* L;
+};
+
 }  // namespace tarnwick::test

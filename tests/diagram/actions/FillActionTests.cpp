@@ -12,16 +12,7 @@ using namespace tarnwick::test;
 
 namespace {
 
-struct FillActions : TActionFixture {
-  FillActions() {
-    A = NewBlock(50, 50, 80, 40);
-    B = NewBlock(200, 50, 80, 40);
-    L = NewLine(TDot{50, 200}, TDot{250, 200});
-  }
-  TDiagramBlock* A;
-  TDiagramBlock* B;
-  TDiagramLine* L;
-};
+using FillActions = TTwoBlocksAndALine;
 
 TEST_F(FillActions, GradientStartsFromTheFirstBlockAndGoesToEverySelectedBlock) {
   TDiagramGradientSetting action;

@@ -17,16 +17,7 @@ using namespace tarnwick::test;
 
 namespace {
 
-struct StyleActions : TActionFixture {
-  StyleActions() {
-    A = NewBlock(50, 50, 80, 40);
-    B = NewBlock(200, 50, 80, 40);
-    L = NewLine(TDot{50, 200}, TDot{250, 200});
-  }
-  TDiagramBlock* A;
-  TDiagramBlock* B;
-  TDiagramLine* L;
-};
+using StyleActions = TTwoBlocksAndALine;
 
 TEST_F(StyleActions, ShapeColorAsksAndColoursTheSelectedBlocks) {
   TDiagramShapeColor action;
