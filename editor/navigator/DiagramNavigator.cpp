@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QtDebug>
 #include <exception>
 
@@ -39,6 +40,13 @@ TDiagramNavigator::TDiagramNavigator(QWidget* AParent) : QWidget(AParent), FWatc
     update();
   };
   FController.OnChange = [this] { update(); };
+  // The miniature paints every control. The drawing repaints many times a second while
+  // something is dragged; the miniature follows at most ten times a second, so a large
+  // document is not painted twice per frame.
+  FFollow = new QTimer(this);
+  FFollow->setSingleShot(true);
+  FFollow->setInterval(100);
+  connect(FFollow, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 TDiagramNavigator::~TDiagramNavigator() { SetDiagram(nullptr); }
@@ -56,7 +64,9 @@ void TDiagramNavigator::SetDiagram(TdvDiagram* Value) {
   FController.SetDiagram(Value);
   if (Value) {
     FWatch->Watch(Value);
-    Value->InternalAfterPaint = [this](TObject*, TCanvas*) { update(); };
+    Value->InternalAfterPaint = [this](TObject*, TCanvas*) {
+      if (!FFollow->isActive()) FFollow->start();
+    };
   }
   unsetCursor();
   update();

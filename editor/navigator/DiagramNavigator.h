@@ -9,6 +9,8 @@
 #include "editor/navigator/DiagramNavigatorController.h"
 #include "platform/core/Object.h"
 
+class QTimer;
+
 namespace tarnwick {
 
 class TComponentWatch;
@@ -62,6 +64,7 @@ class TDiagramNavigator : public QWidget {
   TOwned<TComponentWatch> FWatch;
   TCursor FMoveCursor = crHandPoint;
   TCursor FZoomCursor = crCross;
+  QTimer* FFollow = nullptr;  // paces repaints that follow the drawing
 };
 
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 // without room or a diagram without extent, which must paint nothing and ignore the mouse.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -98,6 +99,30 @@ TEST_F(Navigator, PaintsBlocksBackgroundAndTheRectangle) {
   EXPECT_EQ(image.pixelColor(100, 150), ColorToQColor(clBtnFace)) << "below the miniature";
   EXPECT_EQ(image.pixelColor(1, 20), ColorToQColor(0x0000FF)) << "the rectangle's left edge, moved in to 1";
   EXPECT_TRUE(Diagram->InternalAfterPaint) << "the diagram repaints the navigator";
+}
+
+namespace {
+struct TPaintCounter : QObject {
+  int Paints = 0;
+  bool eventFilter(QObject*, QEvent* AEvent) override {
+    Paints += AEvent->type() == QEvent::Paint;
+    return false;
+  }
+};
+}  // namespace
+
+TEST_F(Navigator, ABurstOfPaintsOfTheDrawingRepaintsTheMiniatureOnce) {
+  QApplication::processEvents();
+  TPaintCounter counter;
+  Nav->installEventFilter(&counter);
+  // What a drag does: the drawing paints frame after frame.
+  for (int i = 0; i < 20; ++i) {
+    Diagram->InternalAfterPaint(Diagram, nullptr);
+    QApplication::processEvents();
+  }
+  QTest::qWait(300);
+  EXPECT_EQ(counter.Paints, 1);
+  Nav->removeEventFilter(&counter);
 }
 
 TEST_F(Navigator, DragScrollsByTheScaledDistanceAndAPressOutsideCentres) {
