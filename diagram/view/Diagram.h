@@ -27,6 +27,7 @@ namespace tarnwick {
 
 class TBitmap;
 class TDiagramExporter;
+class TDiagramLayout;
 class TDiagramPainter;
 class TCustomDiagramBlock;
 class TDiagramClipboard;
@@ -376,6 +377,12 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   QString NextRedoAction() const;
   void ClearUndoStack();
   const TDiagramUndoStack& GetUndoStack() const { return *FUndoStack; }
+
+  // ---- Automatic layout (diagram/layout/DiagramLayout.h) ----
+  // Runs ALayout on a graph of the blocks and the lines anchored to two of them, and moves
+  // every block to its node's position. Neither records an undo step nor marks the
+  // document modified: a command that wants both brackets the call itself.
+  void ApplyLayout(TDiagramLayout& ALayout);
 
   // ---- Clipboard (DiagramClipboard.h) ----
   // With the in-place editor open, cut, copy and paste act on its text.

@@ -22,7 +22,8 @@ enum TPaintStyle { psScreen, psPreview, psPrint, psBitmap };
 // How much of the drawing an export frames: the scrollable area, the drawing with the same
 // margin right and bottom as left and top, the drawing with a fixed margin, whole pages.
 enum TExportSize { esStandard, esCentered, esNetto, esPage };
-// efSVG and efPDF are the vector formats of this platform; efWMF is not written yet.
+// efWMF writes a metafile: WMF for a ".wmf" name, EMF otherwise; efSVG and efPDF are the
+// other vector formats.
 enum TExportFormat { efAuto, efBMP, efWMF, efPNG, efSVG, efPDF };
 enum TMouseWheelMode { mwOff, mwHorizontal, mwVertical };
 enum TDiagramSelectionMode { slmMultiple, slmGroup };

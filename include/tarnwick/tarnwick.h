@@ -58,6 +58,7 @@
 // registration of the built-in classes (a TdvDiagram does it when constructed) and the
 // control registry that maps control identifiers to classes.
 #include "diagram/Registration.h"
+#include "diagram/layout/DiagramLayout.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/printing/PageLines.h"
 #include "diagram/printing/PageSettings.h"
