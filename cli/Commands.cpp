@@ -10,6 +10,8 @@ const TCommand Table[] = {
     {"resave", "IN OUT [--binary]", 2, 3, true, RunResave},
     {"export", "IN OUT [--size standard|centered|netto|page] [--format auto|bmp|png|wmf|emf|svg|pdf]", 2, 6, true,
      RunExport},
+    {"layout", "IN OUT [--algorithm layered|force|circular] [--direction top-to-bottom|left-to-right] [--spacing N]",
+     2, 8, true, RunLayout},
     {"info", "IN", 1, 1, true, RunInfo},
 };
 

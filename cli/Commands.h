@@ -28,6 +28,7 @@ void RunBinaryToText(const QStringList& Args);
 // Commands on diagram documents.
 void RunResave(const QStringList& Args);
 void RunExport(const QStringList& Args);
+void RunLayout(const QStringList& Args);
 void RunInfo(const QStringList& Args);
 
 }  // namespace tarnwick::cli

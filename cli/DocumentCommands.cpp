@@ -1,4 +1,4 @@
-// resave, export and info: commands that load a file as a diagram document.
+// resave, export, layout and info: commands that load a file as a diagram document.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +13,7 @@
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
+#include "layout/AutoLayout.h"
 #include "platform/core/Stream.h"
 
 namespace tarnwick::cli {
@@ -134,6 +135,37 @@ void RunExport(const QStringList& Args) {
   }
   TLoadedDiagram loaded(Args[0]);
   loaded.Diagram->ExportToFile(Args[1], format, size);
+}
+
+void RunLayout(const QStringList& Args) {
+  TLayoutOptions options;
+  for (int i = 2; i < Args.size(); i += 2) {
+    if (i + 1 >= Args.size()) throw Exception(QStringLiteral("Missing value for %1").arg(Args[i]));
+    const QString& value = Args[i + 1];
+    const auto unknown = [&] { return Exception(QStringLiteral("Unknown value for %1: %2").arg(Args[i], value)); };
+    if (Args[i] == QLatin1String("--algorithm")) {
+      const auto algorithm = AlgorithmFromName(value);
+      if (!algorithm) throw unknown();
+      options.Algorithm = *algorithm;
+    } else if (Args[i] == QLatin1String("--direction")) {
+      const auto direction = DirectionFromName(value);
+      if (!direction) throw unknown();
+      options.Direction = *direction;
+    } else if (Args[i] == QLatin1String("--spacing")) {
+      bool ok = false;
+      options.Spacing = value.toInt(&ok);
+      if (!ok || options.Spacing < TLayoutOptions::MinSpacing || options.Spacing > TLayoutOptions::MaxSpacing)
+        throw Exception(QStringLiteral("The spacing must be a whole number from %1 to %2: %3")
+                            .arg(TLayoutOptions::MinSpacing)
+                            .arg(TLayoutOptions::MaxSpacing)
+                            .arg(value));
+    } else {
+      throw Exception(QStringLiteral("Unknown option: %1").arg(Args[i]));
+    }
+  }
+  TLoadedDiagram loaded(Args[0]);
+  LayoutDiagram(*loaded.Diagram, options);
+  loaded.Diagram->SaveToFile(Args[1]);
 }
 
 void RunInfo(const QStringList& Args) {

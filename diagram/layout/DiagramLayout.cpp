@@ -6,6 +6,7 @@
 #include "diagram/model/CustomBlock.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/Diagram.h"
+#include "diagram/view/UpdateGuard.h"
 #include "platform/core/Math.h"
 
 namespace tarnwick {
@@ -61,6 +62,9 @@ void TDiagramLayoutExecuter::ApplyLayout(TDiagramLayout& ALayout) {
 }
 
 void TDiagramLayoutExecuter::ApplyAreaInDiagram(const TLayoutArea& AArea) {
+  // Programmatic work: whether the moves count as a change of the document is the
+  // caller's to say, as is the undo step.
+  TDiagramUpdate internal(*FDiagram, ukInternal);
   for (const auto& node : AArea.Blocks) {
     if (!node->Obj) continue;
     node->Obj->SetLeft(node->Left);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "diagram/view/actions/DiagramAction.h"
+#include "layout/LayoutOptions.h"
 #include "platform/core/Object.h"
 
 namespace tarnwick {
@@ -135,6 +136,9 @@ class TdmDgrEditorActions : public QObject {
   void ClearBackground(const QString& AUndoLabel);
   bool HasBackground() const;
   void CopyAsImage();
+  // Asks how, then arranges every block: one "layout" step, the document modified.
+  void LayoutDiagram(const QString& AUndoLabel);
+  bool CanLayout() const;
   // Text style commands (EditorTextStyle.cpp).
   void ToggleFontStyle(int AStyle, const QString& AUndoLabel);
   void SetTextAlignment(int AAlignment, const QString& AUndoLabel);
@@ -153,6 +157,8 @@ class TdmDgrEditorActions : public QObject {
   bool FModified = false;
   bool FNewDiagram = true;
   QString FCurrentDiagramFileName;
+  // The last layout chosen, offered again next time.
+  TLayoutOptions FLayoutOptions;
   std::vector<QAction*> FActions;
   QHash<QString, QAction*> FByName;
 };

@@ -1,8 +1,11 @@
 // The editor's own commands that change the document or the view: automatic nodes, zoom
-// steps, groups, adding to a library, the background picture and the image copy. Each
+// steps, groups, adding to a library, the background picture, the image copy and the
+// automatic layout. Each
 // change of the document is one undoable step.
+#include <QGuiApplication>
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "diagram/model/RegDControls.h"
 #include "diagram/view/Diagram.h"
@@ -11,6 +14,8 @@
 #include "editor/palette/DiagramToolBar.h"
 #include "editor/window/EditorActions.h"
 #include "editor/window/EditorQuestions.h"
+#include "layout/AutoLayout.h"
+#include "platform/core/ScopeGuard.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Picture.h"
 
@@ -76,6 +81,26 @@ void TdmDgrEditorActions::LoadBackground(const QString& AUndoLabel) {
   TDiagramUpdate operation(*FDiagram, AUndoLabel);
   FDiagram->GetBackground()->SetPicture(picture.get());
   FDiagram->GetBackground()->SetVisible(true);
+  FDiagram->Modified();
+}
+
+bool TdmDgrEditorActions::CanLayout() const { return FDiagram && FDiagram->BlockCount() > 0; }
+
+void TdmDgrEditorActions::LayoutDiagram(const QString& AUndoLabel) {
+  if (!CanLayout()) return;
+  const std::optional<TLayoutOptions> options = Questions().ChooseLayout(FLayoutOptions);
+  if (!options || !CanLayout()) return;
+  FLayoutOptions = *options;
+  // Computed before the undo bracket opens: an algorithm that fails leaves the document,
+  // its history and its modified state as they were.
+  std::unique_ptr<TLayoutArea> area;
+  {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const TScopeExit restoreCursor([] { QGuiApplication::restoreOverrideCursor(); });
+    if (!Report([&] { area = ComputeLayout(*FDiagram, FLayoutOptions); })) return;
+  }
+  TDiagramUpdate operation(*FDiagram, AUndoLabel);
+  ApplyComputedLayout(*FDiagram, *area);
   FDiagram->Modified();
 }
 

@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QMessageBox>
 
+#include "editor/layout/LayoutDialog.h"
+
 namespace tarnwick {
 
 namespace {
@@ -62,6 +64,10 @@ std::optional<QString> TQtEditorQuestions::ChoosePictureFile() {
       QFileDialog::DontUseNativeDialog);
   if (name.isEmpty()) return std::nullopt;
   return name;
+}
+
+std::optional<TLayoutOptions> TQtEditorQuestions::ChooseLayout(const TLayoutOptions& AInitial) {
+  return TLayoutDialog::Ask(FParent, AInitial);
 }
 
 std::optional<QString> TQtEditorQuestions::ChooseExportFile(const QString& AInitial) {

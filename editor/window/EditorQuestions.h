@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "layout/LayoutOptions.h"
+
 class QWidget;
 
 namespace tarnwick {
@@ -24,6 +26,8 @@ class IEditorQuestions {
   virtual std::optional<QString> ChoosePictureFile() = 0;
   // The image to export into, starting from AInitial; the extension picks the format.
   virtual std::optional<QString> ChooseExportFile(const QString& AInitial) = 0;
+  // How to lay the diagram out, starting from AInitial; nothing when the user cancelled.
+  virtual std::optional<TLayoutOptions> ChooseLayout(const TLayoutOptions& AInitial) = 0;
   virtual void ShowError(const QString& AMessage) = 0;
 };
 
@@ -36,6 +40,7 @@ class TQtEditorQuestions : public IEditorQuestions {
   std::optional<QString> ChooseSaveFile(const QString& AInitial) override;
   std::optional<QString> ChoosePictureFile() override;
   std::optional<QString> ChooseExportFile(const QString& AInitial) override;
+  std::optional<TLayoutOptions> ChooseLayout(const TLayoutOptions& AInitial) override;
   void ShowError(const QString& AMessage) override;
 
  private:

@@ -310,7 +310,7 @@ void TfmDiagramEditor::BuildMenus() {
                                              "DiagramArrowShape4", "DiagramArrowShape5", "DiagramArrowShape6"});
   AddActions(A("acHasTargetArrow")->menu(), {"DiagramArrowShape7", "DiagramArrowShape8", "DiagramArrowShape9",
                                              "DiagramArrowShape10", "DiagramArrowShape11", "DiagramArrowShape12"});
-  AddActions(object, {"acHasSourceArrow", "acHasTargetArrow", "-", "DiagramControlFont1", "DiagramEditText1"});
+  AddActions(object, {"acHasSourceArrow", "acHasTargetArrow", "-", "DiagramControlFont1", "DiagramEditText1", "-", "acLayout"});
   // Each menu shows the commands as they are now, not as the last idle pass left them.
   for (QMenu* menu : {file, edit, view, object})
     connect(menu, &QMenu::aboutToShow, this, [this] { FActions->UpdateActions(); });

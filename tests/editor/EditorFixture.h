@@ -8,6 +8,7 @@
 #include <QTest>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "blocks/BlockSets.h"
 #include "diagram/lines/LineClasses.h"
@@ -23,7 +24,9 @@ namespace tarnwick::test {
 struct TScriptedQuestions : IEditorQuestions {
   std::deque<TAnswer> Answers;  // empty: "Cancel" (or "No" without Cancel)
   std::optional<QString> OpenFile, SaveFile, PictureFile, ExportFile;
+  std::optional<TLayoutOptions> Layout;
   QStringList Asked, Errors, SaveInitials, ExportInitials;
+  std::vector<TLayoutOptions> LayoutInitials;
 
   TAnswer Ask(const QString& AText, bool AWithCancel) override {
     Asked << AText;
@@ -41,6 +44,10 @@ struct TScriptedQuestions : IEditorQuestions {
   std::optional<QString> ChooseExportFile(const QString& AInitial) override {
     ExportInitials << AInitial;
     return ExportFile;
+  }
+  std::optional<TLayoutOptions> ChooseLayout(const TLayoutOptions& AInitial) override {
+    LayoutInitials.push_back(AInitial);
+    return Layout;
   }
   void ShowError(const QString& AMessage) override { Errors << AMessage; }
 };
