@@ -3,6 +3,7 @@
 // boxes (one point per diagram unit), an engine places them, and the centres come back as
 // the nodes' positions. Subclasses name the engine and its graph attributes.
 #include <QByteArray>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,8 @@ class TGraphvizLayout : public TDiagramLayout {
  protected:
   using TAttributes = std::vector<std::pair<QByteArray, QByteArray>>;
   virtual QByteArray Engine() const = 0;
-  virtual TAttributes GraphAttributes() const = 0;
+  // ABlockCount lets an engine spend less effort on a large graph.
+  virtual TAttributes GraphAttributes(size_t ABlockCount) const = 0;
   // The gap the result must keep between any two blocks.
   virtual int RequiredGap() const { return FSpacing; }
 
@@ -39,7 +41,7 @@ class TLayeredLayout : public TGraphvizLayout {
 
  protected:
   QByteArray Engine() const override { return "dot"; }
-  TAttributes GraphAttributes() const override;
+  TAttributes GraphAttributes(size_t ABlockCount) const override;
 
  private:
   TLayoutDirection FDirection;
@@ -52,7 +54,7 @@ class TForceLayout : public TGraphvizLayout {
 
  protected:
   QByteArray Engine() const override { return "fdp"; }
-  TAttributes GraphAttributes() const override;
+  TAttributes GraphAttributes(size_t ABlockCount) const override;
 };
 
 }  // namespace tarnwick

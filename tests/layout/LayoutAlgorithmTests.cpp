@@ -99,6 +99,17 @@ TEST_P(LayoutAlgorithm, KeepsUnconnectedPartsApart) {
   ExpectDownstream(b[3], b[4]);
 }
 
+// Large graphs take the cheaper settings of each engine; they must still keep blocks apart.
+TEST_P(LayoutAlgorithm, KeepsTheBlocksOfALargeGraphApart) {
+  auto b = NewBlocks(260, /*AStacked=*/true);
+  std::mt19937 random(11);
+  for (int i = 0; i < 390; ++i) {
+    const size_t from = random() % b.size(), to = random() % b.size();
+    if (from != to) Connect(b[std::min(from, to)], b[std::max(from, to)]);
+  }
+  LayOut(b);
+}
+
 TEST_P(LayoutAlgorithm, RoutesSideLinesAfreshBetweenTheirBlocks) {
   auto b = NewBlocks(3, /*AStacked=*/true);
   auto* side = NewLine<TDiagramSideLine>({}, {}, b[0]->GetLinkPoints()->GetItems(2), b[1]->GetLinkPoints()->GetItems(0));
