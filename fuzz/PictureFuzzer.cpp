@@ -26,9 +26,9 @@ QGuiApplication* App() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Mutated headers mostly declare pictures of hundreds of megabytes, which the decoders
     // would allocate and clear, and metafiles would be played into, for every input. A cap of
-    // a megapixel refuses those through the same checks and leaves every decoder and player
-    // reachable with pictures big enough for any of their code.
-    imagecodec::SetImageByteCap(int64_t{4} << 20);
+    // a megabyte (512 x 512 pixels) refuses those through the same checks and leaves every
+    // decoder and player reachable with pictures big enough for any of their code.
+    imagecodec::SetImageByteCap(int64_t{1} << 20);
     return new QGuiApplication(argc, argv);
   }();
   return app;
