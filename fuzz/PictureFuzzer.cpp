@@ -11,6 +11,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/ImageCodec.h"
 #include "platform/gui/Picture.h"
 
 using namespace tarnwick;
@@ -23,6 +24,11 @@ QGuiApplication* App() {
   static char* argv[] = {name, nullptr};
   static QGuiApplication* app = [] {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Mutated headers mostly declare pictures of hundreds of megabytes, which the decoders
+    // would allocate and clear, and metafiles would be played into, for every input. A cap of
+    // a megabyte (512 x 512 pixels) refuses those through the same checks and leaves every
+    // decoder and player reachable with pictures big enough for any of their code.
+    imagecodec::SetImageByteCap(int64_t{1} << 20);
     return new QGuiApplication(argc, argv);
   }();
   return app;

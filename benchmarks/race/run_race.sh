@@ -5,7 +5,8 @@
 #
 #   benchmarks/race/run_race.sh [N ...]        (default: 1000 5000 50000)
 #
-# Environment: RUNS (default 3), PEER_TIMEOUT (seconds, default 120), BUILD_DIR (default
+# Environment: RUNS (default 3), PEER_TIMEOUT (seconds, default 120), CLI (our program, default
+# BUILD_DIR/cli/tarnwick-cli, to time another build), BUILD_DIR (default
 # build/release), WORK (scratch folder, default a fresh temporary one), SKIP_BUILD=1.
 # The peer's column is filled only where its `dia` command is already on the PATH; this
 # script never installs it. Without it the table shows the peer's figures measured earlier
@@ -34,7 +35,7 @@ if [ "${SKIP_BUILD:-0}" != 1 ]; then
   cmake --build "$BUILD_DIR" -j2 --target tarnwick-cli
   cmake --build "$BUILD_DIR" -j2 --target tarnwick_generate_boxes
 fi
-CLI="$BUILD_DIR/cli/tarnwick-cli"
+CLI="${CLI:-$BUILD_DIR/cli/tarnwick-cli}"
 GEN="$BUILD_DIR/benchmarks/tarnwick_generate_boxes"
 
 HAVE_PEER=0
@@ -53,6 +54,7 @@ timed() {
 # Median of whitespace-separated numbers.
 median() { printf '%s\n' "$@" | sort -g | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
+LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 ROWS=()
 for N in "${SIZES[@]}"; do
   DGR="$WORK/boxes$N.dgr" DIA="$WORK/boxes$N.dia"
@@ -84,12 +86,16 @@ for N in "${SIZES[@]}"; do
     pt="" pm="" src="${PEER_NOTE:-not measured}"
   fi
   size=$(python3 -c "import struct,sys; d=open(sys.argv[1],'rb').read(24); print('%dx%d' % struct.unpack('>II', d[16:24]))" "$WORK/ours$N.png")
+  # File sizes in MB: ours, and the peer's where it wrote one.
+  ourpng=$(awk -v b="$(stat -c %s "$WORK/ours$N.png")" 'BEGIN { printf "%.2f", b / 1048576 }')
+  peerpng="–"
+  [ -f "$WORK/peer$N.png" ] && peerpng=$(awk -v b="$(stat -c %s "$WORK/peer$N.png")" 'BEGIN { printf "%.2f", b / 1048576 }')
   if [ -n "$pt" ]; then
     speed=$(awk -v a="$pt" -v b="$ot" 'BEGIN { printf "%.1fx", a / b }')
     mem=$(awk -v a="$om" -v b="$pm" 'BEGIN { printf "%.0f%%", 100 * a / b }')
-    ROWS+=("| $N | $ot | $om | $pt | $pm | $speed | $mem | $size | $src |")
+    ROWS+=("| $N | $ot | $om | $pt | $pm | $speed | $mem | $size | $ourpng | $peerpng | $src |")
   else
-    ROWS+=("| $N | $ot | $om | – | – | – | – | $size | $src |")
+    ROWS+=("| $N | $ot | $om | – | – | – | – | $size | $ourpng | $peerpng | $src |")
   fi
 done
 
@@ -102,9 +108,11 @@ MEM=$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
   echo "Ours: \`tarnwick-cli export boxes.dgr boxes.png --size netto\` (release build);"
   echo "peer: \`dia -n -l -e boxes.png -t cairo-png boxes.dia\`. Time in seconds (wall), memory in MB (max RSS)."
   echo
-  echo "| N | ours s | ours MB | peer s | peer MB | speed-up | our memory / peer's | our image | peer column |"
-  echo "|---|---|---|---|---|---|---|---|---|"
+  echo "| N | ours s | ours MB | peer s | peer MB | speed-up | our memory / peer's | our image | our PNG MB | peer PNG MB | peer column |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|"
   printf '%s\n' "${ROWS[@]}"
+  echo
+  echo "Load average at the start: $LOAD_BEFORE; at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
 } >"$HERE/RESULTS.md"
 echo
 cat "$HERE/RESULTS.md"

@@ -62,7 +62,9 @@ class TSafeFileStream : public TStream {
     return FFile.pos();
   }
   int64_t GetSize() override { return FFile.size(); }
-  void SetSize(int64_t) override {}
+  void SetSize(int64_t NewSize) override {
+    if (!FFile.resize(NewSize)) throw EWriteError(msg::FCreateError, FName, FFile.errorString());
+  }
   void Commit() {
     if (!FFile.commit()) throw EWriteError(msg::FCreateError, FName, FFile.errorString());
   }
@@ -283,11 +285,22 @@ void TDiagramExporter::ExportAsPNG(const QString& AFileName, TExportSize AExport
   TDot offset;
   ExportFrame(AExportSize, w, h, offset);
   TSafeFileStream file(AFileName);
-  TPngWriter writer(file, w, h);
-  RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio,
-                     FDiagram.FViewport->FPreviewZoom, false,
-                     [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
-  writer.Finish();
+  const auto write = [&](bool opaque) {
+    TPngWriter writer(file, w, h, 2, opaque);
+    RenderIndexedBands(FDiagram, FDiagram.FControls->FDControls, writer, w, h, offset, FDiagram.FViewport->FZoomRatio,
+                       FDiagram.FViewport->FPreviewZoom, false,
+                       [&](QImage& band, int top) { RenderExportBand(band, top, offset); });
+    writer.Finish();
+  };
+  // A drawing on an opaque background is written as RGB, a quarter less to compress; one
+  // with a transparent pixel anywhere is written again from the start with alpha.
+  try {
+    write(true);
+  } catch (const EPngNotOpaque&) {
+    file.SetPosition(0);
+    file.SetSize(0);
+    write(false);
+  }
   file.Commit();
 }
 

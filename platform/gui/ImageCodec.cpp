@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -18,11 +20,17 @@ bool StartsWith(const QByteArray& b, const char* sig, int len, int at = 0) {
   return b.size() >= at + len && std::memcmp(b.constData() + at, sig, static_cast<size_t>(len)) == 0;
 }
 
+std::atomic<int64_t> ByteCap{MaxImageBytes};
+
+// Qt refuses to allocate decoded images above this many megabytes; it follows our cap so
+// both checks agree.
+void SetQtAllocationLimit(int64_t Bytes) {
+  QImageReader::setAllocationLimit(static_cast<int>(std::max<int64_t>(Bytes / (1024 * 1024), 1)));
+}
+
 void EnsureAllocationLimit() {
-  // Qt refuses to allocate decoded images above this many megabytes; keep it at our cap
-  // so both checks agree.
   static const bool once = [] {
-    QImageReader::setAllocationLimit(static_cast<int>(MaxImageBytes / (1024 * 1024)));
+    SetQtAllocationLimit(ByteCap.load());
     return true;
   }();
   (void)once;
@@ -70,9 +78,18 @@ QByteArray SniffFormat(const QByteArray& b) {
   return {};
 }
 
+int64_t ImageByteCap() { return ByteCap.load(); }
+
+int64_t SetImageByteCap(int64_t Bytes) {
+  Bytes = std::clamp<int64_t>(Bytes, 1, MaxImageBytes);
+  EnsureAllocationLimit();
+  SetQtAllocationLimit(Bytes);
+  return ByteCap.exchange(Bytes);
+}
+
 bool SizeAllowed(int64_t Width, int64_t Height) {
   return Width >= 0 && Height >= 0 && Width <= MaxImageSide && Height <= MaxImageSide &&
-         Width * Height * 4 <= MaxImageBytes;
+         Width * Height * 4 <= ByteCap.load();
 }
 
 void CheckSize(int64_t Width, int64_t Height) {

@@ -18,6 +18,13 @@ inline constexpr int64_t MaxImageBytes = int64_t{256} * 1024 * 1024;
 // empty when none of these.
 QByteArray SniffFormat(const QByteArray& Bytes);
 
+// The cap on a decoded image's bytes for this process: MaxImageBytes unless lowered. A
+// fuzzer lowers it so that the many headers declaring huge pictures are refused before
+// hundreds of megabytes are allocated and cleared for each; the decoders and the checks
+// stay the same. SetImageByteCap answers the previous cap.
+int64_t ImageByteCap();
+int64_t SetImageByteCap(int64_t Bytes);
+
 // Whether an image of this size stays within the cap (at four bytes per pixel).
 bool SizeAllowed(int64_t Width, int64_t Height);
 // Raises EOutOfResources when SizeAllowed is false.

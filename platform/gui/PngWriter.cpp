@@ -2,19 +2,23 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
-#include <utility>
 #include <limits>
+#include <thread>
+#include <utility>
 
-#include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
+#include "platform/gui/ParallelDeflate.h"
 
 namespace tarnwick {
 
 namespace {
 
 const uint8_t Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+enum : uint8_t { FilterNone = 0, FilterSub = 1, FilterUp = 2 };
 
 void PutBigEndian(uint8_t* At, uint32_t Value) {
   At[0] = static_cast<uint8_t>(Value >> 24);
@@ -36,10 +40,26 @@ void ToRgbaBytes(const QRgb* Pixels, int Count, uint8_t* Out) {
   }
 }
 
-// Out = A - B byte by byte (modulo 256), eight bytes at a time: the "Up" filter is the
+// 0xAARRGGBB values to R, G, B bytes; answers whether every pixel was opaque.
+bool ToRgbBytes(const QRgb* Pixels, int Count, uint8_t* Out) {
+  uint32_t All = 0xFFFFFFFFu;
+  for (int I = 0; I < Count; ++I, Out += 3) {
+    const uint32_t P = Pixels[I];
+    All &= P;
+    Out[0] = static_cast<uint8_t>(P >> 16);
+    Out[1] = static_cast<uint8_t>(P >> 8);
+    Out[2] = static_cast<uint8_t>(P);
+  }
+  return (All >> 24) == 0xFF;
+}
+
+// Out = A - B byte by byte (modulo 256), eight bytes at a time, and answers how many of
+// the differences are not zero, the measure that picks a row's filter. Filtering is the
 // encoder's hottest loop after deflate itself.
-void SubtractBytes(const uint8_t* A, const uint8_t* B, uint8_t* Out, size_t Count) {
+size_t SubtractBytes(const uint8_t* A, const uint8_t* B, uint8_t* Out, size_t Count) {
   constexpr uint64_t High = 0x8080808080808080ull;
+  constexpr uint64_t Low = 0x7F7F7F7F7F7F7F7Full;
+  size_t NonZero = 0;
   size_t I = 0;
   for (; I + 8 <= Count; I += 8) {
     uint64_t X, Y;
@@ -49,54 +69,49 @@ void SubtractBytes(const uint8_t* A, const uint8_t* B, uint8_t* Out, size_t Coun
     // each top bit.
     const uint64_t D = ((X | High) - (Y & ~High)) ^ ((X ^ ~Y) & High);
     std::memcpy(Out + I, &D, 8);
+    // A byte's top bit ends up set exactly when the byte is not zero; the multiplication
+    // adds those eight bits up in the top byte (no popcount instruction in the baseline).
+    const uint64_t Set = ((((D & Low) + Low) | D) & High) >> 7;
+    NonZero += static_cast<size_t>((Set * 0x0101010101010101ull) >> 56);
   }
-  for (; I < Count; ++I) Out[I] = static_cast<uint8_t>(A[I] - B[I]);
+  for (; I < Count; ++I) {
+    Out[I] = static_cast<uint8_t>(A[I] - B[I]);
+    NonZero += Out[I] != 0;
+  }
+  return NonZero;
 }
+
+// One piece per core, at most four: more would only cut the data finer.
+int DeflateThreads() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u)); }
 
 }  // namespace
 
-TPngWriter::TPngWriter(TStream& Stream, int Width, int Height, int Level)
-    : FStream(Stream), FWidth(Width), FHeight(Height) {
+TPngWriter::TPngWriter(TStream& Stream, int Width, int Height, int Level, bool Opaque)
+    : FStream(Stream), FWidth(Width), FHeight(Height), FOpaque(Opaque) {
   // A row (filter byte included) must fit zlib's and QImage's int-sized counts.
   if (Width < 1 || Height < 1 || Width > (std::numeric_limits<int>::max() - 1) / 4)
     throw Exception("Cannot write a PNG image of %d x %d pixels.", Width, Height);
-  if (Level < 0 || Level > 9) throw Exception("Invalid PNG compression level %d.", Level);
+  FDeflate = std::make_unique<TParallelDeflate>(Level, DeflateThreads());
 
-  const size_t RowBytes = static_cast<size_t>(Width) * 4;
+  FRowBytes = static_cast<size_t>(Width) * (Opaque ? 3 : 4);
   FPixels.resize(static_cast<size_t>(Width));
-  FRow.resize(RowBytes);
-  FPrevious.assign(RowBytes, 0);
-  FFiltered.resize(RowBytes + 1);
-  FFiltered[0] = 2;  // "Up"
-  FOut.resize(ChunkBytes);
-
-  FZ = new z_stream{};
-  if (deflateInit(FZ, Level) != Z_OK) {
-    delete FZ;
-    FZ = nullptr;
-    throw EOutOfResources("Cannot start the PNG compressor.");
-  }
-  FZ->next_out = FOut.data();
-  FZ->avail_out = ChunkBytes;
+  FRow.resize(FRowBytes);
+  FPrevious.assign(FRowBytes, 0);
+  FSub.resize(FRowBytes);
 
   FStream.WriteBuffer(Signature, sizeof Signature);
   uint8_t Header[13];
   PutBigEndian(Header, static_cast<uint32_t>(Width));
   PutBigEndian(Header + 4, static_cast<uint32_t>(Height));
-  Header[8] = 8;   // bits per sample
-  Header[9] = 6;   // colour type: RGBA
-  Header[10] = 0;  // deflate
-  Header[11] = 0;  // adaptive filtering (each row names its filter)
-  Header[12] = 0;  // not interlaced
+  Header[8] = 8;                // bits per sample
+  Header[9] = Opaque ? 2 : 6;   // colour type: RGB or RGBA
+  Header[10] = 0;               // deflate
+  Header[11] = 0;               // adaptive filtering (each row names its filter)
+  Header[12] = 0;               // not interlaced
   WriteChunk("IHDR", Header, sizeof Header);
 }
 
-TPngWriter::~TPngWriter() {
-  if (FZ) {
-    deflateEnd(FZ);
-    delete FZ;
-  }
-}
+TPngWriter::~TPngWriter() = default;
 
 void TPngWriter::WriteRows(const QImage& Band) {
   if (FFinished) throw EInvalidOperation("The PNG image is already finished.");
@@ -107,15 +122,47 @@ void TPngWriter::WriteRows(const QImage& Band) {
     FRows = FHeight + 1;  // so Finish reports the image as incomplete as well
     throw Exception("More rows than the PNG image's height of %d.", FHeight);
   }
+  const size_t Stride = FRowBytes + 1;
+  FFiltered.resize(Stride * static_cast<size_t>(Band.height()));
   for (int Y = 0; Y < Band.height(); ++Y) {
     ReadStraightRow(Band, Y, FPixels.data());
-    ToRgbaBytes(FPixels.data(), FWidth, FRow.data());
-    SubtractBytes(FRow.data(), FPrevious.data(), FFiltered.data() + 1, FRow.size());
+    if (!FOpaque)
+      ToRgbaBytes(FPixels.data(), FWidth, FRow.data());
+    else if (!ToRgbBytes(FPixels.data(), FWidth, FRow.data())) {
+      const int Row = FRows + Y;
+      FRows = FHeight + 1;
+      throw EPngNotOpaque("Row %d of the image is not opaque.", Row);
+    }
+    FilterRow(FFiltered.data() + Stride * static_cast<size_t>(Y));
     std::swap(FRow, FPrevious);
-    FZ->next_in = FFiltered.data();
-    FZ->avail_in = static_cast<uInt>(FFiltered.size());
-    Deflate(Z_NO_FLUSH);
-    ++FRows;
+  }
+  FDeflate->Add(FFiltered.data(), FFiltered.size(), Stride, FOut);
+  FRows += Band.height();
+  WriteFullChunks();
+}
+
+// Writes FRow's filter byte and filtered bytes to Out, against FPrevious.
+void TPngWriter::FilterRow(uint8_t* Out) {
+  const size_t N = FRowBytes;
+  const size_t Step = FOpaque ? 3 : 4;  // bytes a pixel: Sub subtracts the pixel to the left
+  if (std::memcmp(FRow.data(), FPrevious.data(), N) == 0) {
+    Out[0] = FilterUp;
+    std::memset(Out + 1, 0, N);
+    return;
+  }
+  if (std::memcmp(FRow.data(), FRow.data() + Step, N - Step) == 0) {
+    Out[0] = FilterNone;
+    std::memcpy(Out + 1, FRow.data(), N);
+    return;
+  }
+  const size_t Up = SubtractBytes(FRow.data(), FPrevious.data(), Out + 1, N);
+  std::memcpy(FSub.data(), FRow.data(), Step);
+  const size_t Sub = Step + SubtractBytes(FRow.data() + Step, FRow.data(), FSub.data() + Step, N - Step);
+  if (Sub < Up) {
+    Out[0] = FilterSub;
+    std::memcpy(Out + 1, FSub.data(), N);
+  } else {
+    Out[0] = FilterUp;
   }
 }
 
@@ -123,27 +170,20 @@ void TPngWriter::Finish() {
   if (FFinished) throw EInvalidOperation("The PNG image is already finished.");
   if (FRows != FHeight)
     throw Exception("The PNG image received %d rows instead of %d.", FRows, FHeight);
-  Deflate(Z_FINISH);
-  if (FZ->avail_out < ChunkBytes) WriteChunk("IDAT", FOut.data(), ChunkBytes - FZ->avail_out);
+  FDeflate->Finish(FOut);
+  WriteFullChunks();
+  if (!FOut.empty()) WriteChunk("IDAT", FOut.data(), static_cast<uint32_t>(FOut.size()));
+  FOut.clear();
   WriteChunk("IEND", nullptr, 0);
   FFinished = true;
 }
 
-// Runs the compressor over the pending input; every time the output buffer fills it goes
-// out as one IDAT chunk, so chunks stay at ChunkBytes and memory stays bounded.
-void TPngWriter::Deflate(int Flush) {
-  for (;;) {
-    const int Result = deflate(FZ, Flush);
-    if (Result == Z_STREAM_ERROR) throw Exception("The PNG compressor failed.");
-    if (FZ->avail_out == 0) {
-      WriteChunk("IDAT", FOut.data(), ChunkBytes);
-      FZ->next_out = FOut.data();
-      FZ->avail_out = ChunkBytes;
-      continue;
-    }
-    // Output room is left, so deflate has taken all the input it can for now.
-    if (Flush == Z_FINISH ? Result == Z_STREAM_END : FZ->avail_in == 0) return;
-  }
+// Sends the compressed data out in chunks of ChunkBytes and keeps the rest for later, so
+// chunks stay bounded and the data waiting stays below one band's worth.
+void TPngWriter::WriteFullChunks() {
+  size_t At = 0;
+  for (; FOut.size() - At >= size_t(ChunkBytes); At += ChunkBytes) WriteChunk("IDAT", FOut.data() + At, ChunkBytes);
+  FOut.erase(FOut.begin(), FOut.begin() + static_cast<std::ptrdiff_t>(At));
 }
 
 void TPngWriter::WriteChunk(const char* Type, const uint8_t* Data, uint32_t Size) {

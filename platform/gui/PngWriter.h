@@ -1,25 +1,36 @@
 #pragma once
-// Writes an RGBA PNG (8 bits a sample, not interlaced) to a stream as the rows arrive, so
-// the whole image never has to be in memory. Every row uses the "Up" filter: it costs one
-// subtraction a byte and suits drawings, whose rows mostly repeat the row above. One deflate
-// stream runs across all rows; its output goes out in IDAT chunks of bounded size.
+// Writes a PNG (8 bits a sample, not interlaced) to a stream as the rows arrive, so the
+// whole image never has to be in memory. Opaque images go out as RGB, others as RGBA. Each
+// row names its filter: Up when it repeats the row above, None when it is one colour, and
+// otherwise Up or Sub, whichever leaves fewer non-zero bytes; drawings are mostly such rows.
+// Every band is compressed in pieces on several threads (see ParallelDeflate.h) into one
+// zlib stream, which goes out in IDAT chunks of bounded size.
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "platform/core/Exception.h"
 #include "platform/gui/BandedExport.h"
-
-struct z_stream_s;
 
 namespace tarnwick {
 
 class TStream;
+class TParallelDeflate;
+
+// Raised by a writer made for an opaque image when a row holds a pixel that is not opaque.
+// The caller starts again with an RGBA writer.
+class EPngNotOpaque : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 class TPngWriter : public TImageBandSink {
  public:
   // Writes the signature and the header at once. Level is zlib's (0-9): low levels are
-  // several times faster and lose little on drawings.
-  TPngWriter(TStream& Stream, int Width, int Height, int Level = 2);
+  // several times faster and lose little on drawings. Opaque writes RGB rows, a quarter
+  // less data to filter and compress, and refuses any pixel that is not opaque.
+  TPngWriter(TStream& Stream, int Width, int Height, int Level = 2, bool Opaque = false);
   ~TPngWriter() override;
   TPngWriter(const TPngWriter&) = delete;
   TPngWriter& operator=(const TPngWriter&) = delete;
@@ -34,20 +45,24 @@ class TPngWriter : public TImageBandSink {
   static constexpr int ChunkBytes = 256 * 1024;
 
  private:
-  void Deflate(int Flush);
+  void FilterRow(uint8_t* Out);
+  void WriteFullChunks();
   void WriteChunk(const char* Type, const uint8_t* Data, uint32_t Size);
 
   TStream& FStream;
   int FWidth;
   int FHeight;
+  bool FOpaque;
   int FRows = 0;
   bool FFinished = false;
-  z_stream_s* FZ = nullptr;
-  std::vector<QRgb> FPixels;       // the current row as read from the band
-  std::vector<uint8_t> FRow;       // the same row as straight RGBA bytes
-  std::vector<uint8_t> FPrevious;  // the row above (zeros above the first row)
-  std::vector<uint8_t> FFiltered;  // filter type byte + the row's differences
-  std::vector<uint8_t> FOut;       // deflate output waiting to become an IDAT chunk
+  size_t FRowBytes;                       // the samples of one row, without the filter byte
+  std::unique_ptr<TParallelDeflate> FDeflate;
+  std::vector<QRgb> FPixels;              // the current row as read from the band
+  std::vector<uint8_t> FRow;              // the same row as the file's samples
+  std::vector<uint8_t> FPrevious;         // the row above (zeros above the first row)
+  std::vector<uint8_t> FSub;              // the row under the Sub filter, while choosing
+  std::vector<uint8_t> FFiltered;         // the band's rows, each a filter byte + its bytes
+  std::vector<uint8_t> FOut;              // compressed data waiting to become IDAT chunks
 };
 
 }  // namespace tarnwick

@@ -243,6 +243,23 @@ TEST_F(Export, BandedFilesDecodeToTheOnePiecePicture) {
   }
 }
 
+// An opaque export background gives an RGB file; a clear one keeps its transparency,
+// however far down the first transparent pixel is.
+TEST_F(Export, ThePngKeepsAlphaOnlyWhereTheImageHasIt) {
+  for (const bool clear : {false, true}) {
+    if (clear) Diagram->SetExportBackgroundColor(clNone);
+    const QString name = clear ? "clear.png" : "white.png";
+    Diagram->ExportAsPNG(File(name), esNetto);
+    const QByteArray head = Head(name, 26);
+    ASSERT_EQ(head.size(), 26);
+    EXPECT_EQ(head.at(25), clear ? 6 : 2) << clear;
+    const QImage decoded = QImage(File(name)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(decoded.size(), QSize(206, 106));
+    EXPECT_EQ(qAlpha(decoded.pixel(1, 1)), clear ? 0 : 255);
+    EXPECT_TRUE(IsRed(decoded.pixel(100, 50)));
+  }
+}
+
 TEST_F(Export, AHostileCoordinateIsRefusedBeforeAnythingIsAllocated) {
   Block->SetBoundsRect(TSquare{0, 0, 1e9, 1e9});
   EXPECT_THROW(Bitmap(esNetto), Exception);

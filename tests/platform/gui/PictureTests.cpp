@@ -16,6 +16,7 @@
 #include "platform/gui/Canvas.h"
 #include "platform/gui/EncodedImage.h"
 #include "platform/gui/GraphicFormats.h"
+#include "platform/gui/ImageCodec.h"
 #include "platform/gui/Metafile.h"
 #include "platform/gui/Pen.h"
 #include "platform/gui/Picture.h"
@@ -260,6 +261,21 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadImage{"OversizedPng", PngHeaderOnly(100000, 100000), "too large"},
                     TBadImage{"OversizedBmp", BmpHeaderOnly(40000, 100), "too large"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// A lowered cap refuses what the default lets through, in every format's path (the
+// header check, Qt's own reader, a metafile's playback size), and can only be lowered.
+TEST(ImageByteCap, ALoweredCapRefusesLargerPicturesUntilRestored) {
+  const QByteArray Png = Encode(Pattern(64, 64), "png"), Jpeg = Encode(Pattern(64, 64), "jpeg");
+  const QByteArray Emf = EmfHeader(2540, 2540);  // one inch: 96 x 96 pixels
+  const int64_t Default = imagecodec::SetImageByteCap(64 * 64 * 4 - 1);
+  EXPECT_EQ(Default, imagecodec::MaxImageBytes);
+  for (const QByteArray& Bytes : {Png, Jpeg}) EXPECT_THROW(imagecodec::Decode(Bytes, "Test"), EInvalidGraphic);
+  EXPECT_THROW(imagecodec::Decode(Emf, "Test"), EInvalidGraphic);
+  EXPECT_EQ(imagecodec::SetImageByteCap(int64_t{1} << 40), 64 * 64 * 4 - 1);
+  EXPECT_EQ(imagecodec::ImageByteCap(), imagecodec::MaxImageBytes);
+  for (const QByteArray& Bytes : {Png, Jpeg}) EXPECT_EQ(imagecodec::Decode(Bytes, "Test").size(), QSize(64, 64));
+  EXPECT_EQ(imagecodec::Decode(Emf, "Test").size(), QSize(96, 96));
+}
 
 TEST(Metafile, KeepsItsBytesAndAnEmptyPictureDrawsNothing) {
   QByteArray emf = EmfHeader(2540, 1270);

@@ -1,6 +1,10 @@
 // The PNG writer: images written in bands of any shape and format decode to the source
-// pixels, and the compressed data goes out in bounded chunks.
+// pixels, as RGBA or, for opaque images, as RGB; each row's filter is one that decodes to
+// it; and the compressed data goes out in bounded chunks.
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <set>
 
 #include "ExportSamples.h"
 #include "platform/gui/PngWriter.h"
@@ -43,6 +47,79 @@ INSTANTIATE_TEST_SUITE_P(
                     TPngCase{QImage::Format_ARGB32_Premultiplied, {1, 7, 1, 3}},
                     TPngCase{QImage::Format_RGB32, {8}}, TPngCase{QImage::Format_RGB888, {3, 2}},
                     TPngCase{QImage::Format_RGBA64, {6}}, TPngCase{QImage::Format_Indexed8, {9}}));
+
+// The bytes of every chunk of the given type, in order.
+QByteArray ChunkData(const TMemoryStream& Out, const char* Type) {
+  const QByteArray Bytes = Out.Bytes();
+  QByteArray Data;
+  for (qsizetype At = 8; At + 12 <= Bytes.size();) {
+    const auto* P = reinterpret_cast<const uint8_t*>(Bytes.constData() + At);
+    const uint32_t Size = P[0] << 24 | P[1] << 16 | P[2] << 8 | P[3];
+    if (Bytes.mid(At + 4, 4) == Type) Data += Bytes.mid(At + 8, Size);
+    At += 12 + Size;
+  }
+  return Data;
+}
+
+// The rows as they are stored in the file, each a filter byte and the filtered samples.
+QByteArray Inflate(const TMemoryStream& Out, size_t Expected) {
+  const QByteArray Data = ChunkData(Out, "IDAT");
+  QByteArray Raw(static_cast<qsizetype>(Expected), '\0');
+  uLongf Size = static_cast<uLongf>(Expected);
+  const int Result = uncompress(reinterpret_cast<Bytef*>(Raw.data()), &Size,
+                                reinterpret_cast<const Bytef*>(Data.constData()), static_cast<uLong>(Data.size()));
+  EXPECT_EQ(Result, Z_OK);
+  EXPECT_EQ(Size, Expected);
+  return Raw;
+}
+
+TEST(PngWriter, WritesOpaqueImagesAsRgbAndOthersAsRgba) {
+  for (const bool Opaque : {true, false}) {
+    const QImage Image = Source(31, 9, !Opaque);
+    TMemoryStream Out;
+    TPngWriter Writer(Out, Image.width(), Image.height(), 2, Opaque);
+    for (const QImage& Band : Bands(Image, {4, 2})) Writer.WriteRows(Band);
+    Writer.Finish();
+    EXPECT_EQ(ChunkData(Out, "IHDR").at(9), Opaque ? 2 : 6);
+    EXPECT_EQ(Inflate(Out, 9 * (1 + 31 * (Opaque ? 3 : 4))).size(), 9 * (1 + 31 * (Opaque ? 3 : 4)));
+    EXPECT_EQ(Difference(Decode(Out, "png"), Image), "") << Opaque;
+  }
+}
+
+// Transparency found in a later band is refused, not dropped; the caller starts over.
+TEST(PngWriter, AnOpaqueWriterRefusesATranslucentPixel) {
+  QImage Image = Source(12, 10, false);
+  Image.setPixel(11, 8, qRgba(1, 2, 3, 254));
+  TMemoryStream Out;
+  TPngWriter Writer(Out, Image.width(), Image.height(), 2, true);
+  const std::vector<QImage> Parts = Bands(Image, {5});
+  Writer.WriteRows(Parts[0]);
+  EXPECT_THROW(Writer.WriteRows(Parts[1]), EPngNotOpaque);
+  EXPECT_THROW(Writer.Finish(), Exception);
+}
+
+// A drawing's kinds of rows: blank ones, repeats of the row above, a horizontal gradient
+// (where Sub wins) and vertical stripes that change (where Up wins). Each row's filter must
+// be one of those, all three must occur, and the file must decode to the picture.
+TEST(PngWriter, ChoosesAFilterPerRow) {
+  QImage Image(40, 12, QImage::Format_RGB32);
+  for (int Y = 0; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X) {
+      QRgb P = qRgb(255, 255, 255);
+      if (Y == 3 || Y == 4) P = qRgb(X * 6, 10, 200 - X);
+      if (Y >= 7 && Y <= 9) P = (X * 7 + Y) % 5 ? qRgb(X * 13 % 256, Y * 40, X * 3) : qRgb(0, 0, 0);
+      Image.setPixel(X, Y, P);
+    }
+  TMemoryStream Out;
+  TPngWriter Writer(Out, Image.width(), Image.height(), 2, true);
+  Writer.WriteRows(Image);
+  Writer.Finish();
+  EXPECT_EQ(Difference(Decode(Out, "png"), Image), "");
+  const QByteArray Raw = Inflate(Out, 12 * (1 + 40 * 3));
+  std::set<int> Used;
+  for (int Y = 0; Y < 12; ++Y) Used.insert(Raw.at(Y * (1 + 40 * 3)));
+  EXPECT_EQ(Used, (std::set<int>{0, 1, 2}));
+}
 
 // Noise does not compress, so it takes several chunks; the decoder checks their CRCs.
 TEST(PngWriter, SplitsLargeDataIntoBoundedChunks) {

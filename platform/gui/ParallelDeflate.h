@@ -1,0 +1,45 @@
+#pragma once
+// One zlib stream built from buffers that are each cut into pieces and compressed on
+// several threads at once. Every piece is an independent raw deflate run that ends with a
+// sync flush, so it stops on a byte boundary with a non-final block and the next piece can
+// follow it directly; one empty final block and the Adler-32 of all the input (combined
+// from the pieces' own sums) close the stream. Pieces do not see each other's data, which
+// costs a little compression at every cut; buffers too small to be worth a thread are not
+// cut at all.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tarnwick {
+
+class TParallelDeflate {
+ public:
+  // Level is zlib's (0-9). Threads is how many pieces a large buffer is cut into (at least
+  // one; the calling thread compresses one of them).
+  TParallelDeflate(int Level, int Threads);
+  ~TParallelDeflate();
+  TParallelDeflate(const TParallelDeflate&) = delete;
+  TParallelDeflate& operator=(const TParallelDeflate&) = delete;
+
+  // Appends the compressed form of Data to Out (the stream's two header bytes first, on the
+  // first call). Cuts fall on multiples of Unit bytes, so a piece holds whole rows.
+  void Add(const uint8_t* Data, size_t Size, size_t Unit, std::vector<uint8_t>& Out);
+  // Appends the end of the stream. Nothing may be added afterwards.
+  void Finish(std::vector<uint8_t>& Out);
+
+  // Pieces below this size are not worth a thread of their own.
+  static constexpr size_t MinPieceBytes = 256 * 1024;
+
+ private:
+  struct TPiece;
+  void Header(std::vector<uint8_t>& Out);
+
+  int FLevel;
+  std::vector<std::unique_ptr<TPiece>> FPieces;
+  uint32_t FAdler = 1;
+  bool FStarted = false;
+  bool FFinished = false;
+};
+
+}  // namespace tarnwick
