@@ -1,5 +1,6 @@
 #include "streaming/Parser.h"
 
+#include <array>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -16,10 +17,27 @@ namespace {
 // A line must fit the tokenizer's 4096-byte block, line end included.
 constexpr size_t MaxLine = 4096;
 
-bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(unsigned char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-bool IsFloatChar(unsigned char c) { return IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'; }
+// Character classes by table: a document is tokenised byte by byte, and one lookup per
+// byte is cheaper than a chain of range tests.
+enum : uint8_t { ccLetter = 1, ccDigit = 2, ccHex = 4, ccFloat = 8 };
+
+constexpr std::array<uint8_t, 256> MakeClasses() {
+  std::array<uint8_t, 256> t{};
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] |= ccLetter;
+  for (int c = 'a'; c <= 'z'; ++c) t[c] |= ccLetter;
+  t['_'] |= ccLetter;
+  for (int c = '0'; c <= '9'; ++c) t[c] |= ccDigit | ccHex | ccFloat;
+  for (int c = 'A'; c <= 'F'; ++c) t[c] |= ccHex;
+  for (int c = 'a'; c <= 'f'; ++c) t[c] |= ccHex;
+  for (char c : {'.', 'e', 'E', '+', '-'}) t[static_cast<unsigned char>(c)] |= ccFloat;
+  return t;
+}
+constexpr std::array<uint8_t, 256> Classes = MakeClasses();
+
+bool IsAsciiLetter(unsigned char c) { return Classes[c] & ccLetter; }
+bool IsDigit(unsigned char c) { return Classes[c] & ccDigit; }
+bool IsHexDigit(unsigned char c) { return Classes[c] & ccHex; }
+bool IsFloatChar(unsigned char c) { return Classes[c] & ccFloat; }
 bool IsFloatType(unsigned char c) {
   c |= 0x20;
   return c == 's' || c == 'c' || c == 'd' || c == 'f';
@@ -108,7 +126,7 @@ int TParser::NextToken() {
     FPos += letterStart && c >= 0x80 ? len : 1;
     while (FPos < FSize) {
       unsigned char d = FData[FPos];
-      if (IsAsciiLetter(d) || IsDigit(d)) {
+      if (Classes[d] & (ccLetter | ccDigit)) {
         ++FPos;
       } else if (d >= 0x80 && FUtf8 && (len = CodePointAt(FPos, cp)) > 0 && QChar::isLetterOrNumber(cp)) {
         FPos += len;

@@ -43,6 +43,28 @@ bool IsAscii(std::string_view s) {
 
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// The ordinal of an enumeration name as the stream carries it, letter case ignored, as
+// TEnumTypeInfo::ValueOf finds it. Names in the program are ASCII, and so are those in
+// documents: they are compared in place, without making a QString of every name read;
+// anything else takes the general comparison.
+int EnumOrdinal(const TEnumTypeInfo& Type, std::string_view Name) {
+  if (IsAscii(Name)) {
+    bool asciiNames = true;
+    for (int i = 0; i < Type.Count() && asciiNames; ++i) {
+      const std::string_view candidate = Type.Utf8NameOf(i);
+      if (!IsAscii(candidate)) {
+        asciiNames = false;
+      } else if (candidate.size() == Name.size() &&
+                 std::equal(candidate.begin(), candidate.end(), Name.begin(),
+                            [](char a, char b) { return FoldAscii(a) == FoldAscii(b); })) {
+        return i;
+      }
+    }
+    if (asciiNames) return -1;
+  }
+  return Type.ValueOf(QString::fromUtf8(Name.data(), static_cast<qsizetype>(Name.size())));
+}
+
 QString ObjectName(TPersistent* Instance) {
   auto* c = dynamic_cast<TComponent*>(Instance);
   if (c && !c->GetName().isEmpty()) return c->GetName();
@@ -155,7 +177,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo& Prop) {
       break;
     }
     case tkEnumeration: {
-      int v = Prop.EnumType ? Prop.EnumType->ValueOf(ReadIdent()) : -1;
+      int v = Prop.EnumType ? EnumOrdinal(*Prop.EnumType, ReadUtf8Ident()) : -1;
       if (v < 0) InvalidValue();
       Prop.SetOrd(*Instance, v);
       break;
@@ -167,9 +189,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo& Prop) {
       for (;;) {
         std::string_view name = ReadUtf8Str();
         if (name.empty()) break;
-        int v = Prop.EnumType
-                    ? Prop.EnumType->ValueOf(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
-                    : -1;
+        int v = Prop.EnumType ? EnumOrdinal(*Prop.EnumType, name) : -1;
         if (v < 0 || v >= bits) InvalidValue();
         mask |= uint64_t{1} << v;
       }

@@ -34,8 +34,12 @@ class TWriter::DepthGuard {
   TWriter& FWriter;
 };
 
+// The buffer holds at least one whole short string (length byte and 255 bytes), so every
+// value but long strings and binary data is stored in the buffer in one piece.
+constexpr int MinBufSize = 512;
+
 TWriter::TWriter(TStream& Stream, int BufSize)
-    : FStream(Stream), FBuffer(static_cast<size_t>(BufSize > 16 ? BufSize : 16)) {
+    : FStream(Stream), FBuffer(static_cast<size_t>(BufSize > MinBufSize ? BufSize : MinBufSize)) {
   EnsureStreamingHooks();
 }
 
@@ -78,18 +82,9 @@ void TWriter::WriteLE(T Value) {
   static_assert(std::is_integral_v<T>);
   using U = std::make_unsigned_t<T>;
   auto u = static_cast<U>(Value);
-  unsigned char bytes[sizeof(T)];
-  for (size_t i = 0; i < sizeof(T); ++i) bytes[i] = static_cast<unsigned char>(u >> (8 * i));
-  Write(bytes, sizeof(T));
-}
-
-void TWriter::WriteValue(TValueType Value) {
-  if (FBufPos < FBuffer.size()) {
-    FBuffer[FBufPos++] = static_cast<char>(Value);
-    return;
-  }
-  uint8_t b = Value;
-  Write(&b, 1);
+  char* p = Room(sizeof(T));
+  for (size_t i = 0; i < sizeof(T); ++i) p[i] = static_cast<char>(u >> (8 * i));
+  FBufPos += sizeof(T);
 }
 
 void TWriter::WriteSignature() { Write(FilerSignature, 4); }
@@ -120,27 +115,51 @@ void TWriter::WriteStr(const QString& S) {
   WriteUtf8Str(FScratch);
 }
 
-void TWriter::WriteUtf8Str(std::string_view S) {
-  size_t n = utf::Utf8PrefixLength(S, 255);
-  uint8_t len = static_cast<uint8_t>(n);
-  Write(&len, 1);
-  Write(S.data(), static_cast<int64_t>(n));
+void TWriter::WriteUtf8Str(std::string_view S) { WriteShortStr({}, S); }
+
+void TWriter::WriteShortStr(std::string_view Head, std::string_view Tail) {
+  const size_t total = Head.size() + Tail.size();
+  if (total > 255) {
+    // Rare: the cut may fall inside either part, so the parts are joined first.
+    std::string joined;
+    joined.reserve(total);
+    joined.append(Head).append(Tail);
+    const size_t n = utf::Utf8PrefixLength(joined, 255);
+    char* p = Room(n + 1);
+    p[0] = static_cast<char>(static_cast<uint8_t>(n));
+    std::memcpy(p + 1, joined.data(), n);
+    FBufPos += n + 1;
+    return;
+  }
+  char* p = Room(total + 1);
+  p[0] = static_cast<char>(static_cast<uint8_t>(total));
+  if (!Head.empty()) std::memcpy(p + 1, Head.data(), Head.size());
+  if (!Tail.empty()) std::memcpy(p + 1 + Head.size(), Tail.data(), Tail.size());
+  FBufPos += total + 1;
 }
 
 void TWriter::WriteInteger(int64_t Value) {
+  TValueType tag;
+  size_t size;
   if (Value >= -128 && Value <= 127) {
-    WriteValue(vaInt8);
-    WriteLE(static_cast<int8_t>(Value));
+    tag = vaInt8;
+    size = 1;
   } else if (Value >= -32768 && Value <= 32767) {
-    WriteValue(vaInt16);
-    WriteLE(static_cast<int16_t>(Value));
+    tag = vaInt16;
+    size = 2;
   } else if (Value >= std::numeric_limits<int32_t>::min() && Value <= std::numeric_limits<int32_t>::max()) {
-    WriteValue(vaInt32);
-    WriteLE(static_cast<int32_t>(Value));
+    tag = vaInt32;
+    size = 4;
   } else {
-    WriteValue(vaInt64);
-    WriteLE(Value);
+    tag = vaInt64;
+    size = 8;
   }
+  // The tag and the value's low bytes, little-endian, in one go.
+  char* p = Room(size + 1);
+  p[0] = static_cast<char>(tag);
+  const auto u = static_cast<uint64_t>(Value);
+  for (size_t i = 0; i < size; ++i) p[1 + i] = static_cast<char>(u >> (8 * i));
+  FBufPos += size + 1;
 }
 
 void TWriter::WriteBoolean(bool Value) { WriteValue(Value ? vaTrue : vaFalse); }
@@ -196,9 +215,11 @@ void TWriter::WriteFloat(double Value) {
   // A stream holding an infinity or NaN could not be read back: refuse it here, where the
   // caller still has the document, rather than at the next load.
   if (!std::isfinite(Value)) throw EWriteError(msg::NonFiniteFloat);
-  TExtended80 e = DoubleToExtended(Value);
-  WriteValue(vaExtended);
-  Write(e.data(), 10);
+  const TExtended80 e = DoubleToExtended(Value);
+  char* p = Room(11);
+  p[0] = static_cast<char>(vaExtended);
+  std::memcpy(p + 1, e.data(), 10);
+  FBufPos += 11;
 }
 
 void TWriter::WriteSingle(float Value) {
@@ -232,8 +253,8 @@ void TWriter::WriteCurrency(int64_t Scaled) {
 
 namespace {
 
-bool SameAscii(std::string_view a, const char* b) {
-  size_t n = std::strlen(b);
+bool SameAscii(std::string_view a, std::string_view b) {
+  const size_t n = b.size();
   if (a.size() != n) return false;
   for (size_t i = 0; i < n; ++i) {
     char c = a[i];
@@ -248,18 +269,16 @@ bool SameAscii(std::string_view a, const char* b) {
 }  // namespace
 
 void TWriter::WriteUtf8Ident(std::string_view Ident) {
-  if (SameAscii(Ident, "False")) {
-    WriteValue(vaFalse);
-  } else if (SameAscii(Ident, "True")) {
-    WriteValue(vaTrue);
-  } else if (SameAscii(Ident, "Null")) {
-    WriteValue(vaNull);
-  } else if (SameAscii(Ident, "nil")) {
-    WriteValue(vaNil);
-  } else {
-    WriteValue(vaIdent);
-    WriteUtf8Str(Ident);
+  // Only the four words below have tags of their own; any other identifier (most are
+  // longer, such as enumeration and colour names) goes straight to the general form.
+  if (Ident.size() >= 3 && Ident.size() <= 5) {
+    if (SameAscii(Ident, "False")) return WriteValue(vaFalse);
+    if (SameAscii(Ident, "True")) return WriteValue(vaTrue);
+    if (SameAscii(Ident, "Null")) return WriteValue(vaNull);
+    if (SameAscii(Ident, "nil")) return WriteValue(vaNil);
   }
+  WriteValue(vaIdent);
+  WriteUtf8Str(Ident);
 }
 
 void TWriter::WriteIdent(const QString& Ident) {
@@ -318,12 +337,15 @@ void TWriter::WriteComponent(TComponent* Component) {
 }
 
 void TWriter::WriteData(TComponent* Instance) {
-  std::string className, name;
-  utf::AppendUtf8(className, reinterpret_cast<const char16_t*>(Instance->ClassName().utf16()),
-                  static_cast<size_t>(Instance->ClassName().size()));
-  utf::AppendUtf8(name, reinterpret_cast<const char16_t*>(Instance->GetName().utf16()),
-                  static_cast<size_t>(Instance->GetName().size()));
-  WriteRecordHeader({}, 0, className, name);
+  // Both strings are kept by the writer, so a record costs no allocation for its header.
+  FClassName.clear();
+  FObjectName.clear();
+  const QString& className = Instance->ClassName();
+  const QString& name = Instance->GetName();
+  utf::AppendUtf8(FClassName, reinterpret_cast<const char16_t*>(className.utf16()),
+                  static_cast<size_t>(className.size()));
+  utf::AppendUtf8(FObjectName, reinterpret_cast<const char16_t*>(name.utf16()), static_cast<size_t>(name.size()));
+  WriteRecordHeader({}, 0, FClassName, FObjectName);
   WriteProperties(Instance);
   WriteListEnd();
   Instance->GetChildren([this](TComponent* Child) { WriteComponent(Child); }, FRootComponent);
@@ -343,18 +365,47 @@ void TWriter::WritePropName(const QString& Name) {
 
 void TWriter::WritePropName(const TPropInfo& Prop) {
   if (Prop.NameUtf8.empty() && !Prop.Name.isEmpty()) return WritePropName(Prop.Name);
-  if (FPropPath.empty()) return WriteUtf8Str(Prop.NameUtf8);
-  FScratch.assign(FPropPath);
-  FScratch.append(Prop.NameUtf8);
-  WriteUtf8Str(FScratch);
+  WriteShortStr(FPropPath, Prop.NameUtf8);
 }
+
+namespace {
+
+// What TPropInfo::IsReadOnly and IsStored decide, without a call per property: a
+// document write asks both for every property of every control.
+inline bool Writable(const TPropInfo& Prop) {
+  switch (Prop.Kind) {
+    case tkInteger:
+    case tkInt64:
+    case tkChar:
+    case tkEnumeration:
+    case tkSet:
+      return static_cast<bool>(Prop.SetOrd);
+    case tkFloat:
+      return static_cast<bool>(Prop.SetFloat);
+    case tkString:
+      return static_cast<bool>(Prop.SetStr);
+    case tkClass:
+      return static_cast<bool>(Prop.SetObject);
+    case tkMethod:
+      return true;
+  }
+  return false;
+}
+
+inline bool Stored(const TPropInfo& Prop, TPersistent& Instance) {
+  if (Prop.Stored == skAlways) return true;
+  if (Prop.Stored == skNever) return false;
+  return Prop.IsStored(Instance);
+}
+
+}  // namespace
 
 // Each value is read once: the default check and the write share it, since a document
 // write visits every property of every control.
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
   // A running program never knows handler names, so events are never written.
   if (Prop.Kind == tkMethod) return;
-  if (Prop.IsReadOnly() || !Prop.IsStored(*Instance)) return;
+  if (!Writable(Prop) || !Stored(Prop, *Instance)) return;
 
   switch (Prop.Kind) {
     case tkInteger: {
@@ -386,6 +437,14 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
     case tkEnumeration: {
       const int64_t v = Prop.GetOrd(*Instance);
       if (Prop.HasDefault() && v == Prop.Default) return;
+      // Booleans are the commonest enumeration; their names are the words with tags of
+      // their own, so the tag is written without looking the name up.
+      static const TEnumTypeInfo* const boolean = &BooleanTypeInfo();
+      if (Prop.EnumType == boolean && (v == 0 || v == 1)) {
+        WritePropName(Prop);
+        WriteValue(v ? vaTrue : vaFalse);
+        break;
+      }
       const std::string_view name = Prop.EnumType ? Prop.EnumType->Utf8NameOf(v) : std::string_view();
       if (name.empty()) throw EWriteError(msg::InvalidPropValue);
       WritePropName(Prop);

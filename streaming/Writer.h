@@ -34,7 +34,10 @@ class TWriter : public TFiler {
 
   // Raw output.
   void Write(const void* Buffer, int64_t Count);
-  void WriteValue(TValueType Value);
+  void WriteValue(TValueType Value) {
+    *Room(1) = static_cast<char>(Value);
+    ++FBufPos;
+  }
   void WriteSignature();
   // The optional record prefix: nothing when Flags is empty.
   void WritePrefix(TFilerFlags Flags, int ChildPos);
@@ -89,6 +92,15 @@ class TWriter : public TFiler {
   void WriteUtf16(const char16_t* Data, size_t Count);
   template <class T>
   void WriteLE(T Value);
+  // Room for Count bytes in the buffer (Count at most the buffer's size), flushing first
+  // if need be: the small values that make up most of a stream are then stored without
+  // a call per byte run.
+  char* Room(size_t Count) {
+    if (Count > FBuffer.size() - FBufPos) FlushBuffer();
+    return FBuffer.data() + FBufPos;
+  }
+  // A short string whose UTF-8 bytes are Head followed by Tail.
+  void WriteShortStr(std::string_view Head, std::string_view Tail);
 
   TStream& FStream;
   std::vector<char> FBuffer;
@@ -97,6 +109,8 @@ class TWriter : public TFiler {
   TComponent* FRootComponent = nullptr;
   std::string FPropPath;  // UTF-8 prefix of sub-object properties ("Pen.")
   std::string FScratch;
+  std::string FClassName;
+  std::string FObjectName;
   int FDepth = 0;
 };
 

@@ -71,6 +71,9 @@ TEST(BinaryValues, IdentifiersFalseTrueNullAndNilBecomeTheirOwnTags) {
   EXPECT_EQ(ValueBytes([](TWriter& w) { w.WriteIdent("Null"); }), Hex("00"));
   EXPECT_EQ(ValueBytes([](TWriter& w) { w.WriteIdent("NIL"); }), Hex("0d"));
   EXPECT_EQ(ValueBytes([](TWriter& w) { w.WriteIdent("clWhite"); }), QByteArray(Bytes().Ident("clWhite")));
+  // As short as the four words, yet none of them.
+  EXPECT_EQ(ValueBytes([](TWriter& w) { w.WriteIdent("Nils"); }), QByteArray(Bytes().Ident("Nils")));
+  EXPECT_EQ(ValueBytes([](TWriter& w) { w.WriteIdent("clRed"); }), QByteArray(Bytes().Ident("clRed")));
   EXPECT_EQ(ValueBytes([](TWriter& w) { w.WriteBoolean(true); }), Hex("09"));
 }
 
@@ -88,6 +91,27 @@ TEST(BinaryValues, ShortStringsAreCutTo255BytesAtACharacterBoundary) {
   // 254 bytes and then a two-byte character: the character is left out whole.
   QByteArray accented = ValueBytes([](TWriter& w) { w.WriteStr(QString(254, 'n') + QChar(0xE9)); });
   EXPECT_EQ(accented, QByteArray(Bytes().Str(QByteArray(254, 'n'))));
+}
+
+// The writer stores values in its buffer whole, flushing before one that would not fit:
+// a stream many buffers long must hold every value intact wherever the flushes fell.
+TEST(BinaryValues, ValuesArriveWholeAcrossManyBufferFlushes) {
+  Bytes expected;
+  const QByteArray written = ValueBytes([&](TWriter& w) {
+    for (int i = 0; i < 3000; ++i) {
+      const QByteArray name(i % 256, static_cast<char>('a' + i % 26));
+      w.WriteUtf8Str(std::string_view(name.constData(), static_cast<size_t>(name.size())));
+      expected.Str(name);
+      w.WriteInteger(100000 + i);
+      expected.Tag(vaInt32).Int32(100000 + i);
+      w.WriteFloat(0.0);
+      expected.ExtendedZero();
+      w.WriteBoolean(i % 2 != 0);
+      expected.Tag(i % 2 != 0 ? vaTrue : vaFalse);
+    }
+  });
+  ASSERT_EQ(written.size(), expected.Data().size());
+  EXPECT_TRUE(written == expected.Data());
 }
 
 TEST_F(BinaryFormat, ADefaultObjectWritesOnlyWhatHasNoDefaultAndItsCollection) {

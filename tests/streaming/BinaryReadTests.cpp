@@ -321,6 +321,19 @@ TEST_F(BinaryRead, WrongValuesAndUnknownPropertiesRaiseTheirMessages) {
   }
 }
 
+TEST_F(BinaryRead, EnumerationAndSetNamesAreFoundInAnyLetterCase) {
+  TOwned<TSampleShape> target(Create<TSampleShape>(nullptr));
+  LoadBinary(OnePropertyStream("Kind", Bytes().Ident("SHDIAMOND")), target.get());
+  EXPECT_EQ(target->GetKind(), shDiamond);
+  LoadBinary(OnePropertyStream("Visible", Bytes().Ident("fALSE")), target.get());
+  EXPECT_FALSE(target->GetVisible());
+  LoadBinary(OnePropertyStream("Options", Bytes().Tag(vaSet).Str("OXc").Str("oxa").Str("")), target.get());
+  EXPECT_EQ(target->GetOptions().Mask(), (1u << oxA) | (1u << oxC));
+  // A name that differs by more than letter case is still refused.
+  EXPECT_EQ(ErrorOf([&] { LoadBinary(OnePropertyStream("Kind", Bytes().Ident("shDiamonds")), target.get()); }),
+            "Error reading S.Kind: Invalid property value");
+}
+
 TEST_F(BinaryRead, BadRecordsRaiseTheirMessages) {
   RegisterClass(TStringList::StaticClassInfo());
   auto withChildren = [](std::initializer_list<QByteArray> records) {
