@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "AllocationCounter.h"
+#include "BlockFill.h"
 #include "diagram/Registration.h"
-#include "diagram/model/DiagramBlock.h"
 #include "diagram/view/Diagram.h"
 
 using namespace tarnwick;
@@ -24,23 +24,7 @@ struct TBenchDiagram {
   TdvDiagram* Diagram = Create<TdvDiagram>(Form.get());
 };
 
-void Fill(TBenchDiagram& d, int count) {
-  const TBlockShape shapes[] = {bsRectangle, bsEllipse, bsRoundRect, bsDiamond, bsSquareRound};
-  for (int i = 0; i < count; ++i) {
-    auto* b = Create<TDiagramBlock>(d.Form.get());
-    b->SetName(QStringLiteral("Block%1").arg(i + 1));
-    b->SetBoundsRect(TSquare{20.0 + (i % 100) * 120, 20.0 + (i / 100) * 80, 100.0 + (i % 100) * 120,
-                             60.0 + (i / 100) * 80});
-    b->SetShape(shapes[i % 5]);
-    if (i % 7 == 0) b->SetAngle(30);
-    b->GetLinkPoints()->Add(50, 0, aoUp);
-    b->GetLinkPoints()->Add(100, 50, aoRight);
-    b->GetLinkPoints()->Add(50, 100, aoDown);
-    b->GetLinkPoints()->Add(0, 50, aoLeft);
-    b->DefaultTextCell()->SetText(QStringLiteral("Block %1").arg(i + 1));
-    b->SetDiagram(d.Diagram);
-  }
-}
+void Fill(TBenchDiagram& d, int count) { bench::FillBlocks(d.Form.get(), d.Diagram, count); }
 
 void BM_SaveBlocks(benchmark::State& state) {
   QTemporaryDir dir;

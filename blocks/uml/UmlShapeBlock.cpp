@@ -181,7 +181,7 @@ void TUMLShapeBlock::BuildHitOutline(TOutlineSink& AOutline) {
 void TUMLShapeBlock::DefaultSurroundPts(TDotArray& Pts) {
   Pts.clear();
   // An engine-drawn block hit-tests its outline path (BuildOutlinePath) instead.
-  if (UsesEngine() && GetDgrDrawer()) return;
+  if (HasDgrDrawer()) return;
   TPolygonOutline outline(Pts, GetOriginalRect(), GetBoundsRect(), GetHorizontalFlip(), GetVerticalFlip());
   BuildHitOutline(outline);
   outline.Finish(GetAngle());

@@ -82,10 +82,6 @@ TCustomDiagramBlock::TCustomDiagramBlock(TComponent* AOwner) : TDiagramControl(A
   FBrush->SetColor(clBlack);
   FBrush->SetStyle(bsClear);
   FBrush->OnChange = redraw;
-  FSelBrush = MakeOwned<TBrush>();
-  FSelBrush->SetColor(clBlack);
-  FSelBrush->SetStyle(bsClear);
-  FSelBrush->OnChange = redraw;
   FPen = MakeOwned<TPen>();
   FPen->SetColor(clBlack);
   FPen->SetStyle(psSolid);
@@ -103,6 +99,16 @@ TCustomDiagramBlock::TCustomDiagramBlock(TComponent* AOwner) : TDiagramControl(A
 }
 
 TCustomDiagramBlock::~TCustomDiagramBlock() = default;
+
+TBrush* TCustomDiagramBlock::GetSelBrush() const {
+  if (!FSelBrush) {
+    FSelBrush = MakeOwned<TBrush>();
+    FSelBrush->SetColor(clBlack);
+    FSelBrush->SetStyle(bsClear);
+    FSelBrush->OnChange = [this](TObject*) { const_cast<TCustomDiagramBlock*>(this)->Redraw(); };
+  }
+  return FSelBrush.get();
+}
 
 void TCustomDiagramBlock::BeforeDestruction() {
   TDiagramControl::BeforeDestruction();
@@ -182,7 +188,7 @@ void TCustomDiagramBlock::SetRotationStep(int Value) {
 
 // Object values are copied; the owned objects' OnChange repaints.
 void TCustomDiagramBlock::SetBrush(TBrush* Value) { FBrush->Assign(Value); }
-void TCustomDiagramBlock::SetSelBrush(TBrush* Value) { FSelBrush->Assign(Value); }
+void TCustomDiagramBlock::SetSelBrush(TBrush* Value) { GetSelBrush()->Assign(Value); }
 void TCustomDiagramBlock::SetPen(TPen* Value) { FPen->Assign(Value); }
 void TCustomDiagramBlock::SetShadow(TBlockShadow* Value) { FShadow->Assign(Value); }
 void TCustomDiagramBlock::SetGradient(TDiagramGradient* Value) { FGradient->Assign(Value); }

@@ -69,7 +69,8 @@ class TCustomDiagramBlock : public TDiagramControl {
   void SetCornerRadius(double Value);
   TBrush* GetBrush() const { return FBrush.get(); }
   void SetBrush(TBrush* Value);
-  TBrush* GetSelBrush() const { return FSelBrush.get(); }
+  // Made on first use: only a selected block paints with it.
+  TBrush* GetSelBrush() const;
   void SetSelBrush(TBrush* Value);
   TPen* GetPen() const { return FPen.get(); }
   void SetPen(TPen* Value);
@@ -233,8 +234,9 @@ class TCustomDiagramBlock : public TDiagramControl {
   void WriteCollapsedNodesEx(TWriter& W);
   bool AnyCollapsed(int AFrom, int ATo) const;
   void Modify();
-  // An engine paints this block: it asks for one and its engine drawer exists.
-  bool EngineDraws() const { return UsesEngine() && GetDgrDrawer(); }
+  // An engine paints this block: it asks for one and can have its engine drawer (made on
+  // the first paint or hit test that needs it, not by this question).
+  bool EngineDraws() const { return HasDgrDrawer(); }
   // The outline polygon the legacy canvas draws, whatever engine the block uses: a block
   // painted outside a paint pass (DrawBlockInCanvas, a direct Draw) is clipped by it.
   void LegacySurroundPts(TDotArray& Pts);
@@ -255,7 +257,7 @@ class TCustomDiagramBlock : public TDiagramControl {
   double FTop = 0.0;
   TBlockShape FShape = bsRectangle;
   TOwned<TBrush> FBrush;
-  TOwned<TBrush> FSelBrush;
+  mutable TOwned<TBrush> FSelBrush;
   TOwned<TPen> FPen;
   TOwned<TStringList> FStrings;  // made on first use of Strings
   bool FClipText = false;

@@ -177,7 +177,7 @@ void TCustomDiagramBlock::PaintBody(TBlockPaintBackEnd& ABackEnd) {
   if (FShadow->GetVisible()) ABackEnd.Shadow(*FShadow);
   if (!FTransparent) ABackEnd.Fill(selected ? FSelColor : FColor);
   if (FGradient->GetVisible()) ABackEnd.Gradient(*FGradient);
-  TBrush* pattern = selected ? FSelBrush.get() : FBrush.get();
+  TBrush* pattern = selected ? GetSelBrush() : FBrush.get();
   if (pattern->GetStyle() != bsClear) ABackEnd.Pattern(pattern);
   const bool bitmap = FBitmap && !FBitmap->GetEmpty();
   const bool metafile = FMetafile && !FMetafile->GetEmpty();

@@ -46,10 +46,8 @@ TDiagramControl::TDiagramControl(TComponent* AOwner, const TClassInfo& ALinkPoin
 
 TDiagramControl::~TDiagramControl() = default;
 
-void TDiagramControl::AfterConstruction() {
-  TComponent::AfterConstruction();
-  RecreateDgrDrawer();
-}
+// The engine drawer is made on first use (GetDgrDrawer), not here.
+void TDiagramControl::AfterConstruction() { TComponent::AfterConstruction(); }
 
 void TDiagramControl::BeforeDestruction() {
   Destroying();

@@ -150,8 +150,18 @@ class TDiagramControl : public TComponent {
   TBlockDrawer* GetDrawer() const { return FDrawer.get(); }
   // The scratch frame for coordinate mapping, made on first use.
   TBlockDrawer* GetTempDrawer() const;
-  TDgrBlockDrawer* GetDgrDrawer() const { return FDgrDrawer.get(); }
-  TDgrGraphicsPath* GetTempPath() const { return FTempPath.get(); }
+  // The engine drawer and its scratch path are made on first use (the first paint or hit
+  // test through an engine), for the engine the control uses then: an engine canvas with
+  // its pen, brush and surface is most of what a control would otherwise hold, and most
+  // controls of a large document are never painted. Null for a control without an engine
+  // and while it is being destroyed.
+  TDgrBlockDrawer* GetDgrDrawer() const;
+  TDgrGraphicsPath* GetTempPath() const;
+  // Whether GetDgrDrawer gives a drawer (the control uses an engine and is not being
+  // destroyed), without making it.
+  bool HasDgrDrawer() const;
+  // Whether the drawer is made already (tests, memory accounting).
+  bool DgrDrawerMade() const { return FDgrDrawer != nullptr; }
   // Paints the control in a paint pass: the legacy drawer on ACanvas, the engine drawer on
   // the pass's engine (when the control uses one), Draw, then on screen passes the link
   // point markers (every point when AShowLinkPoints, the node points always).
@@ -284,6 +294,8 @@ class TDiagramControl : public TComponent {
   virtual TDot GetLinkPointPoint(TLinkPoint* ALinkPoint);
   virtual void DiagramChanged(TdvDiagram* AOld, TdvDiagram* ANew);
   virtual void SelectedChanged() {}
+  // Drops the engine drawer after a change of engine or diagram; the next use makes the
+  // drawer of the engine then in force.
   virtual void RecreateDgrDrawer();
   virtual void FreeDgrDrawer();
   virtual void CalcSize(TCanvas* ACanvas);
@@ -338,8 +350,8 @@ class TDiagramControl : public TComponent {
   bool FCollapsed = false;
   bool FAutoCreateLinkPoints = false;
   bool FIsBackgroundControl = false;
-  TOwned<TDgrBlockDrawer> FDgrDrawer;
-  TOwned<TDgrGraphicsPath> FTempPath;
+  mutable TOwned<TDgrBlockDrawer> FDgrDrawer;
+  mutable TOwned<TDgrGraphicsPath> FTempPath;
   TDgrPaintEngine* FPassEngine = nullptr;
   TDControlPaintMode FIntPaintMode = pmNormal;
   int FTransparency = 0;

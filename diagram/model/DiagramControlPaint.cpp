@@ -12,36 +12,43 @@
 
 namespace tarnwick {
 
-namespace {
-const TSquare StandardSourceRect{0, 0, 100, 100};
-}
-
-void TDiagramControl::RecreateDgrDrawer() {
-  TSquare source = StandardSourceRect;
-  if (FDgrDrawer) source = FDgrDrawer->GetSourceRect();
-  else if (FDrawer) source = FDrawer->GetOriginalRect();
-  FreeDgrDrawer();
-  if (GetComponentState().Contains(csDestroying)) return;
-  TDgrGraphicLib lib = EffectiveGraphicLib();
-  // A document or diagram may ask for Direct2D where the platform has none; its controls
-  // then draw with GDI+ rather than failing to load or paint. Choosing Direct2D explicitly
-  // on such a platform still raises (SetGraphicLib).
-  if (lib == dglDirect2D && !IsDirect2DSupported()) lib = dglGDIPlus;
-  FDgrDrawer.reset(CreateDgrBlockDrawer(lib));
-  if (!FDgrDrawer) return;
-  FTempPath.reset(FDgrDrawer->CreatePath());
-  FDgrDrawer->SetSourceRect(source);
-}
+void TDiagramControl::RecreateDgrDrawer() { FreeDgrDrawer(); }
 
 void TDiagramControl::FreeDgrDrawer() {
   FTempPath.reset();
   FDgrDrawer.reset();
 }
 
+bool TDiagramControl::HasDgrDrawer() const {
+  if (FDgrDrawer) return true;
+  // A control being torn down (or one that lost its legacy drawer with it) makes nothing.
+  return FDrawer && !GetComponentState().Contains(csDestroying) && UsesEngine();
+}
+
+TDgrBlockDrawer* TDiagramControl::GetDgrDrawer() const {
+  if (FDgrDrawer) return FDgrDrawer.get();
+  if (!HasDgrDrawer()) return nullptr;
+  TDgrGraphicLib lib = EffectiveGraphicLib();
+  // A document or diagram may ask for Direct2D where the platform has none; its controls
+  // then draw with GDI+ rather than failing to load or paint. Choosing Direct2D explicitly
+  // on such a platform still raises (SetGraphicLib).
+  if (lib == dglDirect2D && !IsDirect2DSupported()) lib = dglGDIPlus;
+  FDgrDrawer.reset(CreateDgrBlockDrawer(lib));
+  // The engine frame maps the same original space as the legacy drawer.
+  if (FDgrDrawer) FDgrDrawer->SetSourceRect(FDrawer->GetOriginalRect());
+  return FDgrDrawer.get();
+}
+
+TDgrGraphicsPath* TDiagramControl::GetTempPath() const {
+  if (!FTempPath)
+    if (TDgrBlockDrawer* drawer = GetDgrDrawer()) FTempPath.reset(drawer->CreatePath());
+  return FTempPath.get();
+}
+
 void TDiagramControl::Paint(TCanvas* ACanvas, TDgrPaintEngine* AEngine, bool AScreenPass, bool AShowLinkPoints) {
   if (!ACanvas) return;
   FDrawer->SetCanvas(ACanvas);
-  const bool engine = UsesEngine() && FDgrDrawer && AEngine;
+  const bool engine = AEngine && UsesEngine() && GetDgrDrawer();
   if (engine) FDgrDrawer->SetPaintEngine(AEngine);
   FPassEngine = engine ? AEngine : nullptr;
   // The pass's engine is the drawers' only while this control paints.

@@ -33,11 +33,17 @@ const TClassInfo& TDiagramGradient::StaticClassInfo() {
 }
 
 TDiagramGradient::TDiagramGradient(TDiagramControl* ADControl, TdvDiagram* ADiagram)
-    : TDiagramPersistent(ADControl), FDrawer(Create<TBlockDrawer>()), FDiagram(ADiagram) {
-  FDrawer->SetOriginalRect(Square(0, 0, 100, 100));
-}
+    : TDiagramPersistent(ADControl), FDiagram(ADiagram) {}
 
 TDiagramGradient::~TDiagramGradient() = default;
+
+TBlockDrawer* TDiagramGradient::GetDrawer() const {
+  if (!FDrawer) {
+    FDrawer = MakeOwned<TBlockDrawer>();
+    FDrawer->SetOriginalRect(Square(0, 0, 100, 100));
+  }
+  return FDrawer.get();
+}
 
 template <class T>
 void TDiagramGradient::Store(T& Field, T Value) {
@@ -250,7 +256,7 @@ TGradientRects TGradientBands::ClosingRects() const {
 }
 
 void TDiagramGradient::DrawGradient(TCanvas& Canvas, const TSquare& ARect, double AAngle) {
-  FDrawer->SetCanvas(&Canvas);
+  GetDrawer()->SetCanvas(&Canvas);
   FDrawer->SetOriginalRect(ARect);
   FDrawer->SetCurRect(ARect);
   FDrawer->SetAngle(std::isfinite(AAngle) ? AAngle : 0.0);

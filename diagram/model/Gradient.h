@@ -72,8 +72,9 @@ class TDiagramGradient : public TDiagramPersistent {
   void DrawGradient(TDgrBlockDrawer* ADrawer) const;
 
   TdvDiagram* GetDiagram() const { return FDiagram; }
-  // The private frame the band painter turns its rectangles with.
-  TBlockDrawer* GetDrawer() const { return FDrawer.get(); }
+  // The private frame the band painter turns its rectangles with, made when the bands are
+  // first painted on a canvas: engine painting and unpainted blocks never need it.
+  TBlockDrawer* GetDrawer() const;
 
  private:
   template <class T>
@@ -82,7 +83,7 @@ class TDiagramGradient : public TDiagramPersistent {
   TGradientDirection FDirection = grTopBottom;
   TColor FStartColor = clWhite;
   TColor FEndColor = clYellow;
-  TOwned<TBlockDrawer> FDrawer;
+  mutable TOwned<TBlockDrawer> FDrawer;
   bool FVisible = false;
   TdvDiagram* FDiagram;
 };

@@ -57,7 +57,7 @@ void TCustomPolygonBlock::DefaultSurroundPts(TDotArray& Pts) {
   // Cleared under an engine too: callers reuse one array, and stale points of another
   // block would be hit-tested as this one's outline.
   Pts.clear();
-  if (UsesEngine() && GetDgrDrawer()) return;
+  if (HasDgrDrawer()) return;
   Pts = FPolygon->Dots();
   RotatePolygon(Pts, GetAngle());
   if (!Pts.empty()) Pts.push_back(Pts.front());

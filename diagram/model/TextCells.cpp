@@ -27,13 +27,25 @@ const TClassInfo& TTextCellFrame::StaticClassInfo() {
   return info;
 }
 
-TTextCellFrame::TTextCellFrame(TTextCell* ACell)
-    : FTextCell(ACell), FBrush(MakeOwned<TBrush>()), FPen(MakeOwned<TPen>()) {
-  FBrush->OnChange = [this](TObject*) { Changed(); };
-  FPen->OnChange = [this](TObject*) { Changed(); };
-}
+TTextCellFrame::TTextCellFrame(TTextCell* ACell) : FTextCell(ACell) {}
 
 TTextCellFrame::~TTextCellFrame() = default;
+
+TBrush* TTextCellFrame::GetBrush() const {
+  if (!FBrush) {
+    FBrush = MakeOwned<TBrush>();
+    FBrush->OnChange = [this](TObject*) { const_cast<TTextCellFrame*>(this)->Changed(); };
+  }
+  return FBrush.get();
+}
+
+TPen* TTextCellFrame::GetPen() const {
+  if (!FPen) {
+    FPen = MakeOwned<TPen>();
+    FPen->OnChange = [this](TObject*) { const_cast<TTextCellFrame*>(this)->Changed(); };
+  }
+  return FPen.get();
+}
 
 void TTextCellFrame::Assign(TPersistent* Source) {
   auto* src = dynamic_cast<TTextCellFrame*>(Source);
@@ -42,8 +54,9 @@ void TTextCellFrame::Assign(TPersistent* Source) {
     return;
   }
   SetColor(src->FColor);
-  FBrush->Assign(src->FBrush.get());
-  FPen->Assign(src->FPen.get());
+  // Neither made on either side: both are the defaults already.
+  if (FBrush || src->FBrush) GetBrush()->Assign(src->GetBrush());
+  if (FPen || src->FPen) GetPen()->Assign(src->GetPen());
   SetTransparent(src->FTransparent);
   SetAutoFrame(src->FAutoFrame);
   SetAutoFrameMargin(src->FAutoFrameMargin);
@@ -61,8 +74,8 @@ void TTextCellFrame::SetColor(TColor Value) {
   Changed();
 }
 
-void TTextCellFrame::SetBrush(TBrush* Value) { FBrush->Assign(Value); }
-void TTextCellFrame::SetPen(TPen* Value) { FPen->Assign(Value); }
+void TTextCellFrame::SetBrush(TBrush* Value) { GetBrush()->Assign(Value); }
+void TTextCellFrame::SetPen(TPen* Value) { GetPen()->Assign(Value); }
 
 void TTextCellFrame::SetTransparent(bool Value) {
   if (FTransparent == Value) return;

@@ -25,9 +25,11 @@ class TTextCellFrame : public TPersistent {
 
   TColor GetColor() const { return FColor; }
   void SetColor(TColor Value);
-  TBrush* GetBrush() const { return FBrush.get(); }
+  // The frame's brush and pen are made on first use: most cells never show a frame, and
+  // every block has a cell.
+  TBrush* GetBrush() const;
   void SetBrush(TBrush* Value);
-  TPen* GetPen() const { return FPen.get(); }
+  TPen* GetPen() const;
   void SetPen(TPen* Value);
   bool GetTransparent() const { return FTransparent; }
   void SetTransparent(bool Value);
@@ -43,8 +45,8 @@ class TTextCellFrame : public TPersistent {
 
   TTextCell* FTextCell;
   TColor FColor = clWhite;
-  TOwned<TBrush> FBrush;
-  TOwned<TPen> FPen;
+  mutable TOwned<TBrush> FBrush;
+  mutable TOwned<TPen> FPen;
   bool FTransparent = true;
   bool FAutoFrame = false;
   int FAutoFrameMargin = 0;
