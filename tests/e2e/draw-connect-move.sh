@@ -27,15 +27,12 @@ if [ -n "${E2E_SHOT:-}" ]; then import -window root "$E2E_SHOT"; fi
 save_as drawn.dgr
 
 "$cli" info "$work/drawn.dgr" >"$work/info.json"
-python3 - "$work/info.json" <<'PY'
-import json, sys
-info = json.load(open(sys.argv[1]))
-def fail(msg):
-    print(msg, file=sys.stderr)
-    print(json.dumps(info, indent=1), file=sys.stderr)
-    sys.exit(1)
-blocks = [c for c in info["controls"] if "points" not in c]
-lines = [c for c in info["controls"] if "points" in c]
+python3 - "$work/info.json" "$(dirname "$0")" <<'PY'
+import sys
+sys.dont_write_bytecode = True  # keeps the source tree clean
+sys.path.insert(0, sys.argv[2])
+from saved_document import read
+info, blocks, lines, fail = read(sys.argv[1])
 if len(blocks) != 2 or len(lines) != 1:
     fail(f"expected two blocks and one line, found {len(blocks)} and {len(lines)}")
 a, b = sorted(blocks, key=lambda c: c["left"])

@@ -62,15 +62,13 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 
 "$cli" info "$work/session.dgr" >"$work/info.json"
-python3 - "$work/info.json" <<'PY'
-import json, sys
-info = json.load(open(sys.argv[1]))
-def fail(msg):
-    print(msg, file=sys.stderr)
-    print(json.dumps(info, indent=1), file=sys.stderr)
-    sys.exit(1)
-blocks = {c["class"]: c for c in info["controls"] if "points" not in c}
-lines = [c for c in info["controls"] if "points" in c]
+python3 - "$work/info.json" "$(dirname "$0")" <<'PY'
+import sys
+sys.dont_write_bytecode = True  # keeps the source tree clean
+sys.path.insert(0, sys.argv[2])
+from saved_document import read
+info, blocks, lines, fail = read(sys.argv[1])
+blocks = {c["class"]: c for c in blocks}
 if sorted(blocks) != ["TFlowActionBlock", "TFlowTerminalBlock"] or len(lines) != 1:
     fail(f"expected a terminal, an action and one line, found {sorted(blocks)} and {len(lines)} lines")
 terminal, action = blocks["TFlowTerminalBlock"], blocks["TFlowActionBlock"]

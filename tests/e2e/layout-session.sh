@@ -37,15 +37,13 @@ key ctrl+q
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 
 "$cli" info "$work/layout.dgr" >"$work/info.json"
-python3 - "$work/info.json" <<'PY'
-import json, sys
-info = json.load(open(sys.argv[1]))
-def fail(msg):
-    print(msg, file=sys.stderr)
-    print(json.dumps(info, indent=1), file=sys.stderr)
-    sys.exit(1)
-blocks = {c["name"]: c for c in info["controls"] if "points" not in c}
-lines = [c for c in info["controls"] if "points" in c]
+python3 - "$work/info.json" "$(dirname "$0")" <<'PY'
+import sys
+sys.dont_write_bytecode = True  # keeps the source tree clean
+sys.path.insert(0, sys.argv[2])
+from saved_document import read
+info, blocks, lines, fail = read(sys.argv[1])
+blocks = {c["name"]: c for c in blocks}
 if len(blocks) != 3 or len(lines) != 2:
     fail(f"expected three blocks and two lines, found {len(blocks)} and {len(lines)}")
 after = {l["source"]: l["target"] for l in lines}
