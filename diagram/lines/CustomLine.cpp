@@ -154,9 +154,9 @@ void TCustomDiagramLine::DiagramChanged(TdvDiagram* AOld, TdvDiagram* ANew) {
 void TCustomDiagramLine::DefineProperties(TFiler* Filer) {
   TDiagramControl::DefineProperties(Filer);
   Filer->DefineProperty(
-      "Handles", [this](TReader& R) { ReadHandles(R); }, [this](TWriter& W) { WriteHandles(W); }, true);
+      QStringLiteral("Handles"), [this](TReader& R) { ReadHandles(R); }, [this](TWriter& W) { WriteHandles(W); }, true);
   Filer->DefineProperty(
-      "LinkPoints", [this](TReader& R) { ReadLinkPoints(R); }, [this](TWriter& W) { WriteLinkPoints(W); }, true);
+      QStringLiteral("LinkPoints"), [this](TReader& R) { ReadLinkPoints(R); }, [this](TWriter& W) { WriteLinkPoints(W); }, true);
 }
 
 void TCustomDiagramLine::ReadHandles(TReader& R) {

@@ -68,10 +68,10 @@ void TCustomDiagramBlock::ReadCollapsedNodesEx(TReader& R) {
 void TCustomDiagramBlock::DefineProperties(TFiler* Filer) {
   TDiagramControl::DefineProperties(Filer);
   Filer->DefineProperty(
-      "CollapsedNodes", [this](TReader& R) { ReadCollapsedNodes(R); }, [this](TWriter& W) { WriteCollapsedNodes(W); },
+      QStringLiteral("CollapsedNodes"), [this](TReader& R) { ReadCollapsedNodes(R); }, [this](TWriter& W) { WriteCollapsedNodes(W); },
       AnyCollapsed(0, MaskPoints));
   Filer->DefineProperty(
-      "CollapsedNodesEx", [this](TReader& R) { ReadCollapsedNodesEx(R); },
+      QStringLiteral("CollapsedNodesEx"), [this](TReader& R) { ReadCollapsedNodesEx(R); },
       [this](TWriter& W) { WriteCollapsedNodesEx(W); }, AnyCollapsed(MaskPoints, INT32_MAX));
 }
 

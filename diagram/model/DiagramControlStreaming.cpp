@@ -17,10 +17,10 @@ const TClassInfo& TDiagramControl::StaticClassInfo() {
 void TDiagramControl::DefineProperties(TFiler* Filer) {
   TComponent::DefineProperties(Filer);
   Filer->DefineProperty(
-      "DControlID", [this](TReader& R) { FDControlID = R.ReadString(); },
+      QStringLiteral("DControlID"), [this](TReader& R) { FDControlID = R.ReadString(); },
       [this](TWriter& W) { W.WriteString(GetDControlID()); }, HasCustomDControlID());
   Filer->DefineProperty(
-      "Collapsed", [this](TReader& R) { FCollapsed = R.ReadBoolean(); },
+      QStringLiteral("Collapsed"), [this](TReader& R) { FCollapsed = R.ReadBoolean(); },
       [this](TWriter& W) { W.WriteBoolean(FCollapsed); }, true);
 }
 
