@@ -24,11 +24,10 @@ std::unique_ptr<TDiagramLayout> MakeLayout(const TLayoutOptions& AOptions) {
   return std::make_unique<TLayeredLayout>(spacing, AOptions.Direction);
 }
 
+// One path for the command line and the editor: the editor only puts its undo bracket
+// between the two halves.
 void LayoutDiagram(TdvDiagram& ADiagram, const TLayoutOptions& AOptions) {
-  std::unique_ptr<TDiagramLayout> layout = MakeLayout(AOptions);
-  TDiagramUpdate moving(ADiagram, ukPosition);
-  ADiagram.ApplyLayout(*layout);
-  ReRouteSideLines(ADiagram);
+  ApplyComputedLayout(ADiagram, *ComputeLayout(ADiagram, AOptions));
 }
 
 std::unique_ptr<TLayoutArea> ComputeLayout(TdvDiagram& ADiagram, const TLayoutOptions& AOptions) {
