@@ -202,7 +202,7 @@ class BinaryToText {
   // Quoted runs of plain characters and #n escapes for the rest, at most 64 source
   // characters to a line; a string longer than that starts on a line of its own.
   void ConvertString(const QString& s, int Level) {
-    const auto* u = reinterpret_cast<const char16_t*>(s.utf16());
+    const auto* u = reinterpret_cast<const char16_t*>(s.constData());
     auto len = static_cast<size_t>(s.size());
     if (len == 0) {
       Out += "''";

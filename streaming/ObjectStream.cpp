@@ -5,8 +5,9 @@
 
 namespace tarnwick {
 
-void WriteComponent(TStream& Stream, TComponent* Root) {
+void WriteComponent(TStream& Stream, TComponent* Root, size_t SplitChildren) {
   TWriter writer(Stream);
+  writer.SetSplitChildren(SplitChildren);
   writer.WriteRootComponent(Root);
   writer.FlushBuffer();
 }

@@ -142,7 +142,7 @@ class TextToBinary {
           P.NextToken();
         }
         // Escapes are UTF-16 code units; a surrogate without its partner is no character.
-        if (!utf::SurrogatesPaired(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())))
+        if (!utf::SurrogatesPaired(reinterpret_cast<const char16_t*>(s.constData()), static_cast<size_t>(s.size())))
           P.Error(msg::InvalidString, line);
         W.WriteString(s);
         break;

@@ -15,7 +15,7 @@ bool SurrogatesPaired(const char16_t* s, size_t n) {
 }
 
 QString WithoutLoneSurrogates(const QString& s) {
-  const auto* p = reinterpret_cast<const char16_t*>(s.utf16());
+  const auto* p = reinterpret_cast<const char16_t*>(s.constData());
   size_t n = static_cast<size_t>(s.size());
   if (SurrogatesPaired(p, n)) return s;
   QString out = s;

@@ -74,6 +74,11 @@ class TWriter : public TFiler {
   void WriteData(TComponent* Instance);
   // Published properties in table order, then the custom ones.
   void WriteProperties(TPersistent* Instance);
+  // When the root has at least MinChildren children, the second half of them is written
+  // on a second thread while this one writes the first half; the stream is the same byte
+  // for byte. Writing only reads the tree, and each child is written by one thread only.
+  // 0 (the default) writes everything on the calling thread.
+  void SetSplitChildren(size_t MinChildren) { FSplitChildren = MinChildren; }
 
   void DefineProperty(const QString& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
   void DefineBinaryProperty(const QString& Name, TStreamProc ReadData, TStreamProc WriteData, bool HasData) override;
@@ -101,6 +106,8 @@ class TWriter : public TFiler {
   }
   // A short string whose UTF-8 bytes are Head followed by Tail.
   void WriteShortStr(std::string_view Head, std::string_view Tail);
+  // The root's children, split between this thread and a second one.
+  void WriteChildrenSplit(const std::vector<TComponent*>& Children);
 
   TStream& FStream;
   std::vector<char> FBuffer;
@@ -112,6 +119,7 @@ class TWriter : public TFiler {
   std::string FClassName;
   std::string FObjectName;
   int FDepth = 0;
+  size_t FSplitChildren = 0;
 };
 
 }  // namespace tarnwick

@@ -91,7 +91,10 @@ void TdvDiagram::SaveToStream(TStream& AStream, bool TextFormat) {
   TComponent* owner = GetOwner();
   const bool markOwner = owner && !IsDesigning() && owner->GetName() != OwnerMarker;
   TTemporaryName marker(markOwner ? owner : nullptr, OwnerMarker);
-  WriteComponent(AStream, this);
+  // Every completed operation writes the whole document for its undo step; a large one is
+  // written on two threads, half of the controls each.
+  constexpr size_t SplitControls = 1000;
+  WriteComponent(AStream, this, SplitControls);
 }
 
 void TdvDiagram::DropUnresolvedAnchors() {
