@@ -15,6 +15,7 @@
 #include "diagram/view/Diagram.h"
 #include "layout/AutoLayout.h"
 #include "platform/core/Stream.h"
+#include "streaming/TextConvert.h"
 
 namespace tarnwick::cli {
 
@@ -31,8 +32,16 @@ struct TLoadedDiagram {
     content.LoadFromFile(FileName);
     content.SetPosition(0);
     // Documents are text; a binary stream (a snapshot, or text2bin's output) is taken too.
-    const bool binary = content.Bytes().startsWith("TPF0");
-    Diagram->LoadFromStream(content, !binary);
+    TMemoryStream binary;
+    const bool isText = !content.Bytes().startsWith("TPF0");
+    if (isText) {
+      // Converted first and the text let go, so a large document's text is not held
+      // while its objects are built.
+      ConvertTextToBinary(content, binary);
+      content.Clear();
+      binary.SetPosition(0);
+    }
+    Diagram->LoadFromStream(isText ? binary : content, false);
     Diagram->SetDocumentFileName(FileName);
   }
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 #include <future>
-#include <system_error>
 #include <limits>
+#include <system_error>
 
 #include "platform/core/Collection.h"
 #include "platform/core/Component.h"

@@ -196,10 +196,17 @@ void TdvDiagram::SaveToFile(const QString& AFileName) {
 }
 
 void TdvDiagram::LoadFromFile(const QString& AFileName) {
-  TMemoryStream content;
-  content.LoadFromFile(AFileName);
-  content.SetPosition(0);
-  LoadFromStream(content, true);
+  TMemoryStream binary;
+  {
+    // The text is about twice the size of its binary form: it is let go before the
+    // objects are built, which is when a large document needs the most memory.
+    TMemoryStream content;
+    content.LoadFromFile(AFileName);
+    content.SetPosition(0);
+    ConvertTextToBinary(content, binary);
+  }
+  binary.SetPosition(0);
+  LoadFromStream(binary, false);
   FDocumentFileName = AFileName;
 }
 

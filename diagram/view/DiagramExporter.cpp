@@ -100,6 +100,7 @@ class TBandControls {
         end = std::clamp(static_cast<int>(std::floor((r.Bottom + Slack) / FBucketRows)), 0, last);
       }
       for (int b = first; b <= end; ++b) FBuckets[static_cast<size_t>(b)].push_back(i);
+      FSpans.push_back({i, first, end});
     }
   }
 
@@ -120,10 +121,28 @@ class TBandControls {
     return out;
   }
 
+  // The indexes of the controls no band after this one reaches into, bands being painted top down (or
+  // bottom up): their drawing caches can go.
+  std::vector<int> DoneAfter(int ATop, int ARows, bool ABottomUp) const {
+    const int last = static_cast<int>(FBuckets.size()) - 1;
+    const int first = std::clamp(ATop / FBucketRows, 0, last);
+    const int end = std::clamp((ATop + std::max(ARows, 1) - 1) / FBucketRows, 0, last);
+    std::vector<int> done;
+    for (const TSpan& span : FSpans) {
+      const int finalBucket = ABottomUp ? span.First : span.Last;
+      if (finalBucket >= first && finalBucket <= end) done.push_back(span.Index);
+    }
+    return done;
+  }
+
  private:
+  struct TSpan {
+    int Index, First, Last;
+  };
   const TList<TDiagramControl*>& FControls;
   int FBucketRows;
   std::vector<std::vector<int>> FBuckets;  // indexes into FControls, ascending
+  std::vector<TSpan> FSpans;               // the buckets each listed control reaches
 };
 
 // The canvas rectangle each control is tested with when it paints in an export with this
@@ -171,6 +190,12 @@ void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& ACo
   const std::vector<TSquare> rects = ExportControlRects(ADiagram, AControls, AOffset, AZoom, APreviewZoom);
   const TList<TDiagramControl*>& all = AControls;
   const TBandControls index(all, rects, AHeight, rows);
+  // A control's drawing caches (engine drawer, paths and what the paint engine keeps with
+  // them) are a few kilobytes; kept for every control of a large drawing they would be
+  // most of an export's memory. Those the export makes are dropped once the last band a
+  // control reaches is painted; the ones the window already had stay for its repaints.
+  std::vector<char> hadCaches(static_cast<size_t>(all.Count()));
+  for (int i = 0; i < all.Count(); ++i) hadCaches[static_cast<size_t>(i)] = all[i]->DgrDrawerMade();
   RenderBanded(
       AWidth, AHeight, rows,
       [&](QImage& band, int top) {
@@ -179,6 +204,8 @@ void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& ACo
         ADiagram.SetPaintList(&controls);
         TScopeExit allAgain([&ADiagram] { ADiagram.SetPaintList(nullptr); });
         ARender(band, top);
+        for (int i : index.DoneAfter(top, band.height(), ABottomUp))
+          if (!hadCaches[static_cast<size_t>(i)]) all[i]->FreeDgrDrawer();
       },
       ASink, ABottomUp);
 }

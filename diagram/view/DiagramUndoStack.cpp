@@ -2,10 +2,11 @@
 
 #include <zstd.h>
 
-#include <limits>
-#include <new>
+#include <algorithm>
 
 #include "diagram/view/Diagram.h"
+#include "platform/core/Consts.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
 
 namespace tarnwick {
@@ -17,34 +18,86 @@ namespace {
 // what zlib's fastest level leaves.
 constexpr int CompressionLevel = 1;
 
+[[noreturn]] void PackingFailed() { throw EWriteError(msg::WriteError); }
+
+// A write-only stream that packs what is written to it as it arrives.
+class TPackingStream : public TStream {
+ public:
+  TPackingStream() : FContext(ZSTD_createCCtx()) {
+    if (!FContext || ZSTD_isError(ZSTD_CCtx_setParameter(FContext, ZSTD_c_compressionLevel, CompressionLevel)))
+      PackingFailed();
+  }
+  ~TPackingStream() override { ZSTD_freeCCtx(FContext); }
+  TPackingStream(const TPackingStream&) = delete;
+  TPackingStream& operator=(const TPackingStream&) = delete;
+
+  int64_t Read(void*, int64_t) override { return 0; }
+  int64_t Write(const void* Buffer, int64_t Count) override {
+    if (Count <= 0) return 0;
+    ZSTD_inBuffer in{Buffer, static_cast<size_t>(Count), 0};
+    while (in.pos < in.size) Compress(in, ZSTD_e_continue);
+    FSize += Count;
+    return Count;
+  }
+  int64_t Seek(int64_t Offset, TSeekOrigin Origin) override {
+    // Only asking for the position is meaningful: the packed bytes cannot be rewritten.
+    if (Offset != 0 || Origin == soBeginning) PackingFailed();
+    return FSize;
+  }
+  int64_t GetSize() override { return FSize; }
+
+  // Ends the frame; the packed bytes and the size they unpack to.
+  QByteArray Finish() {
+    ZSTD_inBuffer in{nullptr, 0, 0};
+    while (Compress(in, ZSTD_e_end) != 0) {
+    }
+    FPacked.truncate(FUsed);
+    FPacked.squeeze();
+    return FPacked;
+  }
+  qsizetype StateSize() const { return static_cast<qsizetype>(FSize); }
+
+ private:
+  // One round of the compressor; returns what zstd still has to flush.
+  size_t Compress(ZSTD_inBuffer& AIn, ZSTD_EndDirective AMode) {
+    if (FPacked.size() - FUsed < static_cast<qsizetype>(ZSTD_CStreamOutSize()))
+      FPacked.resize(std::max<qsizetype>(FPacked.size() * 2, FUsed + static_cast<qsizetype>(ZSTD_CStreamOutSize())));
+    ZSTD_outBuffer out{FPacked.data() + FUsed, static_cast<size_t>(FPacked.size() - FUsed), 0};
+    const size_t left = ZSTD_compressStream2(FContext, &out, &AIn, AMode);
+    if (ZSTD_isError(left)) PackingFailed();
+    FUsed += static_cast<qsizetype>(out.pos);
+    return left;
+  }
+
+  ZSTD_CCtx* FContext;
+  QByteArray FPacked;
+  qsizetype FUsed = 0;
+  int64_t FSize = 0;
+};
+
 QByteArray Pack(const QByteArray& AState) {
-  QByteArray packed(static_cast<qsizetype>(ZSTD_compressBound(static_cast<size_t>(AState.size()))), Qt::Uninitialized);
-  const size_t n = ZSTD_compress(packed.data(), static_cast<size_t>(packed.size()), AState.constData(),
-                                 static_cast<size_t>(AState.size()), CompressionLevel);
-  if (ZSTD_isError(n)) throw std::bad_alloc();  // the only way a bounded compression fails
-  packed.truncate(static_cast<qsizetype>(n));
-  packed.squeeze();
-  return packed;
+  TPackingStream packing;
+  packing.WriteBuffer(AState);
+  return packing.Finish();
 }
 
-QByteArray Unpack(const QByteArray& APacked) {
-  const unsigned long long size = ZSTD_getFrameContentSize(APacked.constData(), static_cast<size_t>(APacked.size()));
-  if (size == ZSTD_CONTENTSIZE_ERROR || size == ZSTD_CONTENTSIZE_UNKNOWN ||
-      size > static_cast<unsigned long long>(std::numeric_limits<qsizetype>::max() / 2))
-    return {};
-  QByteArray state(static_cast<qsizetype>(size), Qt::Uninitialized);
+QByteArray Unpack(const QByteArray& APacked, qsizetype ASize) {
+  QByteArray state(ASize, Qt::Uninitialized);
   const size_t n = ZSTD_decompress(state.data(), static_cast<size_t>(state.size()), APacked.constData(),
                                    static_cast<size_t>(APacked.size()));
-  if (ZSTD_isError(n) || n != size) return {};
+  if (ZSTD_isError(n) || n != static_cast<size_t>(ASize)) return {};
   return state;
 }
 
 }  // namespace
 
 TDiagramUndoItem::TDiagramUndoItem(QString AActionName, const QByteArray& AState)
-    : FActionName(std::move(AActionName)), FState(Pack(AState)) {}
+    : FActionName(std::move(AActionName)), FState(Pack(AState)), FStateSize(AState.size()) {}
 
-QByteArray TDiagramUndoItem::State() const { return Unpack(FState); }
+TDiagramUndoItem::TDiagramUndoItem(QString AActionName, QByteArray APacked, qsizetype AStateSize)
+    : FActionName(std::move(AActionName)), FState(std::move(APacked)), FStateSize(AStateSize) {}
+
+QByteArray TDiagramUndoItem::State() const { return Unpack(FState, FStateSize); }
 
 void TDiagramUndoStack::Reset() {
   FItems.clear();
@@ -53,11 +106,10 @@ void TDiagramUndoStack::Reset() {
 }
 
 void TDiagramUndoStack::Push(const QString& AActionName) {
-  TMemoryStream stream;
-  stream.Reserve(FLastStateSize + FLastStateSize / 8);
+  TPackingStream stream;
   FDiagram.SaveToStream(stream, false);
-  FLastStateSize = stream.Bytes().size();
-  auto item = std::make_unique<TDiagramUndoItem>(AActionName, stream.Bytes());
+  QByteArray packed = stream.Finish();
+  auto item = std::make_unique<TDiagramUndoItem>(AActionName, std::move(packed), stream.StateSize());
   // Only once the state is written is the redo branch given up: a failed write keeps it.
   FItems.resize(static_cast<size_t>(FCurrent + 1));
   FItems.push_back(std::move(item));

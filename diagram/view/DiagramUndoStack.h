@@ -8,7 +8,8 @@
 // binary form, and its neighbouring states differ little, which compression exploits well
 // enough that the full stack costs less than a tenth of one uncompressed snapshot. The
 // compressor is fast enough (a few milliseconds for ten megabytes) to run as part of the
-// push, so the uncompressed bytes are given back before the user's next action.
+// push, on the bytes as the document writes them, so the whole uncompressed state is never
+// held at once.
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -24,6 +25,8 @@ class TDiagramUndoItem {
  public:
   // Takes the state in binary form and packs it.
   TDiagramUndoItem(QString AActionName, const QByteArray& AState);
+  // Takes a state packed already: APacked unpacks to AStateSize bytes.
+  TDiagramUndoItem(QString AActionName, QByteArray APacked, qsizetype AStateSize);
   const QString& ActionName() const { return FActionName; }
   // The document stream of this state (binary form); empty should the packed bytes not
   // unpack, which a restore then reports as a read error.
@@ -35,6 +38,7 @@ class TDiagramUndoItem {
  private:
   QString FActionName;
   QByteArray FState;  // the compressed bytes
+  qsizetype FStateSize = 0;
 };
 
 class TDiagramUndoStack {
@@ -69,8 +73,6 @@ class TDiagramUndoStack {
 
   TdvDiagram& FDiagram;
   std::vector<std::unique_ptr<TDiagramUndoItem>> FItems;
-  // Size of the last state written, so the next write reserves its memory at once.
-  qsizetype FLastStateSize = 0;
   int FCurrent = -1;
 };
 

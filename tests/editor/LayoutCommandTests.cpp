@@ -36,7 +36,7 @@ TEST(LayoutDialog, OffersTheInitialChoicesAndReturnsWhatWasTyped) {
 }
 
 TEST(LayoutDialog, ReturnAcceptsAndEscapeCancels) {
-  for (const auto [key, accepted] : {std::pair{Qt::Key_Return, true}, std::pair{Qt::Key_Escape, false}}) {
+  for (const auto& [key, accepted] : {std::pair{Qt::Key_Return, true}, std::pair{Qt::Key_Escape, false}}) {
     QTimer::singleShot(0, [key = key] {
       if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, key);
     });

@@ -2,7 +2,7 @@
 // it, and the picture is the same as when every band paints every control, whatever crosses
 // the band boundaries (overlapping blocks in z-order, lines with arrow heads, a line through
 // every band, a group); the diagram's control list is whole again afterwards, also after a
-// failure.
+// failure, and the drawing caches the export made are gone.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -65,6 +65,19 @@ TEST_F(BandedExport, PaintingOnlyTheBandsControlsChangesNoPixel) {
     const QImage everyControl = Exported(QStringLiteral("all.") + ext);
     Diagram->SetShowCrossIndicators(false);
     EXPECT_TRUE(indexed == everyControl) << ext.toStdString();
+  }
+}
+
+TEST_F(BandedExport, DropsTheDrawingCachesItMadeAndKeepsTheWindows) {
+  // The window painted the first block already; the export paints every control.
+  TDiagramControl* painted = Diagram->GetDControls(0);
+  ASSERT_NE(painted->GetDgrDrawer(), nullptr);
+  for (const QString& ext : {QStringLiteral("png"), QStringLiteral("bmp")}) {
+    Exported(QStringLiteral("caches.") + ext);
+    EXPECT_TRUE(painted->DgrDrawerMade()) << ext.toStdString();
+    for (TDiagramControl* c : Controls()) {
+      if (c != painted) EXPECT_FALSE(c->DgrDrawerMade()) << c->GetName().toStdString() << " " << ext.toStdString();
+    }
   }
 }
 
