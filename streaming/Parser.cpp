@@ -85,9 +85,14 @@ void TParser::Error(const QString& Message, int Line) const {
 }
 
 void TParser::CheckLineLength() {
+  if (FPos < FLinesCheckedTo) return;
   size_t left = FSize - FPos;
   if (left < MaxLine) return;
-  if (!std::memchr(FData + FPos, '\n', MaxLine)) Error(msg::LineTooLong);
+  // The last line break within reach vouches for every line that starts up to it, so a
+  // document of short lines is searched once per window rather than once per line.
+  const void* last = memrchr(FData + FPos, '\n', MaxLine);
+  if (!last) Error(msg::LineTooLong);
+  FLinesCheckedTo = static_cast<size_t>(static_cast<const unsigned char*>(last) - FData) + 1;
 }
 
 void TParser::SkipBlanks() {

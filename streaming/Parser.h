@@ -52,6 +52,8 @@ class TParser {
   const unsigned char* FData;
   size_t FSize;
   size_t FPos = 0;
+  // Lines that start before this offset are known to end within the longest allowed line.
+  size_t FLinesCheckedTo = 0;
   int FLine = 1;
   bool FUtf8 = false;
   int FToken = toEOF;

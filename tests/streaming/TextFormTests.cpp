@@ -262,6 +262,9 @@ TEST(TextReader, ErrorsNameTheLine) {
       {"object A\r\n  X = [a b]\r\nend", "'','' expected on line 2"},
       {"object A\r\n  X = [a, '']\r\nend", "Invalid property value on line 2"},
       {"object A\r\n  X = 'a" + QByteArray(5000, 'a') + "'\r\nend", "Line too long on line 2"},
+      // Far down, after short lines that were all found fine in one go.
+      {"object A\r\n" + QByteArray("  X = 1\r\n").repeated(400) + "  X = 'a" + QByteArray(5000, 'a') + "'\r\nend",
+       "Line too long on line 402"},
   };
   for (const Case& c : cases) EXPECT_EQ(ErrorOf([&] { TextToBinary(c.text); }), c.message) << c.text.left(60).data();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../interaction/MouseFixture.h"
+#include "benchmarks/BlockRing.h"
 #include "diagram/lines/LineClasses.h"
 #include "diagram/model/LinkPoints.h"
 #include "diagram/view/DiagramScrollBar.h"
@@ -181,19 +182,7 @@ TEST(UndoStack, ALargeDocumentComesBackWholeFromItsSnapshots) {
     b->DefaultTextCell()->SetText(QStringLiteral("Block %1").arg(i));
     blocks.push_back(b);
   }
-  for (int i = 0; i < 700; ++i) {
-    TLinkPoint* from = blocks[i]->GetLinkPoints()->GetItems(0);
-    TLinkPoint* to = blocks[(i * 7 + 350) % 700]->GetLinkPoints()->GetItems(1);
-    auto* line = Create<TDiagramLine>(f.Form);
-    line->SetDiagram(f.Diagram);
-    TControlInsertInfo info;
-    info.Action = iaInserted;
-    info.P1 = from->DiagramPoint();
-    info.P2 = to->DiagramPoint();
-    info.AnchorPoint1 = from;
-    info.AnchorPoint2 = to;
-    line->UpdateInsert(info);
-  }
+  for (int i = 0; i < 700; ++i) bench::JoinBlocks(f.Form, f.Diagram, blocks[i], blocks[(i * 7 + 350) % 700]);
   f.Diagram->EndUpdate();
   Reopen(*f.Diagram);
   const std::string built = Bytes(*f.Diagram);
