@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -574,12 +575,29 @@ void TMetafileDC::Text(QPointF P, const QString& S, uint32_t AOptions, const QRe
   if (FState.BkMode == OPAQUE && !(AOptions & ETO_OPAQUE))
     FPainter.fillRect(QRectF(0, -fm.ascent(), width / unit, fm.height()), FState.BkColor);
   FPainter.setPen(FState.TextColor);
+  // The paint engine renders glyphs into its cache with the transform applied, and judges
+  // their size by the transform's area only: a transform stretched far in one direction
+  // and squeezed in the other passes that test and makes the font engine build a glyph
+  // bitmap it cannot hold (a crash inside Qt). Glyphs that would come out larger than the
+  // largest font in either direction are filled as outlines instead.
+  const double along = std::hypot(t.m11(), t.m12()) * font.pixelSize();
+  const double across = std::hypot(t.m21(), t.m22()) * font.pixelSize();
+  const bool outlines = !(along <= MaxFontPixels && across <= MaxFontPixels);
+  const auto draw = [&](QPointF AAt, const QString& AText) {
+    if (!outlines) {
+      FPainter.drawText(AAt, AText);
+      return;
+    }
+    QPainterPath path;
+    path.addText(AAt, font, AText);
+    FPainter.fillPath(path, FState.TextColor);
+  };
   if (ADx.empty()) {
-    FPainter.drawText(QPointF(0, 0), S);
+    draw(QPointF(0, 0), S);
   } else {
     double x = 0;
     for (int i = 0; i < S.size() && size_t(i) < ADx.size(); ++i) {
-      FPainter.drawText(QPointF(x / unit, 0), QString(S[i]));
+      draw(QPointF(x / unit, 0), QString(S[i]));
       x += ADx[size_t(i)];
     }
   }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 
+#include "FuzzedMetafiles.h"
 #include "MetafileSamples.h"
 #include "platform/core/Exception.h"
 #include "platform/gui/Canvas.h"
@@ -216,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
                      .Bytes()},
         THostile{"TextLongerThanRecord",
                  TEmfBuilder(10, 10).Rec(EMR_EXTTEXTOUTW, {0, 0, 9, 9, 1, 0, 0, 0, 0, 0x7FFFFFF, 76, 0, 0, 0, 0, 0, 0}).Bytes()},
+        THostile{"FuzzedHugeGlyphs", FuzzedHugeGlyphs()},
         THostile{"TruncatedHeader", TEmfBuilder(10, 10).Bytes().left(60)},
         THostile{"WmfZeroRecord", TWmfBuilder(10, 10).Raw(0, META_RECTANGLE, QByteArray(8, '\0')).Bytes()},
         THostile{"WmfPolygonCount", TWmfBuilder(10, 10).Rec(META_POLYGON, {0x7FFF, 1, 1}).Bytes()},
