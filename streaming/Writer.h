@@ -76,7 +76,8 @@ class TWriter : public TFiler {
   void WriteProperties(TPersistent* Instance);
   // When the root has at least MinChildren children, the second half of them is written
   // on a second thread while this one writes the first half; the stream is the same byte
-  // for byte. Writing only reads the tree, and each child is written by one thread only.
+  // for byte. Writing reads the tree; what a getter makes on first use belongs to the child
+  // being written, and each child is written by one thread only.
   // 0 (the default) writes everything on the calling thread.
   void SetSplitChildren(size_t MinChildren) { FSplitChildren = MinChildren; }
 
