@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QSet>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "cli/Commands.h"
@@ -15,7 +16,6 @@
 #include "diagram/view/Diagram.h"
 #include "layout/AutoLayout.h"
 #include "platform/core/Stream.h"
-#include "streaming/TextConvert.h"
 
 namespace tarnwick::cli {
 
@@ -28,20 +28,20 @@ struct TLoadedDiagram {
   TdvDiagram* Diagram = Create<TdvDiagram>(Owner.get());
 
   explicit TLoadedDiagram(const QString& FileName) {
+    // Documents are text; a binary stream (a snapshot, or text2bin's output) is taken too.
+    char signature[4] = {};
+    {
+      TFileStream probe(FileName, fmOpenRead);
+      probe.Read(signature, sizeof signature);
+    }
+    if (std::memcmp(signature, "TPF0", sizeof signature) != 0) {
+      Diagram->LoadFromFile(FileName);
+      return;
+    }
     TMemoryStream content;
     content.LoadFromFile(FileName);
     content.SetPosition(0);
-    // Documents are text; a binary stream (a snapshot, or text2bin's output) is taken too.
-    TMemoryStream binary;
-    const bool isText = !content.Bytes().startsWith("TPF0");
-    if (isText) {
-      // Converted first and the text let go, so a large document's text is not held
-      // while its objects are built.
-      ConvertTextToBinary(content, binary);
-      content.Clear();
-      binary.SetPosition(0);
-    }
-    Diagram->LoadFromStream(isText ? binary : content, false);
+    Diagram->LoadFromStream(content, false);
     Diagram->SetDocumentFileName(FileName);
   }
 

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   // A command runs once and exits. Large buffers (a document's text, its binary form, the
   // export's bands) come and go; taken from the heap and kept there instead of being
   // mapped and unmapped each time, they are not faulted in again page by page, which
-  // was a sixth of a large export's time.
+  // was a tenth of a large export's time.
   mallopt(M_MMAP_THRESHOLD, 32 << 20);
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
   // Never needs a display: whatever the command, Qt runs on its offscreen platform.

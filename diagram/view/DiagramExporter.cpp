@@ -88,6 +88,8 @@ class TBandControls {
                 int ABucketRows)
       : FControls(AControls), FBucketRows(std::max(ABucketRows, 1)) {
     FBuckets.resize(static_cast<size_t>((std::max(AHeight, 1) + FBucketRows - 1) / FBucketRows));
+    FEndingIn.resize(FBuckets.size());
+    FStartingIn.resize(FBuckets.size());
     const int last = static_cast<int>(FBuckets.size()) - 1;
     for (int i = 0; i < AControls.Count(); ++i) {
       const TSquare& r = ARects[static_cast<size_t>(i)];
@@ -100,7 +102,8 @@ class TBandControls {
         end = std::clamp(static_cast<int>(std::floor((r.Bottom + Slack) / FBucketRows)), 0, last);
       }
       for (int b = first; b <= end; ++b) FBuckets[static_cast<size_t>(b)].push_back(i);
-      FSpans.push_back({i, first, end});
+      FEndingIn[static_cast<size_t>(end)].push_back(i);
+      FStartingIn[static_cast<size_t>(first)].push_back(i);
     }
   }
 
@@ -121,28 +124,25 @@ class TBandControls {
     return out;
   }
 
-  // The indexes of the controls no band after this one reaches into, bands being painted top down (or
-  // bottom up): their drawing caches can go.
+  // The indexes of the controls no later band reaches into, bands being painted top down
+  // (or bottom up): their drawing caches can go.
   std::vector<int> DoneAfter(int ATop, int ARows, bool ABottomUp) const {
     const int last = static_cast<int>(FBuckets.size()) - 1;
     const int first = std::clamp(ATop / FBucketRows, 0, last);
     const int end = std::clamp((ATop + std::max(ARows, 1) - 1) / FBucketRows, 0, last);
+    const std::vector<std::vector<int>>& finishing = ABottomUp ? FStartingIn : FEndingIn;
     std::vector<int> done;
-    for (const TSpan& span : FSpans) {
-      const int finalBucket = ABottomUp ? span.First : span.Last;
-      if (finalBucket >= first && finalBucket <= end) done.push_back(span.Index);
-    }
+    for (int b = first; b <= end; ++b)
+      done.insert(done.end(), finishing[static_cast<size_t>(b)].begin(), finishing[static_cast<size_t>(b)].end());
     return done;
   }
 
  private:
-  struct TSpan {
-    int Index, First, Last;
-  };
   const TList<TDiagramControl*>& FControls;
   int FBucketRows;
-  std::vector<std::vector<int>> FBuckets;  // indexes into FControls, ascending
-  std::vector<TSpan> FSpans;               // the buckets each listed control reaches
+  std::vector<std::vector<int>> FBuckets;     // indexes into FControls, ascending
+  std::vector<std::vector<int>> FEndingIn;    // the controls whose last bucket is this one
+  std::vector<std::vector<int>> FStartingIn;  // the controls whose first bucket is this one
 };
 
 // The canvas rectangle each control is tested with when it paints in an export with this
