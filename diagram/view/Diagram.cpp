@@ -152,7 +152,7 @@ void TdvDiagram::AddDControl(TDiagramControl* AControl) {
   if (!loading) Fire(OnInsertDControl, this, AControl);
   if (!loading && FSnapGrid->GetActive() && FSnapGrid->GetForce() && AControl->FInBlockList)
     AControl->SnapToGrid(FSnapGrid->GetSizeX(), FSnapGrid->GetSizeY());
-  UpdateScrollRanges();
+  if (!FViewport->RangesCover(AControl)) UpdateScrollRanges();
   RequestRedraw();
   Modified();
 }

@@ -57,6 +57,10 @@ class TDiagramViewport {
   };
   TContentExtent CalcContentExtent() const;
   void UpdateScrollRanges();
+  // The ranges worked out last already reach over this control, so adding it would leave
+  // them as they are. Adding controls one by one then measures the drawing only when one
+  // lands outside it, instead of at every control.
+  bool RangesCover(TDiagramControl* AControl) const;
   void UpdateScrollBars();
   void KeepInBounds();
   void MakeControlVisible(TDiagramControl* AControl);
@@ -84,6 +88,11 @@ class TDiagramViewport {
  private:
   TdvDiagram& FDiagram;
   bool FUpdatingScrollBars = false;
+  // The extent the ranges were last worked out from, and the scale it was measured at;
+  // not valid after content was shifted into positive space (it moved since).
+  TContentExtent FSettled;
+  double FSettledScale = 0;
+  bool FSettledValid = false;
 };
 
 }  // namespace tarnwick

@@ -47,6 +47,9 @@ void TDiagramViewport::UpdateScrollRanges() {
   // moving it. Without a window nobody scrolls, and the controls keep the coordinates the
   // document or the program gave them.
   const bool shift = (e.MinL < 0 || e.MinT < 0) && FDiagram.HasParentWindow();
+  FSettled = e;
+  FSettledScale = ContentScale();
+  FSettledValid = !shift;
   if (shift) {
     // The extent is measured in canvas pixels; the content moves by the same distance in
     // diagram units, so it lands at the origin at any zoom and screen scale.
@@ -75,6 +78,17 @@ void TDiagramViewport::UpdateScrollRanges() {
   FDiagram.FHorzScrollBar->SetPosition(Saturated(int64_t{FDiagram.FHorzScrollBar->GetPosition()} - Round(e.MinL)));
   FDiagram.FVertScrollBar->SetPosition(Saturated(int64_t{FDiagram.FVertScrollBar->GetPosition()} - Round(e.MinT)));
   UpdateScrollBars();
+}
+
+bool TDiagramViewport::RangesCover(TDiagramControl* AControl) const {
+  const double s = ContentScale();
+  if (!FSettledValid || FSettledScale != s) return false;
+  if (!AControl->IsVisible() || AControl->IsGroup()) return true;
+  const TSquare r = AControl->SurroundRect();
+  // Without a window nothing is shifted, so how far left or up the content starts does not
+  // count; with one, a control at negative coordinates moves everything.
+  const bool inPositiveSpace = (r.Left * s >= 0 && r.Top * s >= 0) || !FDiagram.HasParentWindow();
+  return inPositiveSpace && r.Right * s + 1 <= FSettled.MaxR && r.Bottom * s + 1 <= FSettled.MaxB;
 }
 
 void TDiagramViewport::UpdateScrollBars() {

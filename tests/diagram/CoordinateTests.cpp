@@ -370,6 +370,32 @@ TEST(Extent, ContentLeftOfTheOriginIsShiftedToItWithoutMovingTheView) {
   EXPECT_EQ(Ranges(*f.Diagram), (TPoint{1001, 801}));
 }
 
+TEST(Extent, ControlsAddedOneByOneLeaveTheRangesThatMeasuringAgainWouldGive) {
+  // Adding a control measures the drawing again only when the control lands outside what
+  // the ranges already reach; measuring after each add must change nothing either way.
+  const TSquare adds[] = {{10, 10, 100, 60},   {20, 20, 50, 40},     {900, 10, 1000, 60}, {10, 700, 60, 760},
+                          {400, 300, 420, 320}, {-30, 5, 10, 45},     {950, 740, 990, 770}, {1200, 1300, 1210, 1310},
+                          {0, 0, 1, 1},         {500, -80, 520, -60}, {300, 300, 301, 301}};
+  for (const bool windowed : {false, true}) {
+    for (const int zoom : {100, 150, 0}) {
+      TDiagramFixture f;
+      if (windowed) f.ShowInWindow();
+      // Zoom 0 stands for ranges by whole pages at 100 %.
+      if (zoom == 0) f.Diagram->SetAutoPage(true);
+      else f.Diagram->SetZoom(zoom);
+      for (const TSquare& r : adds) {
+        f.AddBlock(r.Left, r.Top, r.Right, r.Bottom);
+        const TPoint ranges = Ranges(*f.Diagram), scroll = Scroll(*f.Diagram);
+        const TSquare extent = f.Diagram->ContentBounds();
+        f.Diagram->UpdateScrollRanges();
+        EXPECT_EQ(Ranges(*f.Diagram), ranges) << windowed << " " << zoom << " after " << r.Left << "," << r.Top;
+        EXPECT_EQ(Scroll(*f.Diagram), scroll) << windowed << " " << zoom << " after " << r.Left << "," << r.Top;
+        EXPECT_EQ(f.Diagram->ContentBounds(), extent) << "nothing shifted on measuring again";
+      }
+    }
+  }
+}
+
 TEST(Extent, KeepInBoundsPushesTheSelectionBackUnlessControlsMayLeave) {
   TDiagramFixture f;
   f.ShowInWindow();
