@@ -28,6 +28,18 @@ struct TLoadedDiagram {
   TdvDiagram* Diagram = Create<TdvDiagram>(Owner.get());
 
   explicit TLoadedDiagram(const QString& FileName) {
+    // A command runs once and never undoes. Read inside an internal update, the document
+    // starts no undo history, whose first state would be the whole document written out
+    // once more; the scroll ranges this leaves unsettled are settled afterwards.
+    {
+      TDiagramUpdate internal(*Diagram, ukInternal);
+      Load(FileName);
+    }
+    Diagram->UpdateScrollRanges();
+    Diagram->UpdateScrollBars();
+  }
+
+  void Load(const QString& FileName) {
     // Documents are text; a binary stream (a snapshot, or text2bin's output) is taken too.
     char signature[4] = {};
     {

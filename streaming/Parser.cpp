@@ -1,5 +1,6 @@
 #include "streaming/Parser.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
@@ -80,6 +81,17 @@ TParser::TParser(QByteArray Input)
   NextToken();
 }
 
+TParser::TParser(QByteArray Input, size_t ALineStart, int ALine, bool AUtf8)
+    : FInput(std::move(Input)),
+      FData(reinterpret_cast<const unsigned char*>(FInput.constData())),
+      FSize(static_cast<size_t>(FInput.size())),
+      FPos(std::min(ALineStart, FSize)),
+      FLine(ALine),
+      FUtf8(AUtf8) {
+  CheckLineLength();
+  NextToken();
+}
+
 void TParser::Error(const QString& Message, int Line) const {
   throw EParserError(Format(msg::LineError, Message, Line));
 }
@@ -112,6 +124,7 @@ size_t TParser::CodePointAt(size_t Pos, char32_t& Cp) const { return utf::Decode
 int TParser::NextToken() {
   SkipBlanks();
   size_t start = FPos;
+  FTokenStart = start;
   FFloatType = 0;
   FString.clear();
   if (FPos >= FSize || FData[FPos] == 0) {

@@ -16,11 +16,16 @@ class TParser {
  public:
   // Rejects a UTF-16 or UTF-32 byte-order mark and reads the first token.
   explicit TParser(QByteArray Input);
+  // Takes the input up at ALineStart, the start of line ALine, in the encoding a parser of
+  // the whole input found; lets a second thread tokenize the later part of a document.
+  TParser(QByteArray Input, size_t ALineStart, int ALine, bool AUtf8);
 
   int Token() const { return FToken; }
   int NextToken();
   int SourceLine() const { return FLine; }
   bool IsUtf8() const { return FUtf8; }
+  // Where the current token starts in the input.
+  size_t TokenStart() const { return FTokenStart; }
 
   // The bytes of a symbol or number token (a float without its type letter).
   std::string_view TokenText() const { return FText; }
@@ -52,6 +57,7 @@ class TParser {
   const unsigned char* FData;
   size_t FSize;
   size_t FPos = 0;
+  size_t FTokenStart = 0;
   // Lines that start before this offset are known to end within the longest allowed line.
   size_t FLinesCheckedTo = 0;
   int FLine = 1;

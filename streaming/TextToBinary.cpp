@@ -1,7 +1,13 @@
 // Text form -> binary object stream.
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <thread>
 
 #include "platform/core/Consts.h"
 #include "platform/core/Exception.h"
@@ -34,11 +40,35 @@ bool IsPlainInteger(std::string_view t) {
   return true;
 }
 
+// Thrown inside a conversion that another thread gave up on.
+struct TConversionCancelled {};
+
 class TextToBinary {
  public:
   TextToBinary(TParser& Parser, TWriter& Writer) : P(Parser), W(Writer) {}
 
+  // Converts the root object up to the child whose header starts at AStop in the input,
+  // if the root has one there; answers whether it stopped there. What the root has left
+  // (its children from there on and the end of their list) is then still to be written.
+  bool ConvertRootUpTo(size_t AStop) {
+    FStopAt = AStop;
+    ConvertObject(true);
+    return FStopped;
+  }
+
+  // Converts the root's children from the parser's position, up to the root's "end", and
+  // the end of their list: the second part of a document cut between two children. Stops
+  // with TConversionCancelled once ACancel is set.
+  void ConvertRootTail(const std::atomic<bool>& ACancel) {
+    FCancel = &ACancel;
+    // As deep as the children of the root.
+    Nesting root(*this);
+    while (!P.TokenSymbolIs("end")) ConvertObject(false);
+    W.WriteListEnd();
+  }
+
   void ConvertObject(bool IsRoot) {
+    if (FCancel && FCancel->load(std::memory_order_relaxed)) throw TConversionCancelled{};
     Nesting nesting(*this);
     TFilerFlags flags;
     if (P.TokenSymbolIs("inherited"))
@@ -75,7 +105,13 @@ class TextToBinary {
            !P.TokenSymbolIs("inline"))
       ConvertProperty();
     W.WriteListEnd();
-    while (!P.TokenSymbolIs("end")) ConvertObject(false);
+    while (!P.TokenSymbolIs("end")) {
+      if (IsRoot && P.TokenStart() == FStopAt) {
+        FStopped = true;
+        return;
+      }
+      ConvertObject(false);
+    }
     W.WriteListEnd();
     // Nothing after the root's end is looked at, not even the next token.
     if (!IsRoot) P.NextToken();
@@ -89,6 +125,10 @@ class TextToBinary {
     ~Nesting() { --C.Depth; }
     TextToBinary& C;
   };
+
+  size_t FStopAt = std::numeric_limits<size_t>::max();
+  bool FStopped = false;
+  const std::atomic<bool>* FCancel = nullptr;
 
   // The number inside "[ ]" of a header or an item: a 32-bit integer.
   int Int32Token() {
@@ -284,12 +324,83 @@ QByteArray RemainingInput(TStream& Input) {
 
 }  // namespace
 
+namespace {
+
+// Documents from this size on are converted on two threads.
+constexpr qsizetype SplitFromBytes = qsizetype{1} << 20;
+
+// Where a second thread may take a large document up: the line of a child of the root
+// ("  object ", as the writer indents them) nearest after the middle, or 0. The text is
+// only searched here; the first thread's parse confirms the root really has a child
+// starting there, which a string or a nested object that looks the same would not.
+size_t SplitLine(const QByteArray& Text) {
+  if (Text.size() < SplitFromBytes) return 0;
+  const std::string_view all(Text.constData(), static_cast<size_t>(Text.size()));
+  const size_t at = all.find("\n  object ", all.size() / 2);
+  return at == std::string_view::npos ? 0 : at + 1;
+}
+
+}  // namespace
+
 void ConvertTextToBinary(TStream& Input, TStream& Output) {
-  TParser parser(RemainingInput(Input));
+  const QByteArray text = RemainingInput(Input);
+  TParser parser(text);
   TWriter writer(Output);
   writer.WriteSignature();
-  TextToBinary(parser, writer).ConvertObject(true);
+  TextToBinary head(parser, writer);
+  const size_t split = SplitLine(text);
+  if (split == 0) {
+    head.ConvertObject(true);
+    writer.FlushBuffer();
+    return;
+  }
+  // The part from the split line on is converted on another thread while this one does
+  // the part before it; both parsers read the same bytes, and the tail's writer fills a
+  // buffer of its own that follows the head's output. The result is the same byte for
+  // byte, and so is an error: the tail's parser counts lines from the split line's number.
+  const auto line = static_cast<int>(std::count(text.constData(), text.constData() + split, '\n')) + 1;
+  TMemoryStream tailOut;
+  std::atomic<bool> cancel{false};
+  std::exception_ptr tailError;
+  auto convertTail = [&] {
+    try {
+      TParser tailParser(text, split, line, parser.IsUtf8());
+      TWriter tailWriter(tailOut);
+      TextToBinary(tailParser, tailWriter).ConvertRootTail(cancel);
+    } catch (...) {
+      tailError = std::current_exception();
+    }
+  };
+  std::thread tail;
+  try {
+    tail = std::thread(convertTail);
+  } catch (const std::system_error&) {
+    // No thread to be had: everything here, in order.
+    head.ConvertObject(true);
+    writer.FlushBuffer();
+    return;
+  }
+  bool stopped = false;
+  try {
+    // The "object" token of the split line.
+    stopped = head.ConvertRootUpTo(split + 2);
+    if (!stopped) writer.FlushBuffer();
+  } catch (...) {
+    cancel = true;
+    tail.join();
+    throw;
+  }
+  if (!stopped) {
+    // The split line was no child of the root: this thread converted everything.
+    cancel = true;
+    tail.join();
+    return;
+  }
+  tail.join();
   writer.FlushBuffer();
+  // What the tail wrote before an error stays, as it would have in one pass.
+  Output.WriteBuffer(tailOut.Memory(), tailOut.GetSize());
+  if (tailError) std::rethrow_exception(tailError);
 }
 
 }  // namespace tarnwick
