@@ -1,4 +1,5 @@
 // resave, export, layout and info: commands that load a file as a diagram document.
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/HeapReserve.h"
 #include "diagram/model/Layers.h"
 #include "diagram/model/TextCells.h"
 #include "diagram/lines/CustomLine.h"
@@ -28,6 +30,8 @@ struct TLoadedDiagram {
   TdvDiagram* Diagram = Create<TdvDiagram>(Owner.get());
 
   explicit TLoadedDiagram(const QString& FileName) {
+    // The objects, the binary form and the bands take about four times the text.
+    ReserveHeap(QFileInfo(FileName).size() * 4);
     // A command runs once and never undoes. Read inside an internal update, the document
     // starts no undo history, whose first state would be the whole document written out
     // once more; the scroll ranges this leaves unsettled are settled afterwards.

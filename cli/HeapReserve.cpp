@@ -1,0 +1,56 @@
+#include "cli/HeapReserve.h"
+
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace tarnwick::cli {
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool OwnAllocator = true;  // the sanitizer's allocator keeps no brk heap
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool OwnAllocator = true;
+#else
+constexpr bool OwnAllocator = false;
+#endif
+#else
+constexpr bool OwnAllocator = false;
+#endif
+
+constexpr uintptr_t HugePage = uintptr_t{2} << 20;
+// Below the mapping threshold main() sets, so the blocks come from the heap itself.
+constexpr size_t Block = size_t{16} << 20;
+// What a document of any size may ask for; the rest grows as it always does.
+constexpr int64_t MaxReserve = int64_t{4} << 30;
+
+}  // namespace
+
+void ReserveHeap(int64_t ABytes) {
+  if (OwnAllocator || ABytes < static_cast<int64_t>(Block)) return;
+  const auto bytes = static_cast<size_t>(std::min(ABytes, MaxReserve));
+  mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min<size_t>(bytes + (size_t{256} << 20), INT32_MAX)));
+  std::vector<void*> blocks;
+  blocks.reserve(bytes / Block + 1);
+  for (size_t n = 0; n < bytes; n += Block) {
+    void* p = std::malloc(Block);
+    if (!p) break;
+    blocks.push_back(p);
+  }
+  if (blocks.empty()) return;
+  const auto first = reinterpret_cast<uintptr_t>(*std::min_element(blocks.begin(), blocks.end()));
+  for (void* p : blocks) std::free(p);
+  const auto top = reinterpret_cast<uintptr_t>(sbrk(0));
+  const uintptr_t from = (first + HugePage - 1) & ~(HugePage - 1);
+  // Advice only: without huge pages on this system the heap is simply bigger.
+  if (top > from) madvise(reinterpret_cast<void*>(from), top - from, MADV_HUGEPAGE);
+}
+
+}  // namespace tarnwick::cli
