@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <exception>
 #include <system_error>
 #include <thread>
 
@@ -92,6 +93,11 @@ void TParallelDeflate::Header(std::vector<uint8_t>& Out) {
 }
 
 void TParallelDeflate::Add(const uint8_t* Data, size_t Size, size_t Unit, std::vector<uint8_t>& Out) {
+  Add(const_cast<uint8_t*>(Data), Size, Unit, TPrepare(), Out);
+}
+
+void TParallelDeflate::Add(uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare,
+                           std::vector<uint8_t>& Out) {
   if (FFinished) throw EInvalidOperation("The compressed stream is already finished.");
   Header(Out);
   if (Size == 0) return;
@@ -102,18 +108,29 @@ void TParallelDeflate::Add(const uint8_t* Data, size_t Size, size_t Unit, std::v
   std::vector<size_t> Cut(Count + 1, Size);
   for (size_t I = 0; I < Count; ++I) Cut[I] = std::min(Size, Units * I / Count * Unit);
 
+  std::vector<std::exception_ptr> Errors(Count);
+  const auto Run = [&](size_t I) noexcept {
+    try {
+      if (Prepare) Prepare(Cut[I], Cut[I + 1], I);
+    } catch (...) {
+      Errors[I] = std::current_exception();
+      return;
+    }
+    FPieces[I]->Compress(Data + Cut[I], Cut[I + 1] - Cut[I]);
+  };
   // A thread per piece and buffer: starting one costs far less than compressing a piece.
   std::vector<std::thread> Workers;
   try {
-    for (size_t I = 1; I < Count; ++I)
-      Workers.emplace_back([this, Data, &Cut, I] { FPieces[I]->Compress(Data + Cut[I], Cut[I + 1] - Cut[I]); });
+    for (size_t I = 1; I < Count; ++I) Workers.emplace_back(Run, I);
   } catch (const std::system_error&) {
     // No more threads to be had: the pieces left run here instead.
   }
-  for (size_t I = Workers.size() + 1; I < Count; ++I) FPieces[I]->Compress(Data + Cut[I], Cut[I + 1] - Cut[I]);
-  FPieces[0]->Compress(Data + Cut[0], Cut[1] - Cut[0]);
+  for (size_t I = Workers.size() + 1; I < Count; ++I) Run(I);
+  Run(0);
   for (std::thread& Worker : Workers) Worker.join();
 
+  for (const std::exception_ptr& Error : Errors)
+    if (Error) std::rethrow_exception(Error);
   for (size_t I = 0; I < Count; ++I) {
     const TPiece& Piece = *FPieces[I];
     if (Piece.Failed) throw EOutOfResources("The PNG compressor failed.");

@@ -8,6 +8,7 @@
 // cut at all.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,13 @@ class TParallelDeflate {
   // Appends the compressed form of Data to Out (the stream's two header bytes first, on the
   // first call). Cuts fall on multiples of Unit bytes, so a piece holds whole rows.
   void Add(const uint8_t* Data, size_t Size, size_t Unit, std::vector<uint8_t>& Out);
+  // As above, with the data made piece by piece: Prepare(From, To, Piece) fills
+  // Data[From, To) on the thread that then compresses it, so making the data runs on all
+  // the threads too. Piece counts from 0 and stays below Threads. Should Prepare throw,
+  // no compressed data is appended, and once every piece is done the exception of the first piece
+  // that threw reaches the caller.
+  using TPrepare = std::function<void(size_t From, size_t To, size_t Piece)>;
+  void Add(uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare, std::vector<uint8_t>& Out);
   // Appends the end of the stream. Nothing may be added afterwards.
   void Finish(std::vector<uint8_t>& Out);
 

@@ -94,10 +94,8 @@ TPngWriter::TPngWriter(TStream& Stream, int Width, int Height, int Level, bool O
   FDeflate = std::make_unique<TParallelDeflate>(Level, DeflateThreads());
 
   FRowBytes = static_cast<size_t>(Width) * (Opaque ? 3 : 4);
-  FPixels.resize(static_cast<size_t>(Width));
-  FRow.resize(FRowBytes);
+  FFilters.resize(static_cast<size_t>(DeflateThreads()));
   FPrevious.assign(FRowBytes, 0);
-  FSub.resize(FRowBytes);
 
   FStream.WriteBuffer(Signature, sizeof Signature);
   uint8_t Header[13];
@@ -124,43 +122,69 @@ void TPngWriter::WriteRows(const QImage& Band) {
   }
   const size_t Stride = FRowBytes + 1;
   FFiltered.resize(Stride * static_cast<size_t>(Band.height()));
-  for (int Y = 0; Y < Band.height(); ++Y) {
-    ReadStraightRow(Band, Y, FPixels.data());
-    if (!FOpaque)
-      ToRgbaBytes(FPixels.data(), FWidth, FRow.data());
-    else if (!ToRgbBytes(FPixels.data(), FWidth, FRow.data())) {
-      const int Row = FRows + Y;
-      FRows = FHeight + 1;
-      throw EPngNotOpaque("Row %d of the image is not opaque.", Row);
-    }
-    FilterRow(FFiltered.data() + Stride * static_cast<size_t>(Y));
-    std::swap(FRow, FPrevious);
+  // Each thread filters the rows it then compresses.
+  const auto Prepare = [&](size_t From, size_t To, size_t Piece) {
+    FilterRows(Band, static_cast<int>(From / Stride), static_cast<int>(To / Stride), FFilters[Piece]);
+  };
+  try {
+    FDeflate->Add(FFiltered.data(), FFiltered.size(), Stride, Prepare, FOut);
+  } catch (const EPngNotOpaque&) {
+    FRows = FHeight + 1;
+    throw;
   }
-  FDeflate->Add(FFiltered.data(), FFiltered.size(), Stride, FOut);
+  // The band's last row is the one above the next band's first.
+  if (Band.height() > 0) ReadRow(Band, Band.height() - 1, FFilters[0], FPrevious);
   FRows += Band.height();
   WriteFullChunks();
 }
 
-// Writes FRow's filter byte and filtered bytes to Out, against FPrevious.
-void TPngWriter::FilterRow(uint8_t* Out) {
+bool TPngWriter::ReadRow(const QImage& Band, int Y, TRowFilter& Filter, std::vector<uint8_t>& Samples) const {
+  Filter.Pixels.resize(static_cast<size_t>(FWidth));
+  Samples.resize(FRowBytes);
+  ReadStraightRow(Band, Y, Filter.Pixels.data());
+  if (!FOpaque) {
+    ToRgbaBytes(Filter.Pixels.data(), FWidth, Samples.data());
+    return true;
+  }
+  return ToRgbBytes(Filter.Pixels.data(), FWidth, Samples.data());
+}
+
+void TPngWriter::FilterRows(const QImage& Band, int From, int To, TRowFilter& Filter) {
+  const size_t Stride = FRowBytes + 1;
+  const uint8_t* Above = FPrevious.data();
+  if (From > 0) {
+    // Whether that row is opaque is the business of the piece that holds it.
+    ReadRow(Band, From - 1, Filter, Filter.Previous);
+    Above = Filter.Previous.data();
+  }
+  Filter.Sub.resize(FRowBytes);
+  for (int Y = From; Y < To; ++Y) {
+    if (!ReadRow(Band, Y, Filter, Filter.Row)) throw EPngNotOpaque("Row %d of the image is not opaque.", FRows + Y);
+    FilterRow(Filter.Row.data(), Above, Filter.Sub, FFiltered.data() + Stride * static_cast<size_t>(Y));
+    std::swap(Filter.Row, Filter.Previous);
+    Above = Filter.Previous.data();
+  }
+}
+
+void TPngWriter::FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector<uint8_t>& Sub, uint8_t* Out) const {
   const size_t N = FRowBytes;
   const size_t Step = FOpaque ? 3 : 4;  // bytes a pixel: Sub subtracts the pixel to the left
-  if (std::memcmp(FRow.data(), FPrevious.data(), N) == 0) {
+  if (std::memcmp(Row, Above, N) == 0) {
     Out[0] = FilterUp;
     std::memset(Out + 1, 0, N);
     return;
   }
-  if (std::memcmp(FRow.data(), FRow.data() + Step, N - Step) == 0) {
+  if (std::memcmp(Row, Row + Step, N - Step) == 0) {
     Out[0] = FilterNone;
-    std::memcpy(Out + 1, FRow.data(), N);
+    std::memcpy(Out + 1, Row, N);
     return;
   }
-  const size_t Up = SubtractBytes(FRow.data(), FPrevious.data(), Out + 1, N);
-  std::memcpy(FSub.data(), FRow.data(), Step);
-  const size_t Sub = Step + SubtractBytes(FRow.data() + Step, FRow.data(), FSub.data() + Step, N - Step);
-  if (Sub < Up) {
+  const size_t Up = SubtractBytes(Row, Above, Out + 1, N);
+  std::memcpy(Sub.data(), Row, Step);
+  const size_t SubCount = Step + SubtractBytes(Row + Step, Row, Sub.data() + Step, N - Step);
+  if (SubCount < Up) {
     Out[0] = FilterSub;
-    std::memcpy(Out + 1, FSub.data(), N);
+    std::memcpy(Out + 1, Sub.data(), N);
   } else {
     Out[0] = FilterUp;
   }

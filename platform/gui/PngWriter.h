@@ -45,7 +45,20 @@ class TPngWriter : public TImageBandSink {
   static constexpr int ChunkBytes = 256 * 1024;
 
  private:
-  void FilterRow(uint8_t* Out);
+  // What one thread needs to filter a run of rows.
+  struct TRowFilter {
+    std::vector<QRgb> Pixels;       // a row as read from the band
+    std::vector<uint8_t> Row;       // the same row as the file's samples
+    std::vector<uint8_t> Previous;  // the row above it, once it has moved on
+    std::vector<uint8_t> Sub;       // the row under the Sub filter, while choosing
+  };
+  // Reads row Y of Band into Samples; false when a pixel of an opaque image is not opaque.
+  bool ReadRow(const QImage& Band, int Y, TRowFilter& Filter, std::vector<uint8_t>& Samples) const;
+  // Filters the band's rows [From, To) into FFiltered; the row above From is FPrevious
+  // when From is the band's first row.
+  void FilterRows(const QImage& Band, int From, int To, TRowFilter& Filter);
+  // Writes Row's filter byte and filtered bytes to Out, against Above.
+  void FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector<uint8_t>& Sub, uint8_t* Out) const;
   void WriteFullChunks();
   void WriteChunk(const char* Type, const uint8_t* Data, uint32_t Size);
 
@@ -57,10 +70,8 @@ class TPngWriter : public TImageBandSink {
   bool FFinished = false;
   size_t FRowBytes;                       // the samples of one row, without the filter byte
   std::unique_ptr<TParallelDeflate> FDeflate;
-  std::vector<QRgb> FPixels;              // the current row as read from the band
-  std::vector<uint8_t> FRow;              // the same row as the file's samples
-  std::vector<uint8_t> FPrevious;         // the row above (zeros above the first row)
-  std::vector<uint8_t> FSub;              // the row under the Sub filter, while choosing
+  std::vector<TRowFilter> FFilters;       // one for each piece a band is cut into
+  std::vector<uint8_t> FPrevious;         // the last row written (zeros above the first row)
   std::vector<uint8_t> FFiltered;         // the band's rows, each a filter byte + its bytes
   std::vector<uint8_t> FOut;              // compressed data waiting to become IDAT chunks
 };

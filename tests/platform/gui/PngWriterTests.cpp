@@ -96,6 +96,23 @@ TEST(PngWriter, AnOpaqueWriterRefusesATranslucentPixel) {
   Writer.WriteRows(Parts[0]);
   EXPECT_THROW(Writer.WriteRows(Parts[1]), EPngNotOpaque);
   EXPECT_THROW(Writer.Finish(), Exception);
+
+  // A band large enough to be filtered on several threads names the first such row,
+  // wherever the pieces were cut.
+  for (const std::pair<int, int>& Rows : {std::pair{10, 390}, std::pair{300, 350}, std::pair{399, 399}}) {
+    QImage Large(800, 400, QImage::Format_ARGB32);
+    Large.fill(qRgb(250, 250, 250));
+    Large.setPixel(5, Rows.first, qRgba(1, 2, 3, 0));
+    Large.setPixel(700, Rows.second, qRgba(1, 2, 3, 0));
+    TMemoryStream LargeOut;
+    TPngWriter LargeWriter(LargeOut, Large.width(), Large.height(), 2, true);
+    try {
+      LargeWriter.WriteRows(Large);
+      ADD_FAILURE() << "refused nothing";
+    } catch (const EPngNotOpaque& E) {
+      EXPECT_EQ(E.Message().toStdString(), "Row " + std::to_string(Rows.first) + " of the image is not opaque.");
+    }
+  }
 }
 
 // A drawing's kinds of rows: blank ones, repeats of the row above, a horizontal gradient
