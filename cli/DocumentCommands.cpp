@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/HeapReserve.h"
+#include "cli/ProcessMemory.h"
 #include "diagram/model/Layers.h"
 #include "diagram/model/TextCells.h"
 #include "diagram/lines/CustomLine.h"
@@ -59,6 +59,11 @@ struct TLoadedDiagram {
     content.SetPosition(0);
     Diagram->LoadFromStream(content, false);
     Diagram->SetDocumentFileName(FileName);
+  }
+
+  ~TLoadedDiagram() {
+    // The command is over and the process ends next.
+    if (!FreesBeforeExit()) (void)Owner.release();
   }
 
   TLoadedDiagram(const TLoadedDiagram&) = delete;

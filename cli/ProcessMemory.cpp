@@ -1,4 +1,4 @@
-#include "cli/HeapReserve.h"
+#include "cli/ProcessMemory.h"
 
 #include <malloc.h>
 #include <sys/mman.h>
@@ -13,16 +13,18 @@ namespace tarnwick::cli {
 
 namespace {
 
+// The address sanitizer brings its own allocator (which keeps no brk heap) and a leak
+// checker.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool OwnAllocator = true;  // the sanitizer's allocator keeps no brk heap
+constexpr bool Sanitized = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr bool OwnAllocator = true;
+constexpr bool Sanitized = true;
 #else
-constexpr bool OwnAllocator = false;
+constexpr bool Sanitized = false;
 #endif
 #else
-constexpr bool OwnAllocator = false;
+constexpr bool Sanitized = false;
 #endif
 
 constexpr uintptr_t HugePage = uintptr_t{2} << 20;
@@ -33,8 +35,10 @@ constexpr int64_t MaxReserve = int64_t{4} << 30;
 
 }  // namespace
 
+bool FreesBeforeExit() { return Sanitized; }
+
 void ReserveHeap(int64_t ABytes) {
-  if (OwnAllocator || ABytes < static_cast<int64_t>(Block)) return;
+  if (Sanitized || ABytes < static_cast<int64_t>(Block)) return;
   const auto bytes = static_cast<size_t>(std::min(ABytes, MaxReserve));
   mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min<size_t>(bytes + (size_t{256} << 20), INT32_MAX)));
   std::vector<void*> blocks;
