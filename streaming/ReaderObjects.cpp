@@ -48,6 +48,10 @@ char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A'
 // documents: they are compared in place, without making a QString of every name read;
 // anything else takes the general comparison.
 int EnumOrdinal(const TEnumTypeInfo& Type, std::string_view Name) {
+  // Streams nearly always carry a name as the program writes it; the names of a type
+  // never differ in letter case alone, so an exact match is the one the folding finds.
+  for (int i = 0; i < Type.Count(); ++i)
+    if (Type.Utf8NameOf(i) == Name) return i;
   if (IsAscii(Name)) {
     bool asciiNames = true;
     for (int i = 0; i < Type.Count() && asciiNames; ++i) {
