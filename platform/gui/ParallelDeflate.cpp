@@ -26,9 +26,9 @@ struct TParallelDeflate::TPiece {
   ~TPiece() { deflateEnd(&Z); }
 
   // Never throws: it runs on a worker thread; the caller checks Failed.
-  void Compress(const uint8_t* Data, size_t Size) noexcept {
+  void Compress(const uint8_t* Data, size_t Size, const uint32_t* KnownAdler = nullptr) noexcept {
     Failed = false;
-    Adler = static_cast<uint32_t>(adler32_z(1, Data, Size));
+    Adler = KnownAdler ? *KnownAdler : static_cast<uint32_t>(adler32_z(1, Data, Size));
     if (deflateReset(&Z) != Z_OK) {
       Failed = true;
       return;
@@ -92,6 +92,15 @@ void TParallelDeflate::Header(std::vector<uint8_t>& Out) {
   Out.push_back(Flg);
 }
 
+uint32_t TParallelDeflate::AdlerOfZeros(uint32_t Adler, size_t Count) {
+  // A zero byte leaves the sum of the bytes (low half) alone and adds it to the sum of
+  // sums (high half), so Count of them add Count times the first sum.
+  constexpr uint64_t Base = 65521;
+  const uint64_t A = Adler & 0xFFFFu;
+  const uint64_t B = ((Adler >> 16) + (Count % Base) * A) % Base;
+  return static_cast<uint32_t>(B << 16 | A);
+}
+
 void TParallelDeflate::Add(const uint8_t* Data, size_t Size, size_t Unit, std::vector<uint8_t>& Out) {
   Add(const_cast<uint8_t*>(Data), Size, Unit, TPrepare(), Out);
 }
@@ -110,13 +119,18 @@ void TParallelDeflate::Add(uint8_t* Data, size_t Size, size_t Unit, const TPrepa
 
   std::vector<std::exception_ptr> Errors(Count);
   const auto Run = [&](size_t I) noexcept {
+    if (!Prepare) {
+      FPieces[I]->Compress(Data + Cut[I], Cut[I + 1] - Cut[I]);
+      return;
+    }
+    uint32_t Adler = 1;
     try {
-      if (Prepare) Prepare(Cut[I], Cut[I + 1], I);
+      Adler = Prepare(Cut[I], Cut[I + 1], I);
     } catch (...) {
       Errors[I] = std::current_exception();
       return;
     }
-    FPieces[I]->Compress(Data + Cut[I], Cut[I + 1] - Cut[I]);
+    FPieces[I]->Compress(Data + Cut[I], Cut[I + 1] - Cut[I], &Adler);
   };
   // A thread per piece and buffer: starting one costs far less than compressing a piece.
   std::vector<std::thread> Workers;

@@ -28,14 +28,18 @@ class TParallelDeflate {
   void Add(const uint8_t* Data, size_t Size, size_t Unit, std::vector<uint8_t>& Out);
   // As above, with the data made piece by piece: Prepare(From, To, Piece) fills
   // Data[From, To) on the thread that then compresses it, so making the data runs on all
-  // the threads too. Piece counts from 0 and stays below Threads. Should Prepare throw,
-  // no compressed data is appended, and once every piece is done the exception of the first piece
-  // that threw reaches the caller.
-  using TPrepare = std::function<void(size_t From, size_t To, size_t Piece)>;
+  // the threads too, and answers the data's Adler-32 (which the maker of the data can often
+  // work out for less than a pass over it). Piece counts from 0 and stays below Threads.
+  // Should Prepare throw, no compressed data is appended, and once every piece is done the
+  // exception of the first piece that threw reaches the caller.
+  using TPrepare = std::function<uint32_t(size_t From, size_t To, size_t Piece)>;
   void Add(uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare, std::vector<uint8_t>& Out);
   // Appends the end of the stream. Nothing may be added afterwards.
   void Finish(std::vector<uint8_t>& Out);
 
+  // The Adler-32 of Data continued by Count zero bytes, worked out without a pass over
+  // them: runs of zeros are most of a drawing's filtered rows.
+  static uint32_t AdlerOfZeros(uint32_t Adler, size_t Count);
   // Pieces below this size are not worth a thread of their own.
   static constexpr size_t MinPieceBytes = 256 * 1024;
 

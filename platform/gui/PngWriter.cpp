@@ -124,7 +124,7 @@ void TPngWriter::WriteRows(const QImage& Band) {
   FFiltered.resize(Stride * static_cast<size_t>(Band.height()));
   // Each thread filters the rows it then compresses.
   const auto Prepare = [&](size_t From, size_t To, size_t Piece) {
-    FilterRows(Band, static_cast<int>(From / Stride), static_cast<int>(To / Stride), FFilters[Piece]);
+    return FilterRows(Band, static_cast<int>(From / Stride), static_cast<int>(To / Stride), FFilters[Piece]);
   };
   try {
     FDeflate->Add(FFiltered.data(), FFiltered.size(), Stride, Prepare, FOut);
@@ -149,7 +149,7 @@ bool TPngWriter::ReadRow(const QImage& Band, int Y, TRowFilter& Filter, std::vec
   return ToRgbBytes(Filter.Pixels.data(), FWidth, Samples.data());
 }
 
-void TPngWriter::FilterRows(const QImage& Band, int From, int To, TRowFilter& Filter) {
+uint32_t TPngWriter::FilterRows(const QImage& Band, int From, int To, TRowFilter& Filter) {
   const size_t Stride = FRowBytes + 1;
   const uint8_t* Above = FPrevious.data();
   if (From > 0) {
@@ -158,26 +158,32 @@ void TPngWriter::FilterRows(const QImage& Band, int From, int To, TRowFilter& Fi
     Above = Filter.Previous.data();
   }
   Filter.Sub.resize(FRowBytes);
+  uint32_t Adler = 1;
   for (int Y = From; Y < To; ++Y) {
     if (!ReadRow(Band, Y, Filter, Filter.Row)) throw EPngNotOpaque("Row %d of the image is not opaque.", FRows + Y);
-    FilterRow(Filter.Row.data(), Above, Filter.Sub, FFiltered.data() + Stride * static_cast<size_t>(Y));
+    uint8_t* Out = FFiltered.data() + Stride * static_cast<size_t>(Y);
+    if (FilterRow(Filter.Row.data(), Above, Filter.Sub, Out))
+      Adler = TParallelDeflate::AdlerOfZeros(static_cast<uint32_t>(adler32(Adler, Out, 1)), FRowBytes);
+    else
+      Adler = static_cast<uint32_t>(adler32_z(Adler, Out, Stride));
     std::swap(Filter.Row, Filter.Previous);
     Above = Filter.Previous.data();
   }
+  return Adler;
 }
 
-void TPngWriter::FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector<uint8_t>& Sub, uint8_t* Out) const {
+bool TPngWriter::FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector<uint8_t>& Sub, uint8_t* Out) const {
   const size_t N = FRowBytes;
   const size_t Step = FOpaque ? 3 : 4;  // bytes a pixel: Sub subtracts the pixel to the left
   if (std::memcmp(Row, Above, N) == 0) {
     Out[0] = FilterUp;
     std::memset(Out + 1, 0, N);
-    return;
+    return true;
   }
   if (std::memcmp(Row, Row + Step, N - Step) == 0) {
     Out[0] = FilterNone;
     std::memcpy(Out + 1, Row, N);
-    return;
+    return false;
   }
   const size_t Up = SubtractBytes(Row, Above, Out + 1, N);
   std::memcpy(Sub.data(), Row, Step);
@@ -188,6 +194,7 @@ void TPngWriter::FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector
   } else {
     Out[0] = FilterUp;
   }
+  return false;
 }
 
 void TPngWriter::Finish() {

@@ -54,11 +54,12 @@ class TPngWriter : public TImageBandSink {
   };
   // Reads row Y of Band into Samples; false when a pixel of an opaque image is not opaque.
   bool ReadRow(const QImage& Band, int Y, TRowFilter& Filter, std::vector<uint8_t>& Samples) const;
-  // Filters the band's rows [From, To) into FFiltered; the row above From is FPrevious
-  // when From is the band's first row.
-  void FilterRows(const QImage& Band, int From, int To, TRowFilter& Filter);
-  // Writes Row's filter byte and filtered bytes to Out, against Above.
-  void FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector<uint8_t>& Sub, uint8_t* Out) const;
+  // Filters the band's rows [From, To) into FFiltered and answers their Adler-32; the row
+  // above From is FPrevious when From is the band's first row.
+  uint32_t FilterRows(const QImage& Band, int From, int To, TRowFilter& Filter);
+  // Writes Row's filter byte and filtered bytes to Out, against Above; answers whether
+  // the row repeats the one above, which makes the filtered bytes all zeros.
+  bool FilterRow(const uint8_t* Row, const uint8_t* Above, std::vector<uint8_t>& Sub, uint8_t* Out) const;
   void WriteFullChunks();
   void WriteChunk(const char* Type, const uint8_t* Data, uint32_t Size);
 

@@ -4,6 +4,8 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <algorithm>
+#include <mutex>
 #include <vector>
 
 #include "platform/core/Exception.h"
@@ -77,6 +79,50 @@ TEST(ParallelDeflate, RefusesDataAfterTheEnd) {
   EXPECT_THROW(Deflate.Add(&Byte, 1, 1, Stream), EInvalidOperation);
   EXPECT_THROW(Deflate.Finish(Stream), EInvalidOperation);
   EXPECT_THROW(TParallelDeflate(10, 1), Exception);
+}
+
+// The checksum of a run of zeros is worked out without a pass over it, and must be the one
+// a pass gives, from any checksum before it and for runs past the sums' modulus.
+TEST(ParallelDeflate, TheChecksumOfZerosIsTheOneAPassGives) {
+  const std::vector<uint8_t> Zeros(200000, 0);
+  const std::vector<uint8_t> Data = Sample(3000);
+  for (const uint32_t Start : {1u, static_cast<uint32_t>(adler32_z(1, Data.data(), Data.size())), 0xFFF0FFF0u % 65521u})
+    for (const size_t Count : {size_t{0}, size_t{1}, size_t{65521}, size_t{65522}, size_t{200000}})
+      EXPECT_EQ(TParallelDeflate::AdlerOfZeros(Start, Count), adler32_z(Start, Zeros.data(), Count)) << Start << " " << Count;
+}
+
+// Data made by the pieces' own threads, with checksums they work out themselves.
+TEST(ParallelDeflate, PreparedPiecesJoinIntoOneStreamOfTheData) {
+  const std::vector<uint8_t> Expected = Sample(5 * Big + 11);
+  std::vector<uint8_t> Data(Expected.size());
+  TParallelDeflate Deflate(2, 3);
+  std::vector<uint8_t> Stream;
+  std::vector<size_t> Pieces;
+  std::mutex Lock;
+  Deflate.Add(Data.data(), Data.size(), 1000, [&](size_t From, size_t To, size_t Piece) {
+    std::copy(Expected.begin() + static_cast<std::ptrdiff_t>(From), Expected.begin() + static_cast<std::ptrdiff_t>(To),
+              Data.begin() + static_cast<std::ptrdiff_t>(From));
+    const std::lock_guard<std::mutex> Guard(Lock);
+    Pieces.push_back(Piece);
+    return static_cast<uint32_t>(adler32_z(1, Expected.data() + From, To - From));
+  }, Stream);
+  Deflate.Finish(Stream);
+  EXPECT_EQ(Pieces.size(), 3u);
+  EXPECT_EQ(Inflate(Stream, Expected.size()), Expected);
+
+  // A failing piece: nothing is appended, and the first failure is the one reported.
+  TParallelDeflate Failing(2, 3);
+  std::vector<uint8_t> None;
+  try {
+    Failing.Add(Data.data(), Data.size(), 1000, [](size_t, size_t, size_t Piece) -> uint32_t {
+      if (Piece >= 1) throw EInvalidOperation(Piece == 1 ? "first" : "second");
+      return 1;
+    }, None);
+    ADD_FAILURE() << "no failure reported";
+  } catch (const EInvalidOperation& E) {
+    EXPECT_EQ(E.Message().toStdString(), "first");
+  }
+  EXPECT_LE(None.size(), 2u) << "at most the stream's header";
 }
 
 }  // namespace
