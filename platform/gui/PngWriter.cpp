@@ -158,10 +158,19 @@ uint32_t TPngWriter::FilterRows(const QImage& Band, int From, int To, TRowFilter
     Above = Filter.Previous.data();
   }
   Filter.Sub.resize(FRowBytes);
+  // A row whose pixels repeat the row above in the band's own memory is the row above
+  // again: it is neither read nor compared sample by sample. Most rows of a drawing are.
+  const size_t RawBytes = (static_cast<size_t>(Band.width()) * static_cast<size_t>(Band.depth()) + 7) / 8;
   uint32_t Adler = 1;
   for (int Y = From; Y < To; ++Y) {
-    if (!ReadRow(Band, Y, Filter, Filter.Row)) throw EPngNotOpaque("Row %d of the image is not opaque.", FRows + Y);
     uint8_t* Out = FFiltered.data() + Stride * static_cast<size_t>(Y);
+    if (Y > 0 && std::memcmp(Band.constScanLine(Y), Band.constScanLine(Y - 1), RawBytes) == 0) {
+      Out[0] = FilterUp;
+      std::memset(Out + 1, 0, FRowBytes);
+      Adler = TParallelDeflate::AdlerOfZeros(static_cast<uint32_t>(adler32(Adler, Out, 1)), FRowBytes);
+      continue;
+    }
+    if (!ReadRow(Band, Y, Filter, Filter.Row)) throw EPngNotOpaque("Row %d of the image is not opaque.", FRows + Y);
     if (FilterRow(Filter.Row.data(), Above, Filter.Sub, Out))
       Adler = TParallelDeflate::AdlerOfZeros(static_cast<uint32_t>(adler32(Adler, Out, 1)), FRowBytes);
     else

@@ -138,6 +138,27 @@ TEST(PngWriter, ChoosesAFilterPerRow) {
   EXPECT_EQ(Used, (std::set<int>{0, 1, 2}));
 }
 
+// A drawing large enough for several threads a band: runs of rows that repeat the row
+// above (blank ones, vertical lines) across the cuts between pieces and between bands,
+// with boxes in between, in an opaque and a translucent image.
+TEST(PngWriter, ADrawingCutIntoPiecesDecodesToItsPixels) {
+  for (const QImage::Format Format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
+    QImage Drawing(900, 700, Format);
+    Drawing.fill(qRgb(255, 255, 255));
+    for (int Y = 0; Y < Drawing.height(); ++Y)
+      for (int X = 0; X < Drawing.width(); ++X) {
+        if (X % 150 == 20) Drawing.setPixel(X, Y, qRgb(0, 0, 0));
+        if (Y % 233 > 200 && X % 150 > 40 && X % 150 < 120) Drawing.setPixel(X, Y, qRgb(X % 256, Y % 256, 90));
+        if (Format != QImage::Format_RGB32 && Y > 650) Drawing.setPixel(X, Y, qRgba(10, 20, 30, 100));
+      }
+    TMemoryStream Out;
+    TPngWriter Writer(Out, Drawing.width(), Drawing.height(), 2, Format == QImage::Format_RGB32);
+    for (const QImage& Band : Bands(Drawing, {350, 1, 349})) Writer.WriteRows(Band);
+    Writer.Finish();
+    EXPECT_EQ(Difference(Decode(Out, "png"), Drawing), "") << Format;
+  }
+}
+
 // Noise does not compress, so it takes several chunks; the decoder checks their CRCs.
 TEST(PngWriter, SplitsLargeDataIntoBoundedChunks) {
   QImage Noise(700, 400, QImage::Format_ARGB32);
