@@ -334,6 +334,8 @@ class TdvDiagram : public TDiagramPublished, public TDiagramHost {
   // The controls the normal passes paint instead of all of them (a subset in z-order, for
   // one band of an export); nullptr paints all.
   void SetPaintList(const TList<TDiagramControl*>* AList);
+  // Brackets an export's bands: what stays the same from band to band is looked up once.
+  void SetPaintingBands(bool AOn);
 
   // The drag snapshot: while it is in use a repaint copies it and paints only what moves.
   void BuildCache();

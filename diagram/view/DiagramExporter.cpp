@@ -196,6 +196,8 @@ void RenderIndexedBands(TdvDiagram& ADiagram, const TList<TDiagramControl*>& ACo
   // control reaches is painted; the ones the window already had stay for its repaints.
   std::vector<char> hadCaches(static_cast<size_t>(all.Count()));
   for (int i = 0; i < all.Count(); ++i) hadCaches[static_cast<size_t>(i)] = all[i]->DgrDrawerMade();
+  ADiagram.SetPaintingBands(true);
+  TScopeExit bandsDone([&ADiagram] { ADiagram.SetPaintingBands(false); });
   RenderBanded(
       AWidth, AHeight, rows,
       [&](QImage& band, int top) {

@@ -11,6 +11,13 @@ void TdvDiagram::PaintAs(TCanvas& ACanvas, TPaintStyle AStyle, TDot AOffset) {
 void TdvDiagram::DrawDiagram(TCanvas& ACanvas) { FPainter->DrawDiagram(ACanvas); }
 bool TdvDiagram::IsPainting() const { return FPainter->FPainting; }
 void TdvDiagram::SetPaintList(const TList<TDiagramControl*>* AList) { FPainter->FPaintList = AList; }
+
+void TdvDiagram::SetPaintingBands(bool AOn) {
+  if (AOn)
+    FPainter->BeginBands();
+  else
+    FPainter->EndBands();
+}
 void TdvDiagram::BuildCache() { FPainter->BuildCache(); }
 void TdvDiagram::DropCache() { FPainter->FUseCache = false; }
 bool TdvDiagram::UsingCache() const { return FPainter->FUseCache; }

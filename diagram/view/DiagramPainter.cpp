@@ -137,7 +137,7 @@ void TDiagramPainter::DrawDiagram(TCanvas& ACanvas) {
       if (!c->IsMember() && c->IsVisible() && (c->GetSelected() || c->IsGroup())) DrawHandleTree(ACanvas, c);
     if (FDiagram.FSelection->SelBlockInUse() && !FDoingCache) DrawSelBlockHandles(ACanvas);
   }
-  for (TDiagramControl* c : FDiagram.FControls->FDControls)
+  for (TDiagramControl* c : CursorCandidates())
     if (InCursorState(c)) c->LeaveCursorState();
   if (FDiagram.FViewport->FPaintStyle == psScreen && !FDoingCache) FDiagram.PaintToolOverlay(ACanvas);
   if (!FUseCache && FDiagram.FViewport->FPaintStyle == psScreen) {
@@ -145,6 +145,22 @@ void TDiagramPainter::DrawDiagram(TCanvas& ACanvas) {
     if (FDiagram.OnAfterPaint) FDiagram.OnAfterPaint(&FDiagram, &ACanvas);
     if (FDiagram.InternalAfterPaint) FDiagram.InternalAfterPaint(&FDiagram, &ACanvas);
   }
+}
+
+void TDiagramPainter::BeginBands() {
+  FCursorCandidates.clear();
+  for (TDiagramControl* c : FDiagram.FControls->FDControls)
+    if (InCursorState(c)) FCursorCandidates.push_back(c);
+  FCursorCandidatesKnown = true;
+}
+
+void TDiagramPainter::EndBands() {
+  FCursorCandidatesKnown = false;
+  FCursorCandidates.clear();
+}
+
+const std::vector<TDiagramControl*>& TDiagramPainter::CursorCandidates() const {
+  return FCursorCandidatesKnown ? FCursorCandidates : FDiagram.FControls->FDControls.Vector();
 }
 
 void TDiagramPainter::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine) {
@@ -174,7 +190,7 @@ void TDiagramPainter::PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEng
   }
   // The preview pass: controls being dragged in shape style, at their preview place.
   bool anyPreview = false;
-  for (TDiagramControl* c : FDiagram.FControls->FDControls)
+  for (TDiagramControl* c : CursorCandidates())
     if (InCursorState(c)) {
       c->EnterCursorState();
       anyPreview = true;

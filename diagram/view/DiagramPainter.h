@@ -4,6 +4,7 @@
 // needs while it runs (the painting flag, the pass's clip, the controls of an export band)
 // and the drag snapshot a repaint copies instead of painting everything again.
 #include <optional>
+#include <vector>
 
 #include "diagram/view/DiagramTypes.h"
 #include "geometry/Dot.h"
@@ -36,10 +37,21 @@ class TDiagramPainter {
   bool FUseCache = false;
   // The controls the normal passes paint instead of all of them; nullptr paints all.
   const TList<TDiagramControl*>* FPaintList = nullptr;
+  // Between the two calls (an export painting its bands), which controls are in a cursor
+  // state is looked up once, not at every band: no control's state changes meanwhile.
+  void BeginBands();
+  void EndBands();
   // The band an export renders: controls outside it are not painted.
   std::optional<TSquare> FExportBand;
 
  private:
+  // The controls that may be in a cursor state: all of them, or, between BeginBands and
+  // EndBands, those found in one at the start. An export paints hundreds of bands, and
+  // looking through every control of a large drawing at each band made the whole export
+  // grow with the square of the drawing.
+  const std::vector<TDiagramControl*>& CursorCandidates() const;
+  std::vector<TDiagramControl*> FCursorCandidates;
+  bool FCursorCandidatesKnown = false;
   void PaintControlPasses(TCanvas& ACanvas, TDgrPaintEngine* AEngine);
   void PaintTree(TCanvas& ACanvas, TDiagramControl* AControl, bool APreviewMask, TDgrPaintEngine* AEngine);
   void DrawHandleTree(TCanvas& ACanvas, TDiagramControl* AControl);
