@@ -17,12 +17,6 @@ namespace {
 // checker.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool Sanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool Sanitized = true;
-#else
-constexpr bool Sanitized = false;
-#endif
 #else
 constexpr bool Sanitized = false;
 #endif

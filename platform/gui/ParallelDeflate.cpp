@@ -102,10 +102,10 @@ uint32_t TParallelDeflate::AdlerOfZeros(uint32_t Adler, size_t Count) {
 }
 
 void TParallelDeflate::Add(const uint8_t* Data, size_t Size, size_t Unit, std::vector<uint8_t>& Out) {
-  Add(const_cast<uint8_t*>(Data), Size, Unit, TPrepare(), Out);
+  Add(Data, Size, Unit, TPrepare(), Out);
 }
 
-void TParallelDeflate::Add(uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare,
+void TParallelDeflate::Add(const uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare,
                            std::vector<uint8_t>& Out) {
   if (FFinished) throw EInvalidOperation("The compressed stream is already finished.");
   Header(Out);

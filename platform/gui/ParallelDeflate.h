@@ -33,7 +33,7 @@ class TParallelDeflate {
   // Should Prepare throw, no compressed data is appended, and once every piece is done the
   // exception of the first piece that threw reaches the caller.
   using TPrepare = std::function<uint32_t(size_t From, size_t To, size_t Piece)>;
-  void Add(uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare, std::vector<uint8_t>& Out);
+  void Add(const uint8_t* Data, size_t Size, size_t Unit, const TPrepare& Prepare, std::vector<uint8_t>& Out);
   // Appends the end of the stream. Nothing may be added afterwards.
   void Finish(std::vector<uint8_t>& Out);
 

@@ -164,19 +164,18 @@ uint32_t TPngWriter::FilterRows(const QImage& Band, int From, int To, TRowFilter
   uint32_t Adler = 1;
   for (int Y = From; Y < To; ++Y) {
     uint8_t* Out = FFiltered.data() + Stride * static_cast<size_t>(Y);
+    bool Zeros = true;
     if (Y > 0 && std::memcmp(Band.constScanLine(Y), Band.constScanLine(Y - 1), RawBytes) == 0) {
       Out[0] = FilterUp;
       std::memset(Out + 1, 0, FRowBytes);
-      Adler = TParallelDeflate::AdlerOfZeros(static_cast<uint32_t>(adler32(Adler, Out, 1)), FRowBytes);
-      continue;
+    } else {
+      if (!ReadRow(Band, Y, Filter, Filter.Row)) throw EPngNotOpaque("Row %d of the image is not opaque.", FRows + Y);
+      Zeros = FilterRow(Filter.Row.data(), Above, Filter.Sub, Out);
+      std::swap(Filter.Row, Filter.Previous);
+      Above = Filter.Previous.data();
     }
-    if (!ReadRow(Band, Y, Filter, Filter.Row)) throw EPngNotOpaque("Row %d of the image is not opaque.", FRows + Y);
-    if (FilterRow(Filter.Row.data(), Above, Filter.Sub, Out))
-      Adler = TParallelDeflate::AdlerOfZeros(static_cast<uint32_t>(adler32(Adler, Out, 1)), FRowBytes);
-    else
-      Adler = static_cast<uint32_t>(adler32_z(Adler, Out, Stride));
-    std::swap(Filter.Row, Filter.Previous);
-    Above = Filter.Previous.data();
+    Adler = Zeros ? TParallelDeflate::AdlerOfZeros(static_cast<uint32_t>(adler32(Adler, Out, 1)), FRowBytes)
+                  : static_cast<uint32_t>(adler32_z(Adler, Out, Stride));
   }
   return Adler;
 }
